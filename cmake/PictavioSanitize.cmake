@@ -1,0 +1,5 @@
+if(PICTAVIO_SANITIZE)
+    set(_pictavio_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_compile_options(${_pictavio_san})
+    add_link_options(${_pictavio_san})
+endif()
