@@ -28,7 +28,7 @@ pictavio_ensure_deps() {
 }
 
 pictavio_build() {
-    # pictavio_build <build dir> [cmake options...]
+    # pictavio_build <build dir> [cmake options...]; PICTAVIO_TARGET picks one target
     local dir="$1"; shift
     local gen=()
     command -v ninja >/dev/null && gen=(-G Ninja)
@@ -37,5 +37,7 @@ pictavio_build() {
     else
         cmake -S . -B "$dir" "$@" >/dev/null
     fi
-    cmake --build "$dir" -j "${PICTAVIO_JOBS:-2}"
+    local target=()
+    [ -n "${PICTAVIO_TARGET:-}" ] && target=(--target "$PICTAVIO_TARGET")
+    cmake --build "$dir" -j "${PICTAVIO_JOBS:-2}" "${target[@]}"
 }

@@ -45,10 +45,11 @@ public:
         int alpha = 255;
     };
 
+    // Fixed underlying types: the files may hold any number, kept unchanged.
     /// Used when the content is relatively wider than the slot.
-    enum VPosition { VCenter = 0, Top = 1, Bottom = 2 };
+    enum VPosition : int { VCenter = 0, Top = 1, Bottom = 2 };
     /// Used when the content is relatively narrower than the slot.
-    enum HPosition { HCenter = 0, Left = 1, Right = 2 };
+    enum HPosition : int { HCenter = 0, Left = 1, Right = 2 };
 
     using Transforms = std::map<int, transformation_t>;
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-enum SceneType { SceneImg = 1, SceneText = 2 };
-enum SceneBgType { BgVideo = 1, BgImage = 2 };
+enum SceneType : int { SceneImg = 1, SceneText = 2 };
+enum SceneBgType : int { BgVideo = 1, BgImage = 2 };
 
 /// One animated clip over a background, with numbered media slots.
 class PICTAVIO_INTERFACE IScene
