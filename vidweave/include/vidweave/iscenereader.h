@@ -1,0 +1,29 @@
+#pragma once
+
+#include "vidweave/vidweave_export.h"
+
+#include <QImage>
+#include <QSharedPointer>
+#include <QString>
+
+struct AVFrame;
+
+/// Finished frames of one scene at the output size: background plus every
+/// slot. The working frame (packed RGB 24-bit) and the image share one
+/// buffer. Engine-internal; exported for the tests.
+class VIDWEAVE_EXPORT ISceneReader
+{
+public:
+    virtual ~ISceneReader();
+
+    virtual AVFrame* GetFrame() = 0;
+    /// -1 before the first NextFrame(), then 0, 1, 2 ...
+    virtual int GetFrameIndex() const = 0;
+    virtual QSharedPointer<QImage> GetImage() = 0;
+    /// Decodes the next background frame and draws every slot onto it.
+    virtual bool NextFrame() = 0;
+
+    /// False when the background could not be opened; ErrorString() says why.
+    virtual bool IsValid() const = 0;
+    virtual QString ErrorString() const = 0;
+};
