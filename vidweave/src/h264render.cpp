@@ -1,0 +1,290 @@
+#include "h264render_p.h"
+
+#include "avptr_p.h"
+#include "musicschedule_p.h"
+
+#include "vidweave/avoutput.h"
+#include "vidweave/qtimagerender.h"
+#include "vidweave/scenereaders.h"
+#include "vidweave/staticimginput.h"
+#include "vidweave/videoinput.h"
+#include "vidweave/vidweavefactory.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <algorithm>
+
+/// Everything one Render() call works with.
+struct H264Render::Job
+{
+    int tmplId = 0;
+    ITmpl* tmpl = nullptr;
+    ITmplPathManager* paths = nullptr;
+    const SceneMediaList* media = nullptr;
+    QStringList musicPaths;
+    std::map<int, IScene*> scenes;
+    int width = 0;
+    int height = 0;
+    std::unique_ptr<AVOutput> output;
+    std::unique_ptr<MusicSchedule> music;
+    std::unique_ptr<ISceneReader> previous; // outgoing scene during a transition
+    QImage watermark;
+    QPoint watermarkAt;
+    QImage endLogo;
+    int endLogoFadeIn = 0;
+    int64_t endLogoStart = 0;
+    int64_t framesEmitted = 0;
+    float progressStep = 0;
+    double frameSeconds = 1.0 / 30;
+};
+
+VidweaveFactory::VidweaveFactory() = default;
+
+IPrjRender* VidweaveFactory::GetH264PrjRender()
+{
+    return new H264Render;
+}
+
+H264Render::H264Render() : outputFormat(av_guess_format("mp4", nullptr, nullptr)) {}
+
+H264Render::~H264Render() = default;
+
+void H264Render::Stop()
+{
+    stopRequested = true;
+}
+
+bool H264Render::Failed() const
+{
+    return failed;
+}
+
+QString H264Render::ErrorString() const
+{
+    return error;
+}
+
+bool H264Render::fail(const QString& reason)
+{
+    if (!failed) {
+        failed = true;
+        error = reason;
+    }
+    return false;
+}
+
+void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
+                        QString outputPath, int height, int width,
+                        QSharedPointer<IWatermark> watermark, QSharedPointer<IEndLogo> endLogo)
+{
+    stopRequested = false;
+    failed = false;
+    error.clear();
+
+    Job job;
+    job.tmplId = tmplId;
+    job.tmpl = tmpl;
+    job.paths = paths;
+    job.media = prj ? prj->GetMedia() : nullptr;
+    job.width = width;
+    job.height = height;
+    if (!tmpl || !job.media || !paths || width <= 0 || height <= 0) {
+        fail(tr("There is nothing to render."));
+        return;
+    }
+    job.musicPaths = prj->GetAudio();
+    job.scenes = tmpl->GetScenes();
+    if (!checkScenes(job))
+        return; // refused before any file exists
+
+    const bool ok = prepare(job, outputPath, watermark, endLogo) && renderScenes(job);
+    job.previous.reset();
+    job.music.reset();
+    const bool closed = job.output && job.output->Close();
+    if (ok && !closed && !stopRequested)
+        fail(job.output ? job.output->ErrorString() : tr("The video file could not be written."));
+    job.output.reset();
+    if (stopRequested || failed)
+        QFile::remove(outputPath);
+}
+
+bool H264Render::checkScenes(Job& job)
+{
+    for (const SceneMediaPair* entry : *job.media) {
+        const auto it = job.scenes.find(entry->first);
+        if (it == job.scenes.end() || !it->second)
+            return fail(tr("The theme has no scene %1.").arg(entry->first));
+        const IScene* scene = it->second;
+        if (scene->GetType() != SceneImg && scene->GetType() != SceneText)
+            return fail(tr("Scene %1 is of an unknown kind (%2).")
+                            .arg(entry->first)
+                            .arg(int(scene->GetType())));
+        if (scene->GetBgType() != BgVideo && scene->GetBgType() != BgImage)
+            return fail(tr("Scene %1 has an unknown kind of background (%2).")
+                            .arg(entry->first)
+                            .arg(int(scene->GetBgType())));
+    }
+    return true;
+}
+
+bool H264Render::prepare(Job& job, const QString& outputPath,
+                         QSharedPointer<IWatermark> watermark, QSharedPointer<IEndLogo> endLogo)
+{
+    job.output = std::make_unique<AVOutput>(outputPath, outputFormat, job.height, job.width,
+                                            timeBaseNum, timeBaseDen, pixelFormat,
+                                            !job.musicPaths.isEmpty());
+    if (!job.output->IsValid())
+        return fail(job.output->ErrorString());
+
+    int64_t total = 0;
+    for (const SceneMediaPair* entry : *job.media)
+        total += job.scenes.at(entry->first)->GetFramesNumber();
+    if (!job.media->empty())
+        total -= int64_t(job.tmpl->GetSceneOverflow()) * int64_t(job.media->size() - 1);
+    job.progressStep = total > 0 ? float(100.0 / double(total)) : 0.f;
+    // Music is clocked in output frames of 1/30 s, whatever time base the
+    // muxer picked for the stream.
+    job.frameSeconds = double(timeBaseNum) / double(timeBaseDen);
+    if (!job.musicPaths.isEmpty())
+        job.music = std::make_unique<MusicSchedule>(job.musicPaths, double(total) * job.frameSeconds,
+                                                    job.output.get());
+
+    if (endLogo) {
+        job.endLogo = QImage(endLogo->getImgPath())
+                          .scaled(job.width, job.height, Qt::KeepAspectRatioByExpanding,
+                                  Qt::SmoothTransformation);
+        job.endLogoFadeIn = endLogo->getFadeIn();
+        job.endLogoStart = total - endLogo->getDuration();
+    }
+    if (watermark) {
+        job.watermark = QImage(watermark->getImgPath())
+                            .scaledToWidth(watermark->getWidth(), Qt::SmoothTransformation);
+        job.watermarkAt = watermark->getTopLeft();
+    }
+    return true;
+}
+
+bool H264Render::renderScenes(Job& job)
+{
+    const size_t count = job.media->size();
+    size_t i = 0;
+    for (const SceneMediaPair* entry : *job.media) {
+        if (stopRequested)
+            return true;
+        QSharedPointer<IAVInput> input;
+        std::unique_ptr<ISceneReader> reader = openScene(job, *entry, input);
+        if (!reader)
+            return false;
+        const bool last = i + 1 == count;
+        if (!renderScene(job, reader, *input, i == 0, last))
+            return false;
+
+        const int64_t n = input->GetFramesNumber();
+        const int overflow = job.tmpl->GetSceneOverflow();
+        int64_t duration = input->GetDuration();
+        if (!last && overflow != 0 && n > 0)
+            duration = int64_t((1.0f - float(overflow) / float(n)) * float(duration));
+        const auto timeBase = input->GetTimeBase();
+        job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
+        ++i;
+    }
+    return true;
+}
+
+std::unique_ptr<ISceneReader> H264Render::openScene(Job& job, const SceneMediaPair& entry,
+                                                    QSharedPointer<IAVInput>& input)
+{
+    IScene* scene = job.scenes.at(entry.first);
+    const std::wstring name = scene->GetBgFileName();
+    const std::wstring path = name.empty() ? job.paths->GetSceneVideoPath(job.tmplId, entry.first)
+                                           : job.paths->GetTmplDir(job.tmplId) + name;
+    if (scene->GetBgType() == BgVideo) {
+        input.reset(new VideoInput(QString::fromStdWString(path)));
+    } else {
+        int num = 0, den = 0;
+        scene->GetTimeBase(num, den);
+        input.reset(new StaticImgImput(path, job.height, job.width, num, den,
+                                       scene->GetFramesNumber()));
+    }
+    if (!input->IsValid()) {
+        fail(tr("The background of scene %1 cannot be read: %2")
+                 .arg(entry.first)
+                 .arg(input->ErrorString()));
+        return nullptr;
+    }
+
+    std::unique_ptr<ISceneReader> reader;
+    if (scene->GetType() == SceneImg) {
+        reader = std::make_unique<ImgSceneReader>(input, job.width, job.height,
+                                                  dynamic_cast<IImgScene*>(scene), entry);
+    } else {
+        reader = std::make_unique<TextSceneReader>(
+            input, job.width, job.height, dynamic_cast<ITextScene*>(scene), entry,
+            QString::fromStdWString(job.paths->GetTmplDir(job.tmplId)));
+    }
+    if (!reader->IsValid()) {
+        fail(tr("Scene %1 cannot be prepared: %2").arg(entry.first).arg(reader->ErrorString()));
+        return nullptr;
+    }
+    return reader;
+}
+
+bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
+                             const IAVInput& input, bool first, bool last)
+{
+    const int64_t n = input.GetFramesNumber();
+    const int overflow = job.tmpl->GetSceneOverflow();
+    const bool handOver = !last && overflow > 0;
+    const auto timeBase = input.GetTimeBase();
+    while (reader->NextFrame()) {
+        const int idx = reader->GetFrameIndex();
+        if (stopRequested)
+            return true;
+        QImage& image = *reader->GetImage();
+        if (job.previous) {
+            if (job.previous->NextFrame())
+                QtImageRender::Blend(&image, job.previous->GetImage().data(),
+                                     1.0 - (double(idx) + 1.0) / double(overflow));
+            else
+                job.previous.reset();
+        }
+        ++job.framesEmitted;
+        emit progress(&image, float(job.framesEmitted) * job.progressStep);
+        composeFrame(job, image, idx, n, first, last);
+        if (stopRequested)
+            return true;
+        if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first, timeBase.second))
+            return fail(job.output->ErrorString());
+        if (handOver && n - idx - 1 == overflow) {
+            job.previous = std::move(reader);
+            return true;
+        }
+        if (job.music && !job.music->catchUp(double(job.framesEmitted) * job.frameSeconds))
+            return fail(job.output->ErrorString());
+    }
+    return true;
+}
+
+void H264Render::composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last)
+{
+    if (!job.watermark.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(job.watermarkAt, job.watermark);
+    }
+    const int fadeOut = job.tmpl->GetFadeOut();
+    if (last && fadeOut > 0 && n - idx - 1 < fadeOut) {
+        // A background longer than it claims stays black past its end.
+        const float left = std::max(0.f, float(n - idx - 1) / float(fadeOut));
+        QtImageRender::Fade(&image, int((1.0f - left) * 255.0f));
+    }
+    const int fadeIn = job.tmpl->GetFadeIn();
+    if (first && idx + 1 < fadeIn)
+        QtImageRender::Fade(&image, int((1.0 - (double(idx) + 1.0) / double(fadeIn)) * 255.0));
+    if (!job.endLogo.isNull() && job.endLogoStart <= job.framesEmitted) {
+        const int64_t r = job.framesEmitted - job.endLogoStart;
+        const double opacity = r < job.endLogoFadeIn ? double(float(r) / float(job.endLogoFadeIn))
+                                                     : 1.0;
+        QtImageRender::Blend(&image, &job.endLogo, opacity);
+    }
+}

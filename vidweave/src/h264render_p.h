@@ -1,0 +1,61 @@
+#pragma once
+
+#include "vidweave/iprjrender.h"
+
+#include <QImage>
+
+#include <atomic>
+#include <memory>
+
+struct AVOutputFormat;
+class AVOutput;
+class IAVInput;
+class ISceneReader;
+class MusicSchedule;
+
+class BaseVidweave : public IPrjRender
+{
+    Q_OBJECT
+
+public:
+    using IPrjRender::IPrjRender;
+};
+
+/// Renders a project scene by scene into H.264/AAC MP4 at 1/30 s a frame.
+class H264Render : public BaseVidweave
+{
+    Q_OBJECT
+
+public:
+    H264Render();
+    ~H264Render() override;
+
+    void Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths, QString outputPath,
+                int height, int width, QSharedPointer<IWatermark> watermark,
+                QSharedPointer<IEndLogo> endLogo) override;
+    void Stop() override;
+    bool Failed() const override;
+    QString ErrorString() const override;
+
+private:
+    struct Job;
+
+    bool checkScenes(Job& job);
+    bool prepare(Job& job, const QString& outputPath, QSharedPointer<IWatermark> watermark,
+                 QSharedPointer<IEndLogo> endLogo);
+    bool renderScenes(Job& job);
+    std::unique_ptr<ISceneReader> openScene(Job& job, const SceneMediaPair& entry,
+                                            QSharedPointer<IAVInput>& input);
+    bool renderScene(Job& job, std::unique_ptr<ISceneReader>& reader, const IAVInput& input,
+                     bool first, bool last);
+    void composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last);
+    bool fail(const QString& reason);
+
+    const AVOutputFormat* outputFormat;
+    int timeBaseNum = 1;
+    int timeBaseDen = 30;
+    int pixelFormat = 0;
+    std::atomic_bool stopRequested{false};
+    bool failed = false;
+    QString error;
+};
