@@ -238,9 +238,10 @@ private slots:
         QVERIFY(!render(f, out, {}, logo).failed);
         const ProbedMedia probe = probeMedia(out);
         QCOMPARE(int(probe.frames.size()), 30);
+        // The logo starts with the 20th frame at opacity 0, then 1/4, 2/4, 3/4, 1.
         QVERIFY(near(meanColour(probe.frames[19], corner), QColor(255, 0, 0)));
-        // Start at frame 20 (k = 20), opacity 0, 1/4, 2/4, 3/4, then 1.
-        QVERIFY(near(meanColour(probe.frames[21], corner), QColor(255, 0, 64)));
+        QVERIFY(near(meanColour(probe.frames[20], corner), QColor(255, 0, 64)));
+        QVERIFY(near(meanColour(probe.frames[21], corner), QColor(255, 0, 128)));
         QVERIFY(near(meanColour(probe.frames[29], probe.frames[29].rect()), QColor(255, 0, 255)));
     }
 
@@ -334,7 +335,7 @@ private slots:
                  qPrintable(QString::number(probe.audioSeconds)));
         const int rate = probe.audioSampleRate;
         const double full = rms(probe.audio, rate, 3.0, 4.0);
-        QVERIFY(full > 0.3);
+        QVERIFY(full > 0.02); // lavfi's sine has an amplitude of 1/8
         // Each file fades in from silence and out over its last second.
         QVERIFY(rms(probe.audio, rate, 0.0, 0.05) < full * 0.1);
         QVERIFY(rms(probe.audio, rate, 0.5, 0.55) > full * 0.3);
