@@ -217,10 +217,10 @@ std::unique_ptr<ISceneReader> H264Render::openScene(Job& job, const SceneMediaPa
     std::unique_ptr<ISceneReader> reader;
     if (scene->GetType() == SceneImg) {
         reader = std::make_unique<ImgSceneReader>(input, job.width, job.height,
-                                                  dynamic_cast<IImgScene*>(scene), entry);
+                                                  dynamic_cast<IImgScene*>(scene), &entry);
     } else {
         reader = std::make_unique<TextSceneReader>(
-            input, job.width, job.height, dynamic_cast<ITextScene*>(scene), entry,
+            input, job.width, job.height, dynamic_cast<ITextScene*>(scene), &entry,
             QString::fromStdWString(job.paths->GetTmplDir(job.tmplId)));
     }
     if (!reader->IsValid()) {
