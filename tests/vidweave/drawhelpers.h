@@ -101,13 +101,21 @@ inline bool writeFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
-/// Largest difference of any colour channel over two same-sized images.
-inline int maxChannelDifference(const QImage& a, const QImage& b, double* mean = nullptr)
+struct Difference
+{
+    int most = 0;          // largest difference of one colour channel
+    double mean = 0;       // mean over all channels
+    double overShare = 0;  // share of channel values differing by more than the limit
+};
+
+/// Per-channel comparison of two same-sized pictures (alpha included).
+inline Difference channelDifference(const QImage& a, const QImage& b, int limit)
 {
     const QImage x = a.convertToFormat(QImage::Format_ARGB32);
     const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-    int most = 0;
+    Difference result;
     double sum = 0;
+    long over = 0;
     for (int row = 0; row < x.height(); ++row) {
         for (int col = 0; col < x.width(); ++col) {
             const QRgb p = x.pixel(col, row);
@@ -115,14 +123,16 @@ inline int maxChannelDifference(const QImage& a, const QImage& b, double* mean =
             const int d[] = {qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
                              qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q))};
             for (int v : d) {
-                most = qMax(most, v);
+                result.most = qMax(result.most, v);
                 sum += v;
+                over += v > limit;
             }
         }
     }
-    if (mean)
-        *mean = sum / (4.0 * x.width() * x.height());
-    return most;
+    const double samples = 4.0 * x.width() * x.height();
+    result.mean = sum / samples;
+    result.overShare = over / samples;
+    return result;
 }
 
 } // namespace drawtest
