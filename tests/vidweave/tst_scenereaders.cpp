@@ -102,7 +102,8 @@ struct Scene
         if (!path.isNull())
             setValue(key, new ImgMediaValBase(path.toStdWString(), 0));
     }
-    void addTextSlot(int key, QRectF where, const QString& texture = QString())
+    void addTextSlot(int key, QRectF where, const QString& texture = QString(),
+                     IMedia::shadow_t shadow = noShadow())
     {
         IMedia::Transforms transforms;
         for (int frame = 0; frame < 10; ++frame)
@@ -110,7 +111,7 @@ struct Scene
         const float aspect = float(where.width() / where.height()) * 16.0f / 9.0f;
         auto* slot = new TextMediaBase(transforms, aspect, QString(),
                                        QStringLiteral("DejaVu Sans,SansSerif,40,#ffffff"), 1.0f,
-                                       1.0f, noShadow(), IMedia::VCenter, IMedia::HCenter,
+                                       1.0f, shadow, IMedia::VCenter, IMedia::HCenter,
                                        texture);
         ownedText.emplace_back(slot);
         textSlots[key] = slot;
@@ -437,6 +438,36 @@ private slots:
         QVERIFY(one > 0 && many > 0);
         // A single letter fills the height; a long text is set smaller to fit.
         QVERIFY2(many < one, qPrintable(QStringLiteral("%1 vs %2").arg(many).arg(one)));
+    }
+
+    // The text's shadow is measured in points of the chosen size: a shadow
+    // offset of 0.1 moves it a tenth of the letter size down and right.
+    void textShadowFollowsThePointSize()
+    {
+        Scene scene;
+        scene.addTextSlot(1, QRectF(0, 0, 1, 1), QString(),
+                          shadow(0.1f, 0.1f, 0.0f, QColor(255, 0, 0)));
+        scene.setValue(1, new TextMediaValBase(L"I"));
+        TextSceneReader reader(solidInput(1), 320, 180, makeTextScene(scene), &scene.entry,
+                               dir.path());
+        QVERIFY(reader.NextFrame());
+        const QImage& image = *reader.GetImage();
+        QRect glyph;
+        QRect shade;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (p == qRgb(255, 255, 255))
+                    glyph |= QRect(x, y, 1, 1);
+                else if (qRed(p) > 200 && qGreen(p) < 50)
+                    shade |= QRect(x, y, 1, 1);
+            }
+        QVERIFY(!glyph.isNull() && !shade.isNull());
+        // The letter fills about 96 % of 180 px: its point size is over 100, so
+        // the shadow is offset by about 10 px of the text picture.
+        const int dx = shade.right() - glyph.right();
+        const int dy = shade.bottom() - glyph.bottom();
+        QVERIFY2(dx >= 5 && dy >= 5, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
     }
 
     void faultyTextSlotDrawsNothing_data()
