@@ -7,7 +7,7 @@
 #include "vidweave/qtimagerender.h"
 #include "vidweave/scenereaders.h"
 #include "vidweave/staticimginput.h"
-#include "vidweave/videoinput.h"
+#include "vidweave/avinput.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "musicschedule_p.h"
 
-#include "vidweave/audioinput.h"
+#include "vidweave/avinput.h"
 #include "vidweave/audiotools.h"
 #include "vidweave/avoutput.h"
 #include "vidweave/mediafileinfo.h"

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "vidweave/iavinput.h"
+#include "vidweave/vidweave_export.h"
+
+#include <QString>
+
+#include <memory>
+
+struct AVFormatContext;
+struct SwsContext;
+
+/// A media file opened for decoding its first stream of one kind.
+class VIDWEAVE_EXPORT AVInput : public IAVInput
+{
+public:
+    enum MediaType { Video = 0, Audio = 1 };
+
+    AVInput(QString path, int mediaType);
+    ~AVInput() override;
+
+    std::pair<int, int> GetTimeBase() const override;
+    int64_t GetDuration() const override;
+    /// The container's count; when it states none, estimated from the
+    /// stream's duration and average frame rate (0 when neither is known).
+    int64_t GetFramesNumber() const override;
+    AVCodecContext* GetCodecContext() const override;
+    bool IsValid() const override;
+    QString ErrorString() const override;
+
+    /// A tag of the container ("artist", "title" ...), case-insensitive;
+    /// empty when absent.
+    QString Metadata(const char* key) const;
+
+protected:
+    /// Decodes the next frame of the selected stream into \a frame; false at
+    /// the end, after all delayed frames were drained.
+    bool DecodeNext(AVFrame* frame);
+    /// The first presentation time of the stream, or 0.
+    int64_t StartTime() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+/// A background video, decoded and converted straight into the caller's
+/// packed RGB 24-bit frame, stretched to that frame's size.
+class VIDWEAVE_EXPORT VideoInput : public AVInput
+{
+public:
+    explicit VideoInput(QString path);
+    ~VideoInput() override;
+
+    /// out's pts is set in GetTimeBase() units, counted from the stream start.
+    bool ReadFrame(AVFrame* out) override;
+
+private:
+    AVFrame* decoded = nullptr;
+    SwsContext* scaler = nullptr;
+};
+
+/// The first audio stream of a music file.
+class VIDWEAVE_EXPORT AudioInput : public AVInput
+{
+public:
+    explicit AudioInput(QString path);
+
+    /// Delivers the next decoded audio frame into \a out (its own buffers).
+    bool ReadFrame(AVFrame* out) override;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "vidweave/vidweave_export.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+struct AVFrame;
+struct AVOutputFormat;
+
+/// Scales every sample of \a frame by \a gain / 256 in place: integer
+/// formats with rounding and clipping, floating-point formats exactly.
+VIDWEAVE_EXPORT void ScaleAudioSamples(AVFrame* frame, int gain);
+
+/// The MP4 file of a render: an H.264 video stream and, when asked for, an
+/// AAC music stream (44100 Hz stereo, 192 kb/s).
+class VIDWEAVE_EXPORT AVOutput
+{
+public:
+    /// Creates the streams, opens the file and writes the header. Video
+    /// frames are timed in \a timeBaseNum / \a timeBaseDen seconds.
+    AVOutput(QString path, const AVOutputFormat* format, int height, int width, int timeBaseNum,
+             int timeBaseDen, int pixelFormat, bool withAudio);
+    /// Closes the file if Close() was not called.
+    ~AVOutput();
+
+    /// False when the file could not be set up; ErrorString() says why.
+    bool IsValid() const;
+    QString ErrorString() const;
+
+    /// Converts, times and encodes one packed RGB 24-bit picture whose pts is
+    /// in \a timeBaseNum / \a timeBaseDen. False on a write error (disk full).
+    bool WriteVideoFrame(AVFrame* rgbFrame, int timeBaseNum, int timeBaseDen);
+    /// Resamples, buffers, scales by \a gain / 256 and encodes decoded music.
+    bool WriteAudioFrame(AVFrame* decoded, int sampleRate, int gain);
+    /// Moves the start of the following video frames by \a duration given in
+    /// \a timeBaseNum / \a timeBaseDen.
+    void AddTimeOffset(int64_t duration, int timeBaseNum, int timeBaseDen);
+    /// The current offset and the time base video frames are timed in.
+    void GetTimeInfo(int64_t& offset, std::pair<int, int>& streamTimeBase) const;
+
+    /// Flushes the encoders, writes the trailer and closes the file. False
+    /// when any of it failed.
+    bool Close();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,61 @@
+#include "vidweave/audiotools.h"
+#include "vidweave/avinput.h"
+#include "vidweave/vidweave.h"
+
+#include "avptr_p.h"
+
+#include <QDir>
+
+#include <mutex>
+
+void VidweaveInit()
+{
+    static std::once_flag once;
+    // Registration is automatic in this FFmpeg; keep its chatter to real errors.
+    std::call_once(once, [] { av_log_set_level(AV_LOG_ERROR); });
+}
+
+MediaFileInfo::MediaFileInfo(float duration, QString artist, QString title, QString filename,
+                             QString path)
+    : duration(duration), artist(std::move(artist)), title(std::move(title)),
+      filename(std::move(filename)), path(std::move(path))
+{
+}
+
+MediaFileInfo::MediaFileInfo(const MediaFileInfo&) = default;
+MediaFileInfo& MediaFileInfo::operator=(const MediaFileInfo&) = default;
+MediaFileInfo::~MediaFileInfo() = default;
+
+float MediaFileInfo::getDuration() const { return duration; }
+QString MediaFileInfo::getArtist() const { return artist; }
+QString MediaFileInfo::getTitle() const { return title; }
+QString MediaFileInfo::getFilename() const { return filename; }
+QString MediaFileInfo::getPath() const { return path; }
+
+QString MediaFileInfo::getDisplayTitle() const
+{
+    if (!title.isEmpty())
+        return title;
+    if (!filename.isEmpty())
+        return filename;
+    return QDir::toNativeSeparators(path).split(QDir::separator(), Qt::KeepEmptyParts).last();
+}
+
+QSharedPointer<MediaFileInfo> AudioTools::GetMediaFileInfo(QString& path)
+{
+    AudioInput input(path);
+    if (!input.IsValid())
+        return {};
+    AVFrameUPtr frame(av_frame_alloc());
+    double seconds = 0;
+    while (input.ReadFrame(frame.get())) {
+        int rate = frame->sample_rate;
+        if (rate <= 0)
+            rate = input.GetCodecContext()->sample_rate;
+        if (rate > 0)
+            seconds += double(frame->nb_samples) / rate;
+    }
+    return QSharedPointer<MediaFileInfo>::create(float(seconds), input.Metadata("artist"),
+                                                 input.Metadata("title"),
+                                                 input.Metadata("filename"), path);
+}

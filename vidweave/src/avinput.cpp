@@ -1,0 +1,190 @@
+#include "vidweave/avinput.h"
+
+#include "avptr_p.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+struct AVInput::Private
+{
+    AVInputContextUPtr format;
+    AVCodecContextUPtr codec;
+    AVPacketUPtr packet{av_packet_alloc()};
+    AVStream* stream = nullptr;
+    int index = -1;
+    bool draining = false;
+    QString error;
+};
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AVInput", text);
+}
+
+} // namespace
+
+AVInput::AVInput(QString path, int mediaType) : d(std::make_unique<Private>())
+{
+    AVFormatContext* format = nullptr;
+    int rc = avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr);
+    if (rc < 0) {
+        d->error = tr("%1 cannot be opened (%2).").arg(path, avErrorText(rc));
+        return;
+    }
+    d->format.reset(format);
+    rc = avformat_find_stream_info(format, nullptr);
+    if (rc < 0) {
+        d->error = tr("%1 cannot be read (%2).").arg(path, avErrorText(rc));
+        return;
+    }
+    const AVMediaType wanted = mediaType == Audio ? AVMEDIA_TYPE_AUDIO : AVMEDIA_TYPE_VIDEO;
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (format->streams[i]->codecpar->codec_type == wanted) {
+            d->index = int(i);
+            d->stream = format->streams[i];
+            break;
+        }
+    }
+    if (!d->stream) {
+        d->error = mediaType == Audio ? tr("%1 has no sound.").arg(path)
+                                      : tr("%1 has no video.").arg(path);
+        return;
+    }
+    const AVCodec* decoder = avcodec_find_decoder(d->stream->codecpar->codec_id);
+    d->codec.reset(decoder ? avcodec_alloc_context3(decoder) : nullptr);
+    if (!d->codec || avcodec_parameters_to_context(d->codec.get(), d->stream->codecpar) < 0) {
+        d->error = tr("%1 uses a format that cannot be decoded.").arg(path);
+        d->codec.reset();
+        return;
+    }
+    d->codec->thread_count = 4;
+    d->codec->pkt_timebase = d->stream->time_base;
+    rc = avcodec_open2(d->codec.get(), decoder, nullptr);
+    if (rc < 0) {
+        d->error = tr("%1 cannot be decoded (%2).").arg(path, avErrorText(rc));
+        d->codec.reset();
+    }
+}
+
+AVInput::~AVInput() = default;
+
+bool AVInput::IsValid() const
+{
+    return d->codec != nullptr;
+}
+
+QString AVInput::ErrorString() const
+{
+    return d->error;
+}
+
+std::pair<int, int> AVInput::GetTimeBase() const
+{
+    if (!d->stream)
+        return {0, 1};
+    return {d->stream->time_base.num, d->stream->time_base.den};
+}
+
+int64_t AVInput::GetDuration() const
+{
+    if (!d->stream)
+        return 0;
+    if (d->stream->duration != AV_NOPTS_VALUE && d->stream->duration > 0)
+        return d->stream->duration;
+    if (d->format->duration != AV_NOPTS_VALUE && d->format->duration > 0)
+        return av_rescale_q(d->format->duration, AV_TIME_BASE_Q, d->stream->time_base);
+    return 0;
+}
+
+int64_t AVInput::GetFramesNumber() const
+{
+    if (!d->stream)
+        return 0;
+    if (d->stream->nb_frames > 0)
+        return d->stream->nb_frames;
+    // No count in the container: duration times the average frame rate.
+    const AVRational rate = d->stream->avg_frame_rate;
+    if (rate.num <= 0 || rate.den <= 0)
+        return 0;
+    const double seconds = double(GetDuration()) * av_q2d(d->stream->time_base);
+    return int64_t(std::llround(seconds * av_q2d(rate)));
+}
+
+AVCodecContext* AVInput::GetCodecContext() const
+{
+    return d->codec.get();
+}
+
+QString AVInput::Metadata(const char* key) const
+{
+    if (!d->format)
+        return {};
+    const AVDictionaryEntry* entry = av_dict_get(d->format->metadata, key, nullptr, 0);
+    return entry ? QString::fromUtf8(entry->value) : QString();
+}
+
+int64_t AVInput::StartTime() const
+{
+    return d->stream && d->stream->start_time != AV_NOPTS_VALUE ? d->stream->start_time : 0;
+}
+
+bool AVInput::DecodeNext(AVFrame* frame)
+{
+    if (!d->codec)
+        return false;
+    for (;;) {
+        const int rc = avcodec_receive_frame(d->codec.get(), frame);
+        if (rc >= 0)
+            return true;
+        if (rc != AVERROR(EAGAIN) || d->draining)
+            return false;
+        if (av_read_frame(d->format.get(), d->packet.get()) < 0) {
+            d->draining = true; // end of file: let the decoder give its delayed frames
+            avcodec_send_packet(d->codec.get(), nullptr);
+            continue;
+        }
+        if (d->packet->stream_index == d->index)
+            avcodec_send_packet(d->codec.get(), d->packet.get()); // a broken packet is skipped
+        av_packet_unref(d->packet.get());
+    }
+}
+
+VideoInput::VideoInput(QString path) : AVInput(path, Video), decoded(av_frame_alloc()) {}
+
+VideoInput::~VideoInput()
+{
+    av_frame_free(&decoded);
+    sws_freeContext(scaler);
+}
+
+bool VideoInput::ReadFrame(AVFrame* out)
+{
+    if (!out || !DecodeNext(decoded))
+        return false;
+    scaler = sws_getCachedContext(scaler, decoded->width, decoded->height,
+                                  AVPixelFormat(decoded->format), out->width, out->height,
+                                  AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    if (!scaler) {
+        av_frame_unref(decoded);
+        return false;
+    }
+    sws_scale(scaler, decoded->data, decoded->linesize, 0, decoded->height, out->data,
+              out->linesize);
+    int64_t pts = decoded->pts != AV_NOPTS_VALUE ? decoded->pts : decoded->best_effort_timestamp;
+    out->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pts - StartTime();
+    av_frame_unref(decoded);
+    return true;
+}
+
+AudioInput::AudioInput(QString path) : AVInput(path, Audio) {}
+
+bool AudioInput::ReadFrame(AVFrame* out)
+{
+    if (!out)
+        return false;
+    av_frame_unref(out);
+    return DecodeNext(out);
+}

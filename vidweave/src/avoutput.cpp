@@ -1,0 +1,422 @@
+#include "vidweave/avoutput.h"
+
+#include "avptr_p.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+}
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AVOutput", text);
+}
+
+struct Encoder
+{
+    AVCodecContextUPtr codec;
+    AVStream* stream = nullptr;
+};
+
+/// Resamplers by input format, kept for the life of the process.
+std::mutex resamplerLock;
+std::map<std::string, SwrContextUPtr>& resamplers()
+{
+    static std::map<std::string, SwrContextUPtr> cache;
+    return cache;
+}
+
+std::string resamplerKey(const AVChannelLayout& layout, int sampleRate, int format)
+{
+    const std::string channels = layout.order == AV_CHANNEL_ORDER_NATIVE
+                                     ? std::to_string(layout.u.mask)
+                                     : "n" + std::to_string(layout.nb_channels);
+    return "chl" + channels + "sr" + std::to_string(sampleRate) + "sf" + std::to_string(format);
+}
+
+template <typename T, typename Wide>
+void scaleInteger(T* samples, int count, int gain, Wide low, Wide high, Wide centre)
+{
+    for (int i = 0; i < count; ++i) {
+        const Wide s = (Wide(samples[i]) - centre) * gain + 128;
+        Wide scaled = (s >> 8) + centre;
+        samples[i] = T(scaled < low ? low : scaled > high ? high : scaled);
+    }
+}
+
+template <typename T>
+void scaleFloat(T* samples, int count, int gain)
+{
+    for (int i = 0; i < count; ++i)
+        samples[i] = samples[i] * T(gain) / T(256);
+}
+
+} // namespace
+
+void ScaleAudioSamples(AVFrame* frame, int gain)
+{
+    if (!frame || gain == 256)
+        return;
+    const auto format = AVSampleFormat(frame->format);
+    const int channels = frame->ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int planes = planar ? channels : 1;
+    const int count = planar ? frame->nb_samples : frame->nb_samples * channels;
+    for (int p = 0; p < planes; ++p) {
+        uint8_t* data = frame->extended_data[p];
+        switch (av_get_packed_sample_fmt(format)) {
+        case AV_SAMPLE_FMT_U8:
+            scaleInteger<uint8_t, int>(data, count, gain, 0, 255, 128);
+            break;
+        case AV_SAMPLE_FMT_S16:
+            scaleInteger<int16_t, int>(reinterpret_cast<int16_t*>(data), count, gain, -32768,
+                                       32767, 0);
+            break;
+        case AV_SAMPLE_FMT_S32:
+            scaleInteger<int32_t, int64_t>(reinterpret_cast<int32_t*>(data), count, gain,
+                                           INT32_MIN, INT32_MAX, 0);
+            break;
+        case AV_SAMPLE_FMT_FLT:
+            scaleFloat(reinterpret_cast<float*>(data), count, gain);
+            break;
+        case AV_SAMPLE_FMT_DBL:
+            scaleFloat(reinterpret_cast<double*>(data), count, gain);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+struct AVOutput::Private
+{
+    QString path;
+    QString error;
+    AVFormatContext* format = nullptr;
+    Encoder video;
+    Encoder audio;
+    AVFrameUPtr yuv;
+    SwsContextUPtr scaler;
+    AVAudioFifoUPtr fifo;
+    AVPacketUPtr packet{av_packet_alloc()};
+    int64_t offset = 0;
+    int64_t lastVideoPts = -1;
+    int64_t audioSamples = 0;
+    bool headerWritten = false;
+    bool closed = false;
+
+    ~Private()
+    {
+        if (format && format->pb)
+            avio_closep(&format->pb);
+        avformat_free_context(format);
+    }
+
+    bool fail(const QString& reason)
+    {
+        if (error.isEmpty())
+            error = reason;
+        return false;
+    }
+
+    bool openVideo(int width, int height, int num, int den);
+    bool openAudio();
+    bool drain(Encoder& encoder);
+    bool encode(Encoder& encoder, AVFrame* frame);
+    bool encodeFifo(int gain);
+};
+
+bool AVOutput::Private::openVideo(int width, int height, int num, int den)
+{
+    const AVCodec* codec = avcodec_find_encoder(format->oformat->video_codec);
+    if (!codec)
+        return fail(tr("No H.264 encoder is available."));
+    video.codec.reset(avcodec_alloc_context3(codec));
+    video.stream = avformat_new_stream(format, nullptr);
+    if (!video.codec || !video.stream)
+        return fail(tr("Out of memory."));
+    AVCodecContext* c = video.codec.get();
+    c->width = width;
+    c->height = height;
+    c->time_base = AVRational{num, den};
+    c->framerate = AVRational{den, num};
+    c->pix_fmt = AV_PIX_FMT_YUV420P;
+    c->thread_count = 4;
+    if (format->oformat->flags & AVFMT_GLOBALHEADER)
+        c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "crf", "20", 0);
+    av_dict_set(&options, "preset", "superfast", 0);
+    av_dict_set(&options, "sc_threshold", "5", 0);
+    const int rc = avcodec_open2(c, codec, &options);
+    av_dict_free(&options);
+    if (rc < 0)
+        return fail(tr("The video encoder cannot start (%1).").arg(avErrorText(rc)));
+    video.stream->time_base = c->time_base;
+    video.stream->avg_frame_rate = c->framerate;
+    avcodec_parameters_from_context(video.stream->codecpar, c);
+
+    yuv.reset(av_frame_alloc());
+    yuv->format = c->pix_fmt;
+    yuv->width = width;
+    yuv->height = height;
+    if (av_frame_get_buffer(yuv.get(), 0) < 0)
+        return fail(tr("Out of memory."));
+    return true;
+}
+
+bool AVOutput::Private::openAudio()
+{
+    const AVCodec* codec = avcodec_find_encoder(format->oformat->audio_codec);
+    if (!codec)
+        return fail(tr("No AAC encoder is available."));
+    audio.codec.reset(avcodec_alloc_context3(codec));
+    audio.stream = avformat_new_stream(format, nullptr);
+    if (!audio.codec || !audio.stream)
+        return fail(tr("Out of memory."));
+    AVCodecContext* c = audio.codec.get();
+    // The native AAC encoder takes planar floats only.
+    c->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_FLTP;
+    c->bit_rate = 192000;
+    c->sample_rate = 44100;
+    c->time_base = AVRational{1, c->sample_rate};
+    c->thread_count = 4;
+    av_channel_layout_default(&c->ch_layout, 2);
+    if (format->oformat->flags & AVFMT_GLOBALHEADER)
+        c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    const int rc = avcodec_open2(c, codec, nullptr);
+    if (rc < 0)
+        return fail(tr("The audio encoder cannot start (%1).").arg(avErrorText(rc)));
+    audio.stream->time_base = c->time_base;
+    avcodec_parameters_from_context(audio.stream->codecpar, c);
+    fifo.reset(av_audio_fifo_alloc(c->sample_fmt, c->ch_layout.nb_channels, 1));
+    return fifo ? true : fail(tr("Out of memory."));
+}
+
+AVOutput::AVOutput(QString path, const AVOutputFormat* outputFormat, int height, int width,
+                   int timeBaseNum, int timeBaseDen, int pixelFormat, bool withAudio)
+    : d(std::make_unique<Private>())
+{
+    Q_UNUSED(pixelFormat) // H.264 in MP4 is always written as planar YUV 4:2:0
+    d->path = path;
+    if (!outputFormat || width <= 0 || height <= 0 || timeBaseNum <= 0 || timeBaseDen <= 0) {
+        d->fail(tr("The video settings are not usable."));
+        return;
+    }
+    d->format = avformat_alloc_context();
+    if (!d->format) {
+        d->fail(tr("Out of memory."));
+        return;
+    }
+    d->format->oformat = outputFormat;
+    if (!d->openVideo(width, height, timeBaseNum, timeBaseDen) || (withAudio && !d->openAudio()))
+        return;
+    int rc = avio_open2(&d->format->pb, path.toUtf8().constData(), AVIO_FLAG_WRITE, nullptr,
+                        nullptr);
+    if (rc < 0) {
+        d->fail(tr("%1 cannot be written (%2).").arg(path, avErrorText(rc)));
+        return;
+    }
+    rc = avformat_write_header(d->format, nullptr);
+    if (rc < 0) {
+        d->fail(tr("The video header cannot be written (%1).").arg(avErrorText(rc)));
+        return;
+    }
+    d->headerWritten = true;
+}
+
+AVOutput::~AVOutput()
+{
+    if (!d->closed)
+        Close();
+}
+
+bool AVOutput::IsValid() const
+{
+    return d->headerWritten && d->error.isEmpty();
+}
+
+QString AVOutput::ErrorString() const
+{
+    return d->error;
+}
+
+bool AVOutput::Private::drain(Encoder& encoder)
+{
+    for (;;) {
+        const int rc = avcodec_receive_packet(encoder.codec.get(), packet.get());
+        if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
+            return true;
+        if (rc < 0)
+            return true; // a frame the encoder refused is skipped
+        av_packet_rescale_ts(packet.get(), encoder.codec->time_base, encoder.stream->time_base);
+        packet->stream_index = encoder.stream->index;
+        const int written = av_interleaved_write_frame(format, packet.get());
+        av_packet_unref(packet.get());
+        if (written < 0)
+            return fail(tr("The video file cannot be written (%1).").arg(avErrorText(written)));
+    }
+}
+
+bool AVOutput::Private::encode(Encoder& encoder, AVFrame* frame)
+{
+    if (avcodec_send_frame(encoder.codec.get(), frame) < 0)
+        return true; // an unencodable frame is skipped, the video goes on
+    return drain(encoder);
+}
+
+bool AVOutput::WriteVideoFrame(AVFrame* rgb, int timeBaseNum, int timeBaseDen)
+{
+    if (!IsValid() || !rgb || timeBaseDen <= 0)
+        return false;
+    AVCodecContext* c = d->video.codec.get();
+    d->scaler.reset(sws_getCachedContext(d->scaler.release(), rgb->width, rgb->height,
+                                         AV_PIX_FMT_RGB24, c->width, c->height, c->pix_fmt,
+                                         SWS_BICUBIC, nullptr, nullptr, nullptr));
+    if (!d->scaler || av_frame_make_writable(d->yuv.get()) < 0)
+        return d->fail(tr("Out of memory."));
+    sws_scale(d->scaler.get(), rgb->data, rgb->linesize, 0, rgb->height, d->yuv->data,
+              d->yuv->linesize);
+
+    // Frames are timed in the encoder's 1/30 s whatever the muxer picked.
+    const int64_t pts = rgb->pts == AV_NOPTS_VALUE ? 0 : rgb->pts;
+    int64_t out = d->offset
+                  + pts * c->time_base.den * timeBaseNum / timeBaseDen / c->time_base.num;
+    if (out <= d->lastVideoPts)
+        out = d->lastVideoPts + 1; // the encoder needs strictly rising times
+    d->lastVideoPts = out;
+    d->yuv->pts = out;
+    return d->encode(d->video, d->yuv.get());
+}
+
+void AVOutput::AddTimeOffset(int64_t duration, int timeBaseNum, int timeBaseDen)
+{
+    if (!d->video.codec || timeBaseDen <= 0)
+        return;
+    const AVRational tb = d->video.codec->time_base;
+    d->offset += duration * timeBaseNum * tb.den / timeBaseDen / tb.num;
+}
+
+void AVOutput::GetTimeInfo(int64_t& offset, std::pair<int, int>& streamTimeBase) const
+{
+    offset = d->offset;
+    if (d->video.codec)
+        streamTimeBase = {d->video.codec->time_base.num, d->video.codec->time_base.den};
+}
+
+bool AVOutput::WriteAudioFrame(AVFrame* decoded, int sampleRate, int gain)
+{
+    if (!IsValid() || !d->audio.codec || !decoded || sampleRate <= 0)
+        return false;
+    AVCodecContext* c = d->audio.codec.get();
+    AVChannelLayout inLayout{};
+    if (decoded->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&inLayout, decoded->ch_layout.nb_channels);
+    else
+        av_channel_layout_copy(&inLayout, &decoded->ch_layout);
+
+    SwrContext* swr = nullptr;
+    {
+        std::lock_guard<std::mutex> guard(resamplerLock);
+        SwrContextUPtr& cached = resamplers()[resamplerKey(inLayout, sampleRate, decoded->format)];
+        if (!cached) {
+            SwrContext* made = nullptr;
+            if (swr_alloc_set_opts2(&made, &c->ch_layout, c->sample_fmt, c->sample_rate,
+                                    &inLayout, AVSampleFormat(decoded->format), sampleRate, 0,
+                                    nullptr)
+                    < 0
+                || swr_init(made) < 0) {
+                swr_free(&made);
+                av_channel_layout_uninit(&inLayout);
+                return d->fail(tr("The music cannot be converted."));
+            }
+            cached.reset(made);
+        }
+        swr = cached.get();
+    }
+    av_channel_layout_uninit(&inLayout);
+
+    const int capacity = swr_get_out_samples(swr, decoded->nb_samples);
+    uint8_t** buffer = nullptr;
+    if (capacity <= 0
+        || av_samples_alloc_array_and_samples(&buffer, nullptr, c->ch_layout.nb_channels,
+                                              capacity, c->sample_fmt, 0)
+               < 0)
+        return d->fail(tr("Out of memory."));
+    const int converted = swr_convert(swr, buffer, capacity,
+                                      const_cast<const uint8_t**>(decoded->extended_data),
+                                      decoded->nb_samples);
+    bool ok = converted >= 0;
+    if (ok && converted > 0)
+        ok = av_audio_fifo_write(d->fifo.get(), reinterpret_cast<void**>(buffer), converted)
+             == converted;
+    av_freep(&buffer[0]);
+    av_freep(&buffer);
+    if (!ok)
+        return d->fail(tr("The music cannot be converted."));
+    return d->encodeFifo(gain);
+}
+
+bool AVOutput::Private::encodeFifo(int gain)
+{
+    AVCodecContext* c = audio.codec.get();
+    const int frameSize = c->frame_size > 0 ? c->frame_size : 1024;
+    while (av_audio_fifo_size(fifo.get()) >= frameSize) {
+        AVFrameUPtr frame(av_frame_alloc());
+        if (frame) {
+            frame->nb_samples = frameSize;
+            frame->format = c->sample_fmt;
+            frame->sample_rate = c->sample_rate;
+            av_channel_layout_copy(&frame->ch_layout, &c->ch_layout);
+        }
+        if (!frame || av_frame_get_buffer(frame.get(), 0) < 0) {
+            std::fputs("Could not allocate output frame\n", stderr);
+            return fail(tr("Out of memory."));
+        }
+        if (av_audio_fifo_read(fifo.get(), reinterpret_cast<void**>(frame->data), frameSize)
+            < frameSize)
+            return fail(tr("The music cannot be converted."));
+        ScaleAudioSamples(frame.get(), gain);
+        // Music is timed in samples from the start of the file.
+        frame->pts = audioSamples;
+        audioSamples += frameSize;
+        if (!encode(audio, frame.get()))
+            return false;
+    }
+    return true;
+}
+
+bool AVOutput::Close()
+{
+    if (d->closed)
+        return d->error.isEmpty();
+    d->closed = true;
+    if (!d->headerWritten) {
+        if (d->format && d->format->pb)
+            avio_closep(&d->format->pb);
+        return false;
+    }
+    bool ok = d->error.isEmpty();
+    if (ok && avcodec_send_frame(d->video.codec.get(), nullptr) >= 0)
+        ok = d->drain(d->video);
+    // Music left in the buffer below one encoder frame is dropped.
+    if (ok && d->audio.codec && avcodec_send_frame(d->audio.codec.get(), nullptr) >= 0)
+        ok = d->drain(d->audio);
+    const int trailer = av_write_trailer(d->format);
+    if (trailer < 0)
+        ok = d->fail(tr("The end of the video file cannot be written (%1).")
+                         .arg(avErrorText(trailer)));
+    const int closed = avio_closep(&d->format->pb);
+    if (closed < 0)
+        ok = d->fail(tr("The video file cannot be written (%1).").arg(avErrorText(closed)));
+    return ok && d->error.isEmpty();
+}
