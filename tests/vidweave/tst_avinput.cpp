@@ -1,0 +1,167 @@
+#include "ffmpegcli.h"
+
+#include "vidweave/avinput.h"
+#include "vidweave/staticimginput.h"
+#include "vidweave/vidweave.h"
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include <QImage>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct RgbFrame
+{
+    AVFrame* frame = av_frame_alloc();
+    RgbFrame(int w, int h)
+    {
+        frame->format = AV_PIX_FMT_RGB24;
+        frame->width = w;
+        frame->height = h;
+        av_frame_get_buffer(frame, 32);
+    }
+    ~RgbFrame() { av_frame_free(&frame); }
+    QColor at(int x, int y) const
+    {
+        const uint8_t* p = frame->data[0] + y * frame->linesize[0] + 3 * x;
+        return QColor(p[0], p[1], p[2]);
+    }
+};
+
+bool near(const QColor& a, const QColor& b, int tolerance = 10)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestAVInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { VidweaveInit(); }
+
+    void videoFramesCountAndTimes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("mp4 states its count") << "bg.mp4" << 20;
+        QTest::newRow("mkv states none: estimated") << "bg.mkv" << 15;
+    }
+
+    void videoFramesCountAndTimes()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, frames);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=c=0x2080C0:size=64x48:rate=30",
+                           "-frames:v", QString::number(frames), "-pix_fmt", "yuv420p", path}));
+        VideoInput input(path);
+        QVERIFY2(input.IsValid(), qPrintable(input.ErrorString()));
+        QCOMPARE(input.GetFramesNumber(), int64_t(frames));
+        QVERIFY(input.GetCodecContext());
+        const auto tb = input.GetTimeBase();
+        QVERIFY(tb.first > 0 && tb.second > 0);
+        QVERIFY(qAbs(double(input.GetDuration()) * tb.first / tb.second - frames / 30.0) < 0.05);
+
+        RgbFrame out(32, 24); // decoded straight into a smaller frame: stretched
+        int count = 0;
+        int64_t lastPts = -1;
+        while (input.ReadFrame(out.frame)) {
+            QVERIFY(out.frame->pts > lastPts);
+            if (count == 0)
+                QCOMPARE(out.frame->pts, int64_t(0));
+            lastPts = out.frame->pts;
+            QVERIFY(near(out.at(16, 12), QColor(0x20, 0x80, 0xC0)));
+            ++count;
+        }
+        QCOMPARE(count, frames);
+        QVERIFY(!input.ReadFrame(out.frame)); // stays at the end
+    }
+
+    void unusableSourcesAreReported_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("not media") << "text";
+        QTest::newRow("sound only") << "audio";
+    }
+
+    void unusableSourcesAreReported()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("nothing.mp4");
+        if (kind == "text") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("this is not a video");
+        } else if (kind == "audio") {
+            path = dir.filePath("tone.m4a");
+            QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", path}));
+        }
+        VideoInput input(path);
+        QVERIFY(!input.IsValid());
+        QVERIFY(!input.ErrorString().isEmpty());
+        RgbFrame out(16, 16);
+        QVERIFY(!input.ReadFrame(out.frame));
+        QCOMPARE(input.GetFramesNumber(), int64_t(0));
+    }
+
+    void stillPicture_data()
+    {
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("exact size") << QSize(40, 30) << 3;
+        QTest::newRow("stretched") << QSize(10, 50) << 2;
+        QTest::newRow("no frames") << QSize(40, 30) << 0;
+    }
+
+    void stillPicture()
+    {
+        QFETCH(QSize, pictureSize);
+        QFETCH(int, frames);
+        QTemporaryDir dir;
+        QImage picture(pictureSize, QImage::Format_RGB32);
+        picture.fill(QColor(10, 200, 30));
+        picture.setPixel(0, 0, qRgb(255, 255, 255));
+        const QString path = dir.filePath("still.png");
+        QVERIFY(picture.save(path));
+
+        StaticImgImput input(path.toStdWString(), 30, 40, 1, 25, frames);
+        QVERIFY(input.IsValid());
+        QCOMPARE(input.GetFramesNumber(), int64_t(frames));
+        QCOMPARE(input.GetDuration(), int64_t(frames));
+        QCOMPARE(input.GetTimeBase(), std::make_pair(1, 25));
+        QVERIFY(!input.GetCodecContext());
+        RgbFrame out(40, 30);
+        for (int i = 0; i < frames; ++i) {
+            QVERIFY(input.ReadFrame(out.frame));
+            QCOMPARE(out.frame->pts, int64_t(i));
+            QVERIFY(near(out.at(39, 29), QColor(10, 200, 30), 2));
+        }
+        QVERIFY(!input.ReadFrame(out.frame));
+        if (pictureSize == QSize(40, 30) && frames > 0)
+            QCOMPARE(out.at(0, 0), QColor(255, 255, 255)); // unscaled: the corner stays sharp
+    }
+
+    void missingStillPicture()
+    {
+        StaticImgImput input(L"/no/such/picture.png", 30, 40, 1, 30, 10);
+        QVERIFY(!input.IsValid());
+        QVERIFY(!input.ErrorString().isEmpty());
+        RgbFrame out(40, 30);
+        QVERIFY(!input.ReadFrame(out.frame));
+    }
+};
+
+QTEST_MAIN(TestAVInput)
+#include "tst_avinput.moc"
