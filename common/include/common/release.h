@@ -6,29 +6,33 @@
 // Header-only on purpose: libraries that see the model only through its
 // interfaces (and do not link common) release what they built with these too.
 
+/// Deletes a scene with its media map and every slot in it. Null is allowed.
+inline void ReleaseScene(IScene* scene)
+{
+    if (auto* img = dynamic_cast<IImgScene*>(scene)) {
+        if (auto* media = img->GetMedia()) {
+            for (const auto& slot : *media)
+                delete slot.second;
+            delete media;
+        }
+    } else if (auto* text = dynamic_cast<ITextScene*>(scene)) {
+        if (auto* media = text->GetMedia()) {
+            for (const auto& slot : *media)
+                delete slot.second;
+            delete media;
+        }
+    }
+    delete scene;
+}
+
 /// Deletes a template with everything reachable from it: each scene, its
 /// media map and every slot. Null is allowed. No object may be read after.
 inline void ReleaseTmpl(ITmpl* tmpl)
 {
     if (!tmpl)
         return;
-    for (const auto& entry : tmpl->GetScenes()) {
-        IScene* scene = entry.second;
-        if (auto* img = dynamic_cast<IImgScene*>(scene)) {
-            if (auto* media = img->GetMedia()) {
-                for (const auto& slot : *media)
-                    delete slot.second;
-                delete media;
-            }
-        } else if (auto* text = dynamic_cast<ITextScene*>(scene)) {
-            if (auto* media = text->GetMedia()) {
-                for (const auto& slot : *media)
-                    delete slot.second;
-                delete media;
-            }
-        }
-        delete scene;
-    }
+    for (const auto& entry : tmpl->GetScenes())
+        ReleaseScene(entry.second);
     delete tmpl;
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "docloom/docloom_export.h"
+
+#include "common/iprj.h"
+#include "common/iprjfactory.h"
+#include "common/iusrdata.h"
+#include "common/prjinfo.h"
+
+#include <string>
+
+class DOCLOOM_EXPORT IPrjParser
+{
+public:
+    virtual ~IPrjParser() = default;
+
+    virtual IPrj* ParsePrj(std::wstring path, IPrjFactory* factory) = 0;
+    virtual PrjInfo ParseInfo(std::wstring path) = 0;
+    virtual IUsrData* ParseUsrData(std::wstring path, IPrjFactory* factory) = 0;
+};
+
+/// Reads the project documents. Malformed or truncated input gives what was
+/// read before the fault.
+class DOCLOOM_EXPORT PrjXmlParser : public IPrjParser
+{
+public:
+    /// An assembled project. The caller owns the result and also its scene
+    /// list with pairs and values (ReleaseSceneMedia on GetMedia()). Null when
+    /// the file cannot be opened or has no "project" element.
+    IPrj* ParsePrj(std::wstring path, IPrjFactory* factory) override;
+    /// A project summary; the empty record when the file cannot be read.
+    PrjInfo ParseInfo(std::wstring path) override;
+    /// User data owned by the caller. Null when the file cannot be opened or
+    /// has no "userdata" element.
+    IUsrData* ParseUsrData(std::wstring path, IPrjFactory* factory) override;
+};

@@ -1,0 +1,108 @@
+#include "docloom/prjxmlsaver.h"
+
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+#include <functional>
+
+namespace {
+
+/// Writes one document as a single line into a temporary file and puts it
+/// in place only when everything was written.
+bool writeDocument(const std::wstring& path, const std::function<void(QXmlStreamWriter&)>& body)
+{
+    QSaveFile file(QString::fromWCharArray(path.c_str(), int(path.size())));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(false);
+    xml.writeStartDocument();
+    body(xml);
+    xml.writeEndDocument();
+    if (xml.hasError()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void writeValue(QXmlStreamWriter& xml, const ISceneMedia* value)
+{
+    xml.writeAttribute("type", QString::number(int(value->GetType())));
+    if (value->GetType() == SceneImg) {
+        const auto* img = static_cast<const IImgMediaVal*>(value);
+        xml.writeAttribute("src", QString::fromStdWString(img->GetSrc()));
+        if (img->GetRotation() != 0)
+            xml.writeAttribute("rotation", QString::number(img->GetRotation()));
+    } else if (value->GetType() == SceneText) {
+        const auto* text = static_cast<const ITextMediaVal*>(value);
+        xml.writeAttribute("text", QString::fromStdWString(text->GetText()));
+    }
+}
+
+void writeAudio(QXmlStreamWriter& xml, const QStringList& tracks)
+{
+    xml.writeStartElement("audio");
+    for (const QString& track : tracks) {
+        xml.writeEmptyElement("track");
+        xml.writeAttribute("src", track);
+    }
+    xml.writeEndElement();
+}
+
+} // namespace
+
+bool PrjXmlSaver::SaveUserData(std::wstring path, IUsrData& data)
+{
+    return writeDocument(path, [&data](QXmlStreamWriter& xml) {
+        xml.writeStartElement("userdata");
+        xml.writeAttribute("template", QString::number(data.GetTmplId()));
+        writeAudio(xml, data.GetAudio());
+        xml.writeStartElement("slides");
+        for (auto it = data.GetSlidesBegin(); it != data.GetSlidesEnd(); ++it) {
+            if (!*it)
+                continue;
+            xml.writeEmptyElement("object");
+            writeValue(xml, it->data());
+        }
+        xml.writeEndElement();
+        xml.writeEndElement();
+    });
+}
+
+bool PrjXmlSaver::SavePrjInfo(const PrjInfo& info, std::wstring path)
+{
+    return writeDocument(path, [&info](QXmlStreamWriter& xml) {
+        xml.writeStartElement("project");
+        xml.writeTextElement("name", info.name);
+        xml.writeTextElement("audio", info.audio);
+        xml.writeTextElement("slidesnumber", QString::number(info.slidesNumber));
+        xml.writeEndElement();
+    });
+}
+
+bool PrjXmlSaver::SavePrj(IPrj& prj, std::wstring path)
+{
+    return writeDocument(path, [&prj](QXmlStreamWriter& xml) {
+        xml.writeStartElement("project");
+        xml.writeAttribute("template", QString::number(prj.GetTmplId()));
+        writeAudio(xml, prj.GetAudio());
+        xml.writeStartElement("media");
+        if (const SceneMediaList* media = prj.GetMedia()) {
+            for (const SceneMediaPair* pair : *media) {
+                xml.writeStartElement("scene");
+                xml.writeAttribute("id", QString::number(pair->first));
+                for (const auto& slot : pair->second) {
+                    if (!slot.second)
+                        continue;
+                    xml.writeEmptyElement("object");
+                    xml.writeAttribute("id", QString::number(slot.first));
+                    writeValue(xml, slot.second);
+                }
+                xml.writeEndElement();
+            }
+        }
+        xml.writeEndElement();
+        xml.writeEndElement();
+    });
+}

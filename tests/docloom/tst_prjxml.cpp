@@ -1,0 +1,258 @@
+#include "common/baseprjfactory.h"
+#include "common/release.h"
+#include "docloom/prjxmlparser.h"
+#include "docloom/prjxmlsaver.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString trickyText = QString::fromUtf8("Line one\nline \"two\" & <three>\ttab 'q' — ünï 日本");
+
+std::wstring wide(const QString& path)
+{
+    return path.toStdWString();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+SlideList sampleSlides(IPrjFactory& factory)
+{
+    SlideList slides;
+    slides.emplace_back(factory.GetImgMediaVal(L"/photos/a b.jpg", 0));
+    slides.emplace_back(factory.GetTextMediaVal(trickyText.toStdWString()));
+    slides.emplace_back(factory.GetImgMediaVal(L"/photos/ü.png", 3));
+    slides.emplace_back(factory.GetImgMediaVal(L"c.jpg", -1));
+    return slides;
+}
+
+} // namespace
+
+class TestPrjXml : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void userDataRoundTrip()
+    {
+        QTemporaryDir dir;
+        BasePrjFactory factory;
+        SlideList slides = sampleSlides(factory);
+        const QStringList audio{"/music/a & b.mp3", QString::fromUtf8("/music/ü.m4a")};
+        std::unique_ptr<IUsrData> data(factory.GetUsrData(4, audio, slides));
+        const QString path = dir.filePath("prj.xml");
+        QVERIFY(PrjXmlSaver().SaveUserData(wide(path), *data));
+
+        const QByteArray written = readAll(path);
+        QCOMPARE(written.count('\n'), 1); // one line, then the final line break
+        QVERIFY(written.endsWith("\n"));
+        QVERIFY(!written.contains("rotation=\"0\""));
+        QVERIFY(written.contains("rotation=\"3\""));
+
+        std::unique_ptr<IUsrData> back(PrjXmlParser().ParseUsrData(wide(path), &factory));
+        QVERIFY(back);
+        QCOMPARE(back->GetTmplId(), 4);
+        QCOMPARE(back->GetAudio(), audio);
+        auto it = back->GetSlidesBegin();
+        for (const auto& original : slides) {
+            QVERIFY(it != back->GetSlidesEnd());
+            QCOMPARE((*it)->GetType(), original->GetType());
+            if (original->GetType() == SceneImg) {
+                auto* a = static_cast<IImgMediaVal*>(original.data());
+                auto* b = static_cast<IImgMediaVal*>(it->data());
+                QVERIFY(a->GetSrc() == b->GetSrc());
+                QCOMPARE(b->GetRotation(), a->GetRotation());
+            } else {
+                QCOMPARE(QString::fromStdWString(static_cast<ITextMediaVal*>(it->data())->GetText()),
+                         trickyText);
+            }
+            ++it;
+        }
+        QVERIFY(it == back->GetSlidesEnd());
+    }
+
+    void emptyUserData()
+    {
+        QTemporaryDir dir;
+        BasePrjFactory factory;
+        SlideList none;
+        std::unique_ptr<IUsrData> data(factory.GetUsrData(2, {}, none));
+        const QString path = dir.filePath("prj.xml");
+        QVERIFY(PrjXmlSaver().SaveUserData(wide(path), *data));
+        QVERIFY(readAll(path).contains("<audio/><slides/>"));
+        std::unique_ptr<IUsrData> back(PrjXmlParser().ParseUsrData(wide(path), &factory));
+        QCOMPARE(back->GetTmplId(), 2);
+        QVERIFY(back->GetAudio().isEmpty());
+        QVERIFY(back->GetSlidesBegin() == back->GetSlidesEnd());
+    }
+
+    void userDataReading_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("tmplId");
+        QTest::addColumn<int>("slides");
+        QTest::addColumn<int>("tracks");
+        QTest::newRow("no template attribute")
+            << QByteArray("<userdata><slides><object type='2' text='t'/></slides></userdata>") << 0
+            << 1 << 0;
+        QTest::newRow("unknown types and elements skipped")
+            << QByteArray("<userdata template='x'><x/><slides><object type='3' src='a'/>"
+                          "<other/><object type='1' src='b' extra='1'/></slides></userdata>")
+            << 0 << 1 << 0;
+        QTest::newRow("cut inside the slides")
+            << QByteArray("<userdata template='5'><audio><track src='m.mp3'/></audio><slides>"
+                          "<object type='1' src='a.jpg'/><object type='1' src='b")
+            << 5 << 1 << 1;
+        QTest::newRow("cut inside the audio")
+            << QByteArray("<userdata template='6'><audio><track src='m.mp3'/><track") << 6 << 0
+            << 1;
+    }
+
+    void userDataReading()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, tmplId);
+        QFETCH(int, slides);
+        QFETCH(int, tracks);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("prj.xml");
+        writeFile(path, content);
+        BasePrjFactory factory;
+        std::unique_ptr<IUsrData> data(PrjXmlParser().ParseUsrData(wide(path), &factory));
+        QVERIFY(data);
+        QCOMPARE(data->GetTmplId(), tmplId);
+        QCOMPARE(int(std::distance(data->GetSlidesBegin(), data->GetSlidesEnd())), slides);
+        QCOMPARE(data->GetAudio().size(), tracks);
+    }
+
+    void infoRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("audio");
+        QTest::addColumn<int>("slides");
+        QTest::newRow("plain") << "Summer" << "Artist - Title" << 12;
+        QTest::newRow("tricky") << trickyText << "" << 0;
+    }
+
+    void infoRoundTrip()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, audio);
+        QFETCH(int, slides);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("info.xml");
+        QVERIFY(PrjXmlSaver().SavePrjInfo({name, audio, slides}, wide(path)));
+        const PrjInfo back = PrjXmlParser().ParseInfo(wide(path));
+        QCOMPARE(back.name, name);
+        QCOMPARE(back.audio, audio);
+        QCOMPARE(back.slidesNumber, slides);
+    }
+
+    void projectRoundTrip()
+    {
+        QTemporaryDir dir;
+        BasePrjFactory factory;
+        SceneMediaList list;
+        list.push_back(new SceneMediaPair(1, {{0, factory.GetImgMediaVal(L"a.jpg", 1)},
+                                              {2, factory.GetTextMediaVal(trickyText.toStdWString())}}));
+        list.push_back(new SceneMediaPair(1, {{0, factory.GetImgMediaVal(L"b.jpg", 0)}}));
+        list.push_back(new SceneMediaPair(4, {}));
+        std::unique_ptr<IPrj> prj(factory.GetPrj(9, &list, {"m.mp3"}));
+        const QString path = dir.filePath("project.xml");
+        QVERIFY(PrjXmlSaver().SavePrj(*prj, wide(path)));
+
+        std::unique_ptr<IPrj> back(PrjXmlParser().ParsePrj(wide(path), &factory));
+        QVERIFY(back);
+        std::unique_ptr<SceneMediaList, void (*)(SceneMediaList*)> owned(
+            const_cast<SceneMediaList*>(back->GetMedia()), ReleaseSceneMedia);
+        QCOMPARE(back->GetTmplId(), 9);
+        QCOMPARE(back->GetAudio(), QStringList{"m.mp3"});
+        QCOMPARE(int(owned->size()), 3);
+        auto it = owned->begin();
+        QCOMPARE((*it)->first, 1);
+        QCOMPARE(int((*it)->second.size()), 2);
+        QCOMPARE(static_cast<IImgMediaVal*>((*it)->second.at(0))->GetRotation(), 1);
+        QCOMPARE(QString::fromStdWString(
+                     static_cast<ITextMediaVal*>((*it)->second.at(2))->GetText()),
+                 trickyText);
+        ++it;
+        QCOMPARE((*it)->first, 1); // the same scene twice stays two entries
+        QVERIFY(static_cast<IImgMediaVal*>((*it)->second.at(0))->GetSrc() == L"b.jpg");
+        ++it;
+        QCOMPARE((*it)->first, 4);
+        QVERIFY((*it)->second.empty());
+        ClearSceneMedia(list);
+    }
+
+    void projectReadingToleratesLayoutAndDuplicates()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("project.xml");
+        writeFile(path, "<project template='2'>\n  <media>\n    <scene id='3'>"
+                        "<object id='0' type='2' text='old'/><object id='0' type='2' text='new'/>"
+                        "</scene>\n    <scene id='5'/>\n  </media>\n</project>\n");
+        BasePrjFactory factory;
+        std::unique_ptr<IPrj> prj(PrjXmlParser().ParsePrj(wide(path), &factory));
+        QVERIFY(prj);
+        std::unique_ptr<SceneMediaList, void (*)(SceneMediaList*)> owned(
+            const_cast<SceneMediaList*>(prj->GetMedia()), ReleaseSceneMedia);
+        QCOMPARE(int(owned->size()), 2);
+        QVERIFY(static_cast<ITextMediaVal*>(owned->front()->second.at(0))->GetText() == L"new");
+    }
+
+    void unreadableFiles()
+    {
+        BasePrjFactory factory;
+        PrjXmlParser parser;
+        QVERIFY(!parser.ParseUsrData(L"/no/such/prj.xml", &factory));
+        QVERIFY(!parser.ParsePrj(L"/no/such/project.xml", &factory));
+        const PrjInfo info = parser.ParseInfo(L"/no/such/info.xml");
+        QVERIFY(info.name.isEmpty() && info.audio.isEmpty());
+        QCOMPARE(info.slidesNumber, 0);
+
+        QTemporaryDir dir;
+        const QString other = dir.filePath("other.xml");
+        writeFile(other, "<template/>");
+        QVERIFY(!parser.ParseUsrData(wide(other), &factory));
+        QVERIFY(!parser.ParsePrj(wide(other), &factory));
+    }
+
+    void failedSaveKeepsThePreviousFile()
+    {
+        QTemporaryDir dir;
+        BasePrjFactory factory;
+        SlideList none;
+        std::unique_ptr<IUsrData> data(factory.GetUsrData(1, {}, none));
+        PrjXmlSaver saver;
+        QVERIFY(!saver.SaveUserData(wide(dir.filePath("missing/prj.xml")), *data));
+        QVERIFY(!saver.SavePrjInfo({}, wide(dir.filePath("missing/info.xml"))));
+
+        // A folder whose files cannot be replaced: the old file stays whole.
+        const QString locked = dir.filePath("locked");
+        QVERIFY(QDir().mkpath(locked));
+        const QString path = locked + "/info.xml";
+        QVERIFY(saver.SavePrjInfo({"old", "", 1}, wide(path)));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        const bool saved = saver.SavePrjInfo({"new", "", 2}, wide(path));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (saved)
+            QSKIP("running as a user who may write anywhere");
+        QCOMPARE(PrjXmlParser().ParseInfo(wide(path)).name, QString("old"));
+    }
+};
+
+QTEST_MAIN(TestPrjXml)
+#include "tst_prjxml.moc"
