@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/itmpl.h"
+#include "common/iusrdata.h"
+#include "common/prjinfo.h"
+#include "core/thumbgenerator.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSharedPointer>
+#include <QStringList>
+
+/// What the project list shows of one saved project.
+struct ProjectEntry
+{
+    QString name;
+    QString audio;
+    int slidesNumber = 0;
+    /// "thumb.png" in the folder, whether or not it exists.
+    QString thumb;
+    /// The small previews that exist, "0_thumb.png" to "4_thumb.png" in order.
+    QStringList smallThumbs;
+    QDateTime modified;
+};
+
+/// Saves, lists, resumes and deletes projects under the per-user data folder
+/// + "/Pictavio/projects/". GUI thread only.
+class PrjManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// The process-wide instance; never destroyed.
+    static PrjManager* instance();
+
+    /// The folder that holds one folder per project, ending in "/".
+    static QString projectsFolder();
+
+    /// Project folder names, newest first.
+    QStringList projectIds() const;
+    ProjectEntry projectEntry(const QString& id) const;
+    /// The project's user data, or null when "prj.xml" cannot be read.
+    QSharedPointer<IUsrData> loadUserData(const QString& id) const;
+    /// Saves under \a id (a new id when empty) and returns the id; returns an
+    /// empty string and sets \a error when a file could not be written, in
+    /// which case earlier files of the project are left as they were.
+    QString save(const QString& id, IUsrData* data, const PrjInfo& info, ITmpl* tmpl,
+                 QString* error = nullptr);
+    /// Removes the project's folder; false for an id that is not a project.
+    bool deleteProject(const QString& id);
+
+signals:
+    void projectDeleted(const QString& id);
+
+private slots:
+    void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image);
+
+private:
+    PrjManager();
+
+    QImage drawPreview(const QString& folder, IUsrData* data, ITmpl* tmpl);
+    void queueSmallPreviews(const QString& folder, const QStringList& pictures);
+
+    struct PendingPreview
+    {
+        ThumbGeneratorTask task;
+        QString file;
+    };
+
+    QMutex lock;
+    QList<PendingPreview> pending;
+    int cachedTmplId = -1;
+    QStringList cachedSources;
+};

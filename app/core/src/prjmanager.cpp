@@ -1,0 +1,236 @@
+#include "core/prjmanager.h"
+
+#include "common/baseprjfactory.h"
+#include "core/tmplpathmanager.h"
+#include "docloom/prjxmlparser.h"
+#include "docloom/prjxmlsaver.h"
+#include "vidweave/pixmaputil.h"
+#include "vidweave/qtimagerender.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QUuid>
+
+namespace {
+
+const int smallPreviewCount = 5;
+const int smallPreviewSize = 100;
+
+QString smallPreviewName(int index)
+{
+    return QStringLiteral("%1_thumb.png").arg(index);
+}
+
+/// A project id names one folder: no separators, no dot entries.
+bool isProjectId(const QString& id)
+{
+    return !id.isEmpty() && id != "." && id != ".." && !id.contains('/') && !id.contains('\\');
+}
+
+template <typename SceneT>
+SceneT* firstSingleSlotScene(ITmpl* tmpl, SceneType type)
+{
+    if (!tmpl)
+        return nullptr;
+    for (const auto& entry : tmpl->GetScenes()) {
+        if (entry.second && entry.second->GetType() == type && entry.second->GetMediaSize() == 1)
+            return dynamic_cast<SceneT*>(entry.second);
+    }
+    return nullptr;
+}
+
+void drawText(QImage& preview, ITextMedia* media, const QString& text)
+{
+    float fontSize = 0;
+    std::unique_ptr<QPixmap> picture(PixmapUtil::getTextPixmap(
+        preview.width(), preview.height(), text, media->GetFont(), media->GetFontColor(), 0.8f,
+        0.8f, fontSize));
+    QPolygonF quad;
+    const QPixmap shadowed = PixmapUtil::AddShadow(*picture, media->GetShadow(), int(fontSize), quad);
+    QPainter painter(&preview);
+    painter.drawPixmap(-int(quad.value(0).x()), -int(quad.value(0).y()), shadowed);
+}
+
+void drawPicture(QImage& preview, IImgScene* scene, IImgMediaVal* value)
+{
+    IImgMedia* media = scene->GetMedia()->begin()->second;
+    QtImageRender render(media, value, preview.width(), preview.height());
+    render.Render(int(scene->GetFramesNumber() / 2), &preview);
+}
+
+} // namespace
+
+PrjManager* PrjManager::instance()
+{
+    static QMutex mutex;
+    static PrjManager* single = nullptr;
+    QMutexLocker locker(&mutex);
+    if (!single)
+        single = new PrjManager;
+    return single;
+}
+
+PrjManager::PrjManager()
+{
+    connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this,
+            &PrjManager::thumbGenerated);
+}
+
+QString PrjManager::projectsFolder()
+{
+    static const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/Pictavio/projects/");
+    return folder;
+}
+
+QStringList PrjManager::projectIds() const
+{
+    return QDir(projectsFolder()).entryList(QDir::AllDirs | QDir::NoDotAndDotDot, QDir::Time);
+}
+
+ProjectEntry PrjManager::projectEntry(const QString& id) const
+{
+    const QDir folder(projectsFolder() + id);
+    // An unreadable summary lists with an empty name.
+    const PrjInfo info = PrjXmlParser().ParseInfo(folder.filePath("info.xml").toStdWString());
+    ProjectEntry entry;
+    entry.name = info.name;
+    entry.audio = info.audio;
+    entry.slidesNumber = info.slidesNumber;
+    entry.thumb = folder.filePath("thumb.png");
+    for (int i = 0; i < smallPreviewCount; ++i) {
+        const QString file = folder.filePath(smallPreviewName(i));
+        if (QFile::exists(file))
+            entry.smallThumbs << file;
+    }
+    entry.modified = QFileInfo(folder.path()).lastModified();
+    return entry;
+}
+
+QSharedPointer<IUsrData> PrjManager::loadUserData(const QString& id) const
+{
+    if (!isProjectId(id))
+        return {};
+    BasePrjFactory factory;
+    const QString file = QDir(projectsFolder() + id).filePath("prj.xml");
+    return QSharedPointer<IUsrData>(PrjXmlParser().ParseUsrData(file.toStdWString(), &factory));
+}
+
+QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info, ITmpl* tmpl,
+                         QString* error)
+{
+    auto failWith = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return QString();
+    };
+    if (!data)
+        return failWith(tr("There is no project to save."));
+    const QString projectId = id.isEmpty() ? QUuid::createUuid().toString() : id;
+    if (!isProjectId(projectId))
+        return failWith(tr("\"%1\" is not a project.").arg(projectId));
+    const QString path = projectsFolder() + projectId;
+    if (!QDir().mkpath(path))
+        return failWith(tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(path)));
+    const QDir folder(path);
+
+    const QImage preview = drawPreview(path, data, tmpl);
+    PrjXmlSaver saver;
+    if (!saver.SaveUserData(folder.filePath("prj.xml").toStdWString(), *data)
+        || !saver.SavePrjInfo(info, folder.filePath("info.xml").toStdWString()))
+        return failWith(tr("The project could not be saved in %1.")
+                            .arg(QDir::toNativeSeparators(path)));
+    preview.save(folder.filePath("thumb.png"));
+
+    // Creating and removing a file sets the folder's time, which orders the list.
+    QFile touch(folder.filePath("dummy.tmp"));
+    if (touch.open(QIODevice::ReadWrite))
+        touch.close();
+    touch.remove();
+    return projectId;
+}
+
+QImage PrjManager::drawPreview(const QString& folder, IUsrData* data, ITmpl* tmpl)
+{
+    QImage preview(TmplPathManager::instance()->tmplRecord(data->GetTmplId()).thumbPrj);
+    if (preview.isNull()) {
+        preview = QImage(384, 216, QImage::Format_RGB32);
+        preview.fill(QColor(0x2E, 0x37, 0x45));
+    }
+    preview = preview.convertToFormat(QImage::Format_RGB32);
+    if (data->GetTmplId() != cachedTmplId) {
+        cachedSources.clear();
+        cachedTmplId = data->GetTmplId();
+    }
+
+    QList<IImgMediaVal*> pictures;
+    QString firstText;
+    bool textFound = false;
+    for (auto it = data->GetSlidesBegin(); it != data->GetSlidesEnd() && pictures.size() < 6; ++it) {
+        ISceneMedia* value = it->data();
+        if (value && value->GetType() == SceneImg)
+            pictures << static_cast<IImgMediaVal*>(value);
+        else if (value && value->GetType() == SceneText && pictures.isEmpty() && !textFound) {
+            firstText = QString::fromStdWString(static_cast<ITextMediaVal*>(value)->GetText());
+            textFound = true;
+        }
+    }
+
+    if (pictures.isEmpty() && textFound) {
+        if (auto* scene = firstSingleSlotScene<ITextScene>(tmpl, SceneText))
+            drawText(preview, scene->GetMedia()->begin()->second, firstText);
+    } else if (!pictures.isEmpty()) {
+        if (auto* scene = firstSingleSlotScene<IImgScene>(tmpl, SceneImg))
+            drawPicture(preview, scene, pictures.first());
+    }
+
+    QStringList sources;
+    for (int i = 1; i < pictures.size(); ++i)
+        sources << QString::fromStdWString(pictures.at(i)->GetSrc());
+    queueSmallPreviews(folder, sources);
+    return preview;
+}
+
+void PrjManager::queueSmallPreviews(const QString& folder, const QStringList& pictures)
+{
+    for (int i = 0; i < pictures.size() && i < smallPreviewCount; ++i) {
+        if (cachedSources.value(i) == pictures.at(i))
+            continue;
+        while (cachedSources.size() <= i)
+            cachedSources << QString();
+        cachedSources[i] = pictures.at(i);
+        const ThumbGeneratorTask task(pictures.at(i), smallPreviewSize, smallPreviewSize);
+        {
+            QMutexLocker locker(&lock);
+            pending.append({task, QDir(folder).filePath(smallPreviewName(i))});
+        }
+        ThumbGenerator::instance()->addTask(task);
+    }
+}
+
+void PrjManager::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image)
+{
+    if (!image || image->isNull())
+        return;
+    QMutexLocker locker(&lock);
+    for (const PendingPreview& entry : qAsConst(pending)) {
+        if (entry.task == task)
+            image->save(entry.file);
+    }
+}
+
+bool PrjManager::deleteProject(const QString& id)
+{
+    if (!isProjectId(id))
+        return false;
+    QDir folder(projectsFolder() + id);
+    if (!folder.exists() || !folder.removeRecursively())
+        return false;
+    emit projectDeleted(id);
+    return true;
+}
