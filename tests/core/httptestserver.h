@@ -1,0 +1,93 @@
+#pragma once
+
+// A small HTTP server on 127.0.0.1 for tests: each path answers as told,
+// including failures on purpose.
+#include <QByteArray>
+#include <QMap>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <functional>
+
+class HttpTestServer : public QTcpServer
+{
+public:
+    enum Mode { Full, NotFound, DropMidBody, Slow };
+
+    struct Route
+    {
+        QByteArray body;
+        Mode mode = Full;
+    };
+
+    HttpTestServer()
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, &HttpTestServer::accept);
+    }
+
+    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(serverPort()); }
+    void route(const QByteArray& path, const QByteArray& body, Mode mode = Full)
+    {
+        routes[path] = {body, mode};
+    }
+    int requests(const QByteArray& path) const { return counts.value(path); }
+    void clearCounts() { counts.clear(); }
+
+    /// Called as each request arrives.
+    std::function<void(const QByteArray& path)> onRequest;
+
+private:
+    void accept()
+    {
+        while (QTcpSocket* socket = nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    }
+
+    void answer(QTcpSocket* socket)
+    {
+        const QByteArray request = socket->readAll();
+        const QByteArray path = request.split(' ').value(1);
+        counts[path] += 1;
+        if (onRequest)
+            onRequest(path);
+        const Route r = routes.value(path, Route{QByteArray(), NotFound});
+        if (r.mode == NotFound) {
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n"
+                          "not found");
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n"
+                      "Content-Length: "
+                      + QByteArray::number(r.body.size()) + "\r\n\r\n");
+        if (r.mode == Full) {
+            socket->write(r.body);
+            socket->disconnectFromHost();
+        } else if (r.mode == DropMidBody) {
+            socket->write(r.body.left(r.body.size() / 2));
+            socket->flush();
+            socket->abort();
+        } else {
+            sendSlowly(socket, r.body, 0);
+        }
+    }
+
+    void sendSlowly(QTcpSocket* socket, const QByteArray& body, int from)
+    {
+        const int chunk = qMax(1, body.size() / 4);
+        socket->write(body.mid(from, chunk));
+        socket->flush();
+        if (from + chunk >= body.size()) {
+            socket->disconnectFromHost();
+            return;
+        }
+        QTimer::singleShot(30, socket, [=] { sendSlowly(socket, body, from + chunk); });
+    }
+
+    QMap<QByteArray, Route> routes;
+    QMap<QByteArray, int> counts;
+};

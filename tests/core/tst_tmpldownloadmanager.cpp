@@ -1,0 +1,235 @@
+#include "httptestserver.h"
+
+#include "core/tmpldownloadmanager.h"
+
+#include "common/basetmplfactory.h"
+#include "common/release.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class Paths : public ITmplPathManager
+{
+public:
+    explicit Paths(const QString& dir) : dir(dir.toStdWString() + L"/") {}
+    std::wstring GetTmplPath(int) const override { return dir + L"template.xml"; }
+    std::wstring GetTmplInfoPath(int) const override { return dir + L"info.xml"; }
+    std::wstring GetTmplDir(int) const override { return dir; }
+    std::wstring GetSceneVideoPath(int tmplId, int scene) const override
+    {
+        return dir + std::to_wstring(tmplId) + L"/" + std::to_wstring(scene) + L".mp4";
+    }
+
+private:
+    std::wstring dir;
+};
+
+struct TmplDeleter
+{
+    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
+};
+using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
+
+/// Scenes 1, 2, 3 with the given frame counts and background kinds.
+TmplPtr makeTemplate(const QList<QPair<int, SceneBgType>>& scenes)
+{
+    BaseTmplFactory factory;
+    std::map<int, IScene*> map;
+    int id = 1;
+    for (const auto& [frames, kind] : scenes)
+        map[id++] = factory.GetImgScene(new std::map<int, IImgMedia*>, kind, L"", frames, 1, 30);
+    return TmplPtr(factory.GetTmpl(map, 0, 0, 0, 70));
+}
+
+QByteArray body(int size, char fill)
+{
+    return QByteArray(size, fill);
+}
+
+class RecordingHandler : public IDownloadErrorHandler
+{
+public:
+    void downloadFailed(const QString& reason) override { reasons << reason; }
+    QStringList reasons;
+};
+
+QStringList filesIn(const QString& dir)
+{
+    QStringList names;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QFileInfo(it.next()).fileName();
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestTmplDownloadManager : public QObject
+{
+    Q_OBJECT
+
+    HttpTestServer server;
+    QTemporaryDir dir;
+    std::unique_ptr<Paths> paths;
+    std::unique_ptr<TmplDownloadManager> manager;
+    RecordingHandler handler;
+
+private slots:
+    void init()
+    {
+        qputenv("PICTAVIO_CONTENT_HOST", server.host().toUtf8());
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        paths = std::make_unique<Paths>(dir.path());
+        manager = std::make_unique<TmplDownloadManager>();
+        handler.reasons.clear();
+        manager->setErrorHandler(&handler);
+        server.clearCounts();
+    }
+
+    void contentHost()
+    {
+        qunsetenv("PICTAVIO_CONTENT_HOST");
+        QCOMPARE(TmplDownloadManager::contentBase(),
+                 QString("http://127.0.0.1:8642/app/1.2.0/themes/"));
+        qputenv("PICTAVIO_CONTENT_HOST", "example.invalid:81");
+        QCOMPARE(TmplDownloadManager::contentBase(),
+                 QString("http://example.invalid:81/app/1.2.0/themes/"));
+    }
+
+    void stillBackgroundsNeedNothing()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgImage}, {50, BgImage}});
+        QVERIFY(isDownloaded(4, paths.get(), tmpl.get()));
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(4, paths.get(), tmpl.get());
+        QCOMPARE(done.count(), 1);
+    }
+
+    void fetchesMissingFilesWithWeightedProgress()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {300, BgVideo}, {50, BgImage}, {100, BgVideo}});
+        server.route("/app/1.2.0/themes/7/1.mp4", body(1000, 'a'));
+        server.route("/app/1.2.0/themes/7/2.mp4", body(4000, 'b'), HttpTestServer::Slow);
+        server.route("/app/1.2.0/themes/7/4.mp4", body(1000, 'c'));
+        QVERIFY(!isDownloaded(7, paths.get(), tmpl.get()));
+
+        QSignalSpy progress(manager.get(), &TmplDownloadManager::progress);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        // Half of the second file, reported as the network would while it is in flight.
+        server.onRequest = [this](const QByteArray& requested) {
+            if (requested.endsWith("/7/2.mp4"))
+                QMetaObject::invokeMethod(manager.get(), "downloadProgress", Qt::DirectConnection,
+                                          Q_ARG(qint64, 2000), Q_ARG(qint64, 4000));
+        };
+        manager->download(7, paths.get(), tmpl.get());
+        QVERIFY(done.wait(10000));
+        QVERIFY(isDownloaded(7, paths.get(), tmpl.get()));
+        QCOMPARE(QFileInfo(dir.filePath("7/2.mp4")).size(), 4000);
+        QCOMPARE(filesIn(dir.path()), (QStringList{"1.mp4", "2.mp4", "4.mp4"}));
+
+        // (received / total x weight + done) x 100 / 500 for 100, 300, 100 frames.
+        QList<float> values;
+        for (const auto& args : progress)
+            values << args.at(0).toFloat();
+        QVERIFY(values.contains(20.f)); // the first file complete
+        QVERIFY(values.contains(50.f)); // half of the second
+        QVERIFY(values.contains(100.f));
+        QVERIFY(std::is_sorted(values.begin(), values.end()));
+        QVERIFY(handler.reasons.isEmpty());
+        server.onRequest = nullptr;
+    }
+
+    void presentFilesAreSkipped()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}});
+        QDir().mkpath(dir.filePath("8"));
+        QFile existing(dir.filePath("8/1.mp4"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("partial but present");
+        existing.close();
+        server.route("/app/1.2.0/themes/8/2.mp4", body(10, 'x'));
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(8, paths.get(), tmpl.get());
+        QVERIFY(done.wait(5000));
+        QCOMPARE(server.requests("/app/1.2.0/themes/8/1.mp4"), 0);
+        QCOMPARE(QFileInfo(dir.filePath("8/1.mp4")).size(), 19);
+    }
+
+    void failuresLeaveNothingAndRetryContinues_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("not found") << int(HttpTestServer::NotFound);
+        QTest::newRow("dropped mid-body") << int(HttpTestServer::DropMidBody);
+    }
+
+    void failuresLeaveNothingAndRetryContinues()
+    {
+        QFETCH(int, mode);
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}, {100, BgVideo}});
+        server.route("/app/1.2.0/themes/9/1.mp4", body(500, 'a'));
+        server.route("/app/1.2.0/themes/9/2.mp4", body(500, 'b'), HttpTestServer::Mode(mode));
+        server.route("/app/1.2.0/themes/9/3.mp4", body(500, 'c'));
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(9, paths.get(), tmpl.get());
+        QVERIFY(failed.wait(5000));
+        QTest::qWait(100);
+        QCOMPARE(failed.count(), 1); // one failure, one question
+        QCOMPARE(handler.reasons.size(), 1);
+        QCOMPARE(done.count(), 0);
+        // Nothing partial under any name, only the complete first file.
+        QCOMPARE(filesIn(dir.path()), QStringList{"1.mp4"});
+
+        server.route("/app/1.2.0/themes/9/2.mp4", body(500, 'b'));
+        manager->onRedownload();
+        QVERIFY(done.wait(5000));
+        QCOMPARE(filesIn(dir.path()), (QStringList{"1.mp4", "2.mp4", "3.mp4"}));
+        QCOMPARE(server.requests("/app/1.2.0/themes/9/1.mp4"), 1);
+        QFile second(dir.filePath("9/2.mp4"));
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        QCOMPARE(second.readAll(), body(500, 'b'));
+    }
+
+    void givingUpClearsTheQueue()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}});
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        QSignalSpy reselect(manager.get(), &TmplDownloadManager::reselectTheme);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(11, paths.get(), tmpl.get());
+        QVERIFY(failed.wait(5000));
+        manager->onReselectTheme();
+        QCOMPARE(reselect.count(), 1);
+        manager->onRedownload(); // nothing left to retry
+        QTest::qWait(200);
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(server.requests("/app/1.2.0/themes/11/2.mp4"), 0);
+        QVERIFY(filesIn(dir.path()).isEmpty());
+    }
+
+    void aNewDownloadCancelsTheRunningOne()
+    {
+        TmplPtr slow = makeTemplate({{100, BgVideo}});
+        TmplPtr quick = makeTemplate({{100, BgVideo}});
+        server.route("/app/1.2.0/themes/12/1.mp4", body(4000, 's'), HttpTestServer::Slow);
+        server.route("/app/1.2.0/themes/13/1.mp4", body(10, 'q'));
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(12, paths.get(), slow.get());
+        QTest::qWait(20);
+        manager->download(13, paths.get(), quick.get());
+        QVERIFY(done.wait(5000));
+        QTest::qWait(200);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(filesIn(dir.path()), QStringList{"1.mp4"});
+        QVERIFY(QFile::exists(dir.filePath("13/1.mp4")));
+        QVERIFY(handler.reasons.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTmplDownloadManager)
+#include "tst_tmpldownloadmanager.moc"
