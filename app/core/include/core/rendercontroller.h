@@ -1,0 +1,106 @@
+#pragma once
+
+#include "common/iendlogo.h"
+#include "common/iprj.h"
+#include "common/itmpl.h"
+#include "common/itmplpathmanager.h"
+#include "common/iwatermark.h"
+#include "vidweave/iprjrender.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QSharedPointer>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+
+using PixmapSharedPointer = QSharedPointer<QPixmap>;
+Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
+/// Makes the render for one run; the worker owns and deletes it.
+using RenderMaker = std::function<IPrjRender*()>;
+
+/// Registers the types that cross threads by queued signals; call once at
+/// start-up (the controller calls it too).
+void registerCoreMetaTypes();
+
+/// Runs one render on the render thread.
+class RenderWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath, int width,
+                 int height, ITmplPathManager* paths, QSharedPointer<IWatermark> overlay,
+                 QSharedPointer<IEndLogo> endLogo, RenderMaker maker);
+
+    /// Asks the render to end; safe from any thread. A stop before the render
+    /// starts means no render at all.
+    void stop();
+
+public slots:
+    void process();
+    void onRenderProgress(QImage* img, float percent);
+
+signals:
+    void finished();
+    void done(const QString& path);
+    void stopped();
+    void failed(const QString& reason);
+    void onProgress(float percent);
+    /// A copy of the frame at height 300; pixmaps are made on the GUI thread.
+    void onPreview(const QImage& preview);
+
+private:
+    QSharedPointer<IPrj> prj;
+    int tmplId;
+    ITmpl* tmpl;
+    QString outputPath;
+    int width;
+    int height;
+    ITmplPathManager* paths;
+    std::atomic<IPrjRender*> render{nullptr};
+    std::atomic_bool stopFlag{false};
+    int progressCount = -1;
+    QSharedPointer<IWatermark> overlay;
+    QSharedPointer<IEndLogo> endLogo;
+    RenderMaker maker;
+};
+
+/// Runs renders on a thread of their own and reports back on the GUI thread.
+class RenderController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RenderController(QObject* parent = nullptr);
+    /// Waits for a running render to end.
+    ~RenderController() override;
+
+    /// Starts rendering; \a maker defaults to the library's H.264 renderer.
+    void start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath, int width,
+               int height, ITmplPathManager* paths, QSharedPointer<IWatermark> overlay,
+               QSharedPointer<IEndLogo> endLogo, RenderMaker maker = {});
+    void stop();
+
+signals:
+    void done(const QString& result_path);
+    void stopped();
+    /// The render failed; nothing was left behind.
+    void failed(const QString& reason);
+    void onProgress(float progress);
+    void onPreview(QSharedPointer<QPixmap> preview);
+
+private slots:
+    void workerDone(const QString& path);
+    void renderProgress(float progress);
+    void renderPreview(const QImage& preview);
+    void workerStopped();
+    void workerFailed(const QString& reason);
+
+private:
+    void finish();
+
+    RenderWorker* worker = nullptr;
+    QThread* thread = nullptr;
+};

@@ -1,0 +1,144 @@
+#include "core/rendercontroller.h"
+
+#include "vidweave/vidweavefactory.h"
+
+#include <QFile>
+#include <QImage>
+
+void registerCoreMetaTypes()
+{
+    qRegisterMetaType<QSharedPointer<QPixmap>>("QSharedPointer<QPixmap>");
+    qRegisterMetaType<PixmapSharedPointer>("PixmapSharedPointer");
+}
+
+RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
+                           int width, int height, ITmplPathManager* paths,
+                           QSharedPointer<IWatermark> overlay, QSharedPointer<IEndLogo> endLogo,
+                           RenderMaker maker)
+    : prj(std::move(prj)), tmplId(tmplId), tmpl(tmpl), outputPath(std::move(outputPath)),
+      width(width), height(height), paths(paths), overlay(std::move(overlay)),
+      endLogo(std::move(endLogo)), maker(std::move(maker))
+{
+}
+
+void RenderWorker::stop()
+{
+    stopFlag = true;
+    if (IPrjRender* running = render.load())
+        running->Stop();
+}
+
+void RenderWorker::process()
+{
+    if (stopFlag) {
+        emit stopped(); // cancelled before it began: no render, no file
+        emit finished();
+        return;
+    }
+    std::unique_ptr<IPrjRender> owned(maker ? maker() : VidweaveFactory().GetH264PrjRender());
+    connect(owned.get(), &IPrjRender::progress, this, &RenderWorker::onRenderProgress,
+            Qt::DirectConnection);
+    render = owned.get();
+    if (stopFlag) // a stop that came while the render was being made
+        owned->Stop();
+    owned->Render(tmplId, tmpl, prj.data(), paths, outputPath, height, width, overlay, endLogo);
+    render = nullptr;
+    const bool failed = owned->Failed();
+    const QString reason = owned->ErrorString();
+    owned.reset();
+
+    if (stopFlag) {
+        QFile::remove(outputPath);
+        emit stopped();
+    } else if (failed) {
+        emit this->failed(reason);
+    } else {
+        emit done(outputPath);
+    }
+    emit finished();
+}
+
+void RenderWorker::onRenderProgress(QImage* img, float percent)
+{
+    emit onProgress(percent);
+    if (++progressCount % 30 != 0 || !img)
+        return;
+    // The frame is overwritten by the next one: the preview is a copy.
+    emit onPreview(img->scaledToHeight(300, Qt::SmoothTransformation));
+}
+
+RenderController::RenderController(QObject* parent) : QObject(parent)
+{
+    registerCoreMetaTypes();
+}
+
+RenderController::~RenderController()
+{
+    if (worker)
+        worker->stop();
+    finish();
+}
+
+void RenderController::finish()
+{
+    if (thread) {
+        thread->quit();
+        thread->wait();
+    }
+    delete thread;
+    thread = nullptr;
+    delete worker;
+    worker = nullptr;
+}
+
+void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
+                             QString outputPath, int width, int height, ITmplPathManager* paths,
+                             QSharedPointer<IWatermark> overlay, QSharedPointer<IEndLogo> endLogo,
+                             RenderMaker maker)
+{
+    finish();
+    worker = new RenderWorker(tmplId, tmpl, std::move(prj), std::move(outputPath), width, height,
+                              paths, std::move(overlay), std::move(endLogo), std::move(maker));
+    thread = new QThread;
+    thread->setObjectName(QStringLiteral("render"));
+    worker->moveToThread(thread);
+    connect(thread, &QThread::started, worker, &RenderWorker::process);
+    connect(worker, &RenderWorker::done, this, &RenderController::workerDone);
+    connect(worker, &RenderWorker::onProgress, this, &RenderController::renderProgress);
+    connect(worker, &RenderWorker::onPreview, this, &RenderController::renderPreview);
+    connect(worker, &RenderWorker::stopped, this, &RenderController::workerStopped);
+    connect(worker, &RenderWorker::failed, this, &RenderController::workerFailed);
+    connect(worker, &RenderWorker::finished, thread, &QThread::quit);
+    thread->start(QThread::InheritPriority);
+}
+
+void RenderController::stop()
+{
+    if (worker)
+        worker->stop();
+}
+
+void RenderController::workerDone(const QString& path)
+{
+    emit done(path);
+}
+
+void RenderController::renderProgress(float progress)
+{
+    emit onProgress(progress);
+}
+
+void RenderController::renderPreview(const QImage& preview)
+{
+    emit onPreview(QSharedPointer<QPixmap>::create(QPixmap::fromImage(preview)));
+}
+
+void RenderController::workerStopped()
+{
+    emit stopped();
+}
+
+void RenderController::workerFailed(const QString& reason)
+{
+    emit failed(reason);
+}

@@ -1,0 +1,201 @@
+#include "core/rendercontroller.h"
+#include "core/videosettings.h"
+
+#include "common/baseprjfactory.h"
+
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+/// Writes a file and reports as many frames as asked, or fails on purpose.
+class FakeRender : public IPrjRender
+{
+public:
+    FakeRender(int frames, QString failure, std::atomic_int* made)
+        : frames(frames), failure(std::move(failure))
+    {
+        if (made)
+            ++*made;
+    }
+
+    void Render(int, ITmpl*, IPrj*, ITmplPathManager*, QString outputPath, int height, int width,
+                QSharedPointer<IWatermark>, QSharedPointer<IEndLogo>) override
+    {
+        QFile file(outputPath);
+        file.open(QIODevice::WriteOnly);
+        file.write("video");
+        file.close();
+        QImage frame(width, height, QImage::Format_RGB888);
+        for (int i = 0; i < frames && !stopRequested; ++i) {
+            frame.fill(QColor(i % 256, 0, 0));
+            emit progress(&frame, 100.f * float(i + 1) / float(frames));
+            if (frames > 100)
+                QThread::msleep(2);
+        }
+        if (stopRequested || !failure.isEmpty())
+            QFile::remove(outputPath);
+    }
+    void Stop() override { stopRequested = true; }
+    bool Failed() const override { return !failure.isEmpty(); }
+    QString ErrorString() const override { return failure; }
+
+private:
+    int frames;
+    QString failure;
+    std::atomic_bool stopRequested{false};
+};
+
+struct Run
+{
+    QTemporaryDir dir;
+    QString output = dir.filePath("out.mp4");
+    BasePrjFactory factory;
+    SceneMediaList media;
+    QSharedPointer<IPrj> prj{factory.GetPrj(1, &media, {})};
+};
+
+} // namespace
+
+class TestRenderController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void progressAndPreviews_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("previews");
+        QTest::newRow("one frame") << 1 << 1;
+        QTest::newRow("29 frames") << 29 << 1;
+        QTest::newRow("31 frames") << 31 << 2;
+        QTest::newRow("61 frames") << 61 << 3;
+    }
+
+    void progressAndPreviews()
+    {
+        QFETCH(int, frames);
+        QFETCH(int, previews);
+        Run run;
+        RenderController controller;
+        QSignalSpy progress(&controller, &RenderController::onProgress);
+        QSignalSpy preview(&controller, &RenderController::onPreview);
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 640, 360, nullptr, {}, {},
+                         [frames] { return new FakeRender(frames, {}, nullptr); });
+        QVERIFY(done.wait(5000));
+        QCOMPARE(done.at(0).at(0).toString(), run.output);
+        QCOMPARE(progress.count(), frames);
+        QCOMPARE(preview.count(), previews);
+        const auto first = preview.at(0).at(0).value<QSharedPointer<QPixmap>>();
+        QCOMPARE(first->height(), 300);
+        QCOMPARE(first->width(), 534); // 640 x 300 / 360, rounded
+        // The first preview shows the first frame (red 0), not a later one.
+        QCOMPARE(first->toImage().pixelColor(10, 10).red(), 0);
+    }
+
+    void cancelGivesStoppedAndNoFile()
+    {
+        Run run;
+        RenderController controller;
+        QSignalSpy progress(&controller, &RenderController::onProgress);
+        QSignalSpy stopped(&controller, &RenderController::stopped);
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                         [] { return new FakeRender(2000, {}, nullptr); });
+        QTRY_VERIFY(progress.count() > 3);
+        controller.stop();
+        QVERIFY(stopped.wait(5000));
+        QCOMPARE(done.count(), 0);
+        QVERIFY(!QFile::exists(run.output));
+    }
+
+    void cancelBeforeTheRenderExistsMeansNoRender()
+    {
+        Run run;
+        std::atomic_int made{0};
+        RenderController controller;
+        QSignalSpy stopped(&controller, &RenderController::stopped);
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {}, [&made] {
+            QThread::msleep(50);
+            return new FakeRender(10, {}, &made);
+        });
+        controller.stop();
+        QVERIFY(stopped.wait(5000));
+        QCOMPARE(done.count(), 0);
+        QVERIFY(!QFile::exists(run.output));
+    }
+
+    void failureCarriesTheReason()
+    {
+        Run run;
+        RenderController controller;
+        QSignalSpy failed(&controller, &RenderController::failed);
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                         [] { return new FakeRender(5, "The disk is full.", nullptr); });
+        QVERIFY(failed.wait(5000));
+        QCOMPARE(failed.at(0).at(0).toString(), QString("The disk is full."));
+        QCOMPARE(done.count(), 0);
+    }
+
+    void destructionWaitsAndASecondStartReplacesTheFirst()
+    {
+        Run run;
+        auto controller = std::make_unique<RenderController>();
+        QSignalSpy stopped(controller.get(), &RenderController::stopped);
+        QSignalSpy done(controller.get(), &RenderController::done);
+        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                          [] { return new FakeRender(2000, {}, nullptr); });
+        controller->stop();
+        QVERIFY(stopped.wait(5000));
+        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                          [] { return new FakeRender(3, {}, nullptr); });
+        QVERIFY(done.wait(5000));
+        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                          [] { return new FakeRender(300, {}, nullptr); });
+        controller.reset(); // waits for the running render
+    }
+
+    void outputNames()
+    {
+        QTemporaryDir dir;
+        const QDateTime when(QDate(2014, 5, 31), QTime(17, 8));
+        const QString first = outputFilePath(dir.path(), when);
+        QCOMPARE(QFileInfo(first).fileName(), QString("slideshow_2014.05.31_17.08.mp4"));
+        QFile(first).open(QIODevice::WriteOnly);
+        const QString second = outputFilePath(dir.path(), when);
+        QCOMPARE(QFileInfo(second).fileName(), QString("slideshow_2014.05.31_17.08_2.mp4"));
+        QFile(second).open(QIODevice::WriteOnly);
+        QCOMPARE(QFileInfo(outputFilePath(dir.path(), when)).fileName(),
+                 QString("slideshow_2014.05.31_17.08_3.mp4"));
+    }
+
+    void resultFolder()
+    {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(prepareResultDir(dir.filePath("a/b/c"), &error));
+        QVERIFY(QFileInfo(dir.filePath("a/b/c")).isDir());
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!prepareResultDir(dir.filePath("file/sub"), &error));
+        QVERIFY(error.contains("cannot be created"));
+        QVERIFY(!prepareResultDir("", &error));
+
+        VideoSettings settings;
+        QVERIFY(settings.resultDir.endsWith("Pictavio"));
+        QVERIFY(settings.endLogo);
+        QCOMPARE(settings.outputSize(), QSize(1280, 720));
+        settings.quality = 1;
+        QCOMPARE(settings.outputSize(), QSize(1920, 1080));
+        settings.quality = 7;
+        QCOMPARE(settings.outputSize(), QSize(1280, 720));
+    }
+};
+
+QTEST_MAIN(TestRenderController)
+#include "tst_rendercontroller.moc"
