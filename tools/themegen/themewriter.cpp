@@ -1,0 +1,283 @@
+#include "themewriter.h"
+
+#include "vidweave/avoutput.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/frame.h>
+}
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const int videoWidth = 1280;
+const int videoHeight = 720;
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 5);
+}
+
+/// The template lists corners as top-left, top-right, bottom-left, bottom-right.
+QString frameText(const IMedia::transformation_t& t)
+{
+    return QStringList{number(t.x0), number(t.y0), number(t.x1), number(t.y1),
+                       number(t.x3), number(t.y3), number(t.x2), number(t.y2)}
+        .join(',');
+}
+
+/// Width over height in output pixels of the slot's resting placement.
+double restingAspect(const SlotSpec& slot)
+{
+    const Placement& p = slot.keys.size() > 1 ? slot.keys[slot.keys.size() - 2].at : slot.keys[0].at;
+    return p.w * videoWidth / (p.h * videoHeight);
+}
+
+/// The largest on-screen size the slot reaches, so pictures are prepared no
+/// smaller than they are shown.
+std::pair<double, double> largestSize(const SlotSpec& slot)
+{
+    double w = 0, h = 0;
+    for (const Key& key : slot.keys) {
+        w = std::max(w, key.at.w);
+        h = std::max(h, key.at.h);
+    }
+    return {std::min(1.5, w * 1.05), std::min(1.5, h * 1.05)};
+}
+
+void writeSlot(QXmlStreamWriter& xml, const ThemeSpec& theme, const SceneSpec& scene, int id,
+               const SlotSpec& slot)
+{
+    xml.writeStartElement("object");
+    xml.writeAttribute("id", QString::number(id));
+    xml.writeAttribute("aspect", number(restingAspect(slot)));
+    xml.writeAttribute("v-pos", QString::number(slot.vPos));
+    xml.writeAttribute("h-pos", QString::number(slot.hPos));
+    const auto [maxW, maxH] = largestSize(slot);
+    xml.writeAttribute("max-size", number(maxW) + "," + number(maxH));
+    if (scene.type == 1) {
+        const QColor c = theme.look.borderColor;
+        xml.writeAttribute("border-color",
+                           QString("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()));
+        xml.writeAttribute("border-width", number(theme.look.borderWidth));
+        if (!theme.look.shadow.isEmpty())
+            xml.writeAttribute("shadow", theme.look.shadow);
+    } else {
+        xml.writeAttribute("font", theme.look.font);
+        xml.writeAttribute("slide-bg", "slide-bg.png");
+        if (!theme.look.textShadow.isEmpty())
+            xml.writeAttribute("shadow", theme.look.textShadow);
+        if (!theme.look.texture.isEmpty())
+            xml.writeAttribute("texture", theme.look.texture);
+    }
+    xml.writeStartElement("transform");
+    for (const auto& [frame, t] : expand(slot.keys, videoWidth, videoHeight)) {
+        xml.writeStartElement("frame");
+        xml.writeAttribute("id", QString::number(frame));
+        if (t.opacity < 0.9999f)
+            xml.writeAttribute("opacity", QString::number(double(t.opacity) * 100.0, 'f', 2));
+        xml.writeCharacters(frameText(t));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+bool writeTemplateXml(const ThemeSpec& theme, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement("template");
+    xml.writeAttribute("fade-in", QString::number(theme.fadeIn));
+    xml.writeAttribute("fade-out", QString::number(theme.fadeOut));
+    xml.writeAttribute("scene-overflow", QString::number(theme.overflow));
+    xml.writeAttribute("text-max-size", QString::number(theme.textMaxSize));
+    for (const SceneSpec& scene : theme.scenes) {
+        xml.writeStartElement("scene");
+        xml.writeAttribute("id", QString::number(scene.id));
+        xml.writeAttribute("type", QString::number(scene.type));
+        xml.writeAttribute("bg-type", scene.still ? "2" : "1");
+        if (scene.still)
+            xml.writeAttribute("bg-file-name", QString("bg%1.jpg").arg(scene.id));
+        xml.writeAttribute("frames", QString::number(scene.frames));
+        xml.writeAttribute("time-base", "1,30");
+        for (size_t i = 0; i < scene.media.size(); ++i)
+            writeSlot(xml, theme, scene, int(i), scene.media[i]);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return !xml.hasError() && file.commit();
+}
+
+bool writeInfoXml(const ThemeSpec& theme, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement("info");
+    xml.writeTextElement("name", theme.name);
+    xml.writeTextElement("preview", QString("http://127.0.0.1:8642/app/1.2.0/themes/%1/preview.mp4")
+                                        .arg(theme.id));
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return !xml.hasError() && file.commit();
+}
+
+bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& path)
+{
+    const QString partial = path + ".part";
+    {
+        AVOutput out(partial, av_guess_format("mp4", nullptr, nullptr), videoHeight, videoWidth, 1,
+                     30, 0, false);
+        if (!out.IsValid())
+            return false;
+        std::unique_ptr<AVFrame, void (*)(AVFrame*)> rgb(av_frame_alloc(),
+                                                         [](AVFrame* f) { av_frame_free(&f); });
+        rgb->format = AV_PIX_FMT_RGB24;
+        rgb->width = videoWidth;
+        rgb->height = videoHeight;
+        if (av_frame_get_buffer(rgb.get(), 32) < 0)
+            return false;
+        for (int i = 0; i < frames; ++i) {
+            QImage view(rgb->data[0], videoWidth, videoHeight, rgb->linesize[0],
+                        QImage::Format_RGB888);
+            QPainter(&view).drawImage(0, 0, painter.frame(i, frames));
+            rgb->pts = i;
+            if (!out.WriteVideoFrame(rgb.get(), 1, 30))
+                return false;
+        }
+        if (!out.Close())
+            return false;
+    }
+    QFile::remove(path);
+    return QFile::rename(partial, path);
+}
+
+/// A small landscape standing in for a photo on the gallery picture.
+void drawSamplePhoto(QPainter& p, const QRectF& box, const QColor& sky, const QColor& hill)
+{
+    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    g.setColorAt(0, sky.lighter(130));
+    g.setColorAt(1, sky);
+    p.fillRect(box, g);
+    p.setBrush(QColor(255, 240, 200));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(box.left() + box.width() * 0.7, box.top() + box.height() * 0.3),
+                  box.width() * 0.08, box.width() * 0.08);
+    QPainterPath hills;
+    hills.moveTo(box.bottomLeft());
+    hills.cubicTo(box.left() + box.width() * 0.3, box.top() + box.height() * 0.45,
+                  box.left() + box.width() * 0.6, box.top() + box.height() * 0.85, box.right(),
+                  box.top() + box.height() * 0.6);
+    hills.lineTo(box.bottomRight());
+    hills.closeSubpath();
+    p.setBrush(hill);
+    p.drawPath(hills);
+}
+
+QImage galleryPicture(const ThemeSpec& theme, const QImage& background)
+{
+    QImage image = background.scaled(480, 270, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor border = theme.look.borderColor;
+    const double frame = theme.look.borderWidth > 0.03f ? 10 : 5;
+    const struct
+    {
+        QPointF centre;
+        double angle;
+        QColor sky, hill;
+    } cards[] = {{{160, 128}, -6, QColor(120, 170, 220), QColor(70, 120, 70)},
+                 {{320, 142}, 5, QColor(240, 170, 120), QColor(120, 80, 60)}};
+    for (const auto& c : cards) {
+        p.save();
+        p.translate(c.centre);
+        p.rotate(c.angle);
+        const QRectF outer(-95, -68, 190, 136);
+        p.fillRect(outer.translated(4, 6), QColor(0, 0, 0, 70));
+        p.fillRect(outer, border);
+        drawSamplePhoto(p, outer.adjusted(frame, frame, -frame, -frame), c.sky, c.hill);
+        p.restore();
+    }
+    return image;
+}
+
+QImage textureFor(const ThemeSpec&)
+{
+    QImage texture(256, 256, QImage::Format_RGB32);
+    QLinearGradient g(0, 0, 256, 256);
+    g.setColorAt(0, QColor(250, 226, 150));
+    g.setColorAt(0.45, QColor(214, 160, 70));
+    g.setColorAt(0.55, QColor(255, 236, 180));
+    g.setColorAt(1, QColor(190, 130, 50));
+    QPainter p(&texture);
+    p.fillRect(texture.rect(), g);
+    return texture;
+}
+
+} // namespace
+
+bool writeTheme(const ThemeSpec& theme, const QString& templatesDir, const QString& contentDir,
+                QString* error)
+{
+    auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const QDir folder(QDir(templatesDir).filePath(QString::number(theme.id)));
+    const QDir content(QDir(contentDir).filePath(QString::number(theme.id)));
+    if (!QDir().mkpath(folder.path()) || !QDir().mkpath(content.path()))
+        return fail("cannot create " + folder.path());
+    if (!writeTemplateXml(theme, folder.filePath("template.xml"))
+        || !writeInfoXml(theme, folder.filePath("info.xml")))
+        return fail("cannot write the XML files of theme " + QString::number(theme.id));
+
+    const BackgroundPainter look(theme.style, theme.palette, 7u * theme.id, videoWidth, videoHeight);
+    const QImage poster = look.frame(40, 120);
+    galleryPicture(theme, poster).save(folder.filePath("thumb.jpg"), "JPG", 90);
+    poster.scaled(384, 216, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(folder.filePath("thumb-prj.jpg"), "JPG", 90);
+    look.frame(60, 120)
+        .scaled(320, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(folder.filePath("slide-bg.png"));
+    if (!theme.look.texture.isEmpty())
+        textureFor(theme).save(folder.filePath(theme.look.texture));
+
+    for (const SceneSpec& scene : theme.scenes) {
+        const BackgroundPainter painter(theme.style, theme.palette,
+                                        unsigned(theme.id * 100 + scene.id), videoWidth, videoHeight);
+        if (scene.still) {
+            painter.frame(scene.frames / 2, scene.frames)
+                .save(folder.filePath(QString("bg%1.jpg").arg(scene.id)), "JPG", 92);
+            continue;
+        }
+        const QString name = QString("%1.mp4").arg(scene.id);
+        const QString target = theme.downloadOnly ? content.filePath(name) : folder.filePath(name);
+        if (!encodeVideo(painter, scene.frames, target))
+            return fail("cannot encode " + target);
+        if (scene.id == 1) {
+            QFile::remove(content.filePath("preview.mp4"));
+            QFile::copy(target, content.filePath("preview.mp4"));
+        }
+    }
+    return true;
+}
