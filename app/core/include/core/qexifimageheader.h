@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QByteArray>
+#include <QExplicitlySharedDataPointer>
+#include <QImage>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+class QIODevice;
+class QExifValuePrivate;
+
+/// One EXIF tag value; copies share their data. The default value is null.
+class QExifValue
+{
+public:
+    enum Type {
+        Byte = 1,
+        Ascii = 2,
+        Short = 3,
+        Long = 4,
+        Rational = 5,
+        Undefined = 7,
+        SignedLong = 9,
+        SignedRational = 10
+    };
+
+    QExifValue();
+    explicit QExifValue(const QVector<quint8>& bytes, int type = Byte);
+    explicit QExifValue(const QString& ascii);
+    explicit QExifValue(const QVector<quint16>& shorts);
+    explicit QExifValue(const QVector<quint32>& longs);
+    explicit QExifValue(const QVector<qint32>& signedLongs);
+    explicit QExifValue(const QVector<QPair<quint32, quint32>>& rationals);
+    explicit QExifValue(const QVector<QPair<qint32, qint32>>& signedRationals);
+    QExifValue(const QExifValue& other);
+    QExifValue& operator=(const QExifValue& other);
+    ~QExifValue();
+
+    bool isNull() const;
+    int type() const;
+    int count() const;
+
+    QVector<quint8> toByteVector() const;
+    QByteArray toByteArray() const;
+    QString toString() const;
+    QVector<quint16> toShortVector() const;
+    QVector<quint32> toLongVector() const;
+    QVector<qint32> toSignedLongVector() const;
+    QVector<QPair<quint32, quint32>> toRationalVector() const;
+    QVector<QPair<qint32, qint32>> toSignedRationalVector() const;
+
+    /// The single element of a one-element BYTE, SHORT, LONG or SLONG value;
+    /// 0 for anything else.
+    long toInteger() const;
+
+private:
+    QExplicitlySharedDataPointer<QExifValuePrivate> d;
+};
+
+/// One 12-byte directory entry as it stands in the file.
+struct ExifIfdHeader
+{
+    quint16 tag = 0;
+    quint16 type = 0;
+    quint32 count = 0;
+    /// The value itself when it fits in four bytes, else its offset.
+    quint32 offset = 0;
+    QByteArray inlineBytes; // the same four bytes in file order
+};
+
+/// Reads the EXIF block of a JPEG file: tags of the image, EXIF and GPS
+/// directories and the embedded preview. Never reads outside the block and
+/// never trusts a count beyond the bytes it holds.
+class QExifImageHeader
+{
+public:
+    QExifImageHeader();
+    /// Reads \a fileName; an unreadable file leaves the header empty.
+    explicit QExifImageHeader(const QString& fileName);
+    ~QExifImageHeader();
+
+    /// True when an EXIF block with a valid TIFF header was found.
+    bool parseJpeg(QIODevice* device);
+    void clear();
+
+    /// A tag of the EXIF sub-directory, or the null value.
+    QExifValue exifValue(int tag) const;
+    /// A tag of the image directory (IFD 0), or the null value.
+    QExifValue imageValue(int tag) const;
+    QExifValue gpsValue(int tag) const;
+
+    /// The embedded preview turned upright by its orientation (the main
+    /// picture's when the preview has none); null when there is none.
+    QImage thumbnailImage() const;
+
+private:
+    QExifImageHeader(const QExifImageHeader&) = delete;
+    QExifImageHeader& operator=(const QExifImageHeader&) = delete;
+
+    bool parseTiff(const QByteArray& block);
+
+    struct Private;
+    Private* d;
+};

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QMetaType>
+#include <QMutex>
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+/// One thumbnail wanted: a picture at a size in device pixels.
+struct ThumbGeneratorTask
+{
+    ThumbGeneratorTask() = default;
+    ThumbGeneratorTask(QString path, int height, int width)
+        : path(std::move(path)), height(height), width(width)
+    {
+    }
+
+    QString path;
+    int height = 0;
+    int width = 0;
+
+    bool operator==(const ThumbGeneratorTask& other) const
+    {
+        return path == other.path && height == other.height && width == other.width;
+    }
+};
+
+using ImageSharedPointer = QSharedPointer<QImage>;
+
+Q_DECLARE_METATYPE(ThumbGeneratorTask)
+Q_DECLARE_METATYPE(QSharedPointer<QImage>)
+
+/// Makes one thumbnail on its own thread, then deletes itself.
+class ThumbWorkerBase : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ThumbWorkerBase(const ThumbGeneratorTask& task);
+
+    /// Null pointer: this stage has no picture.
+    virtual QSharedPointer<QImage> generateThumb(const ThumbGeneratorTask& task) = 0;
+
+public slots:
+    void process();
+
+signals:
+    void finished();
+    void done(ThumbGeneratorTask task, QSharedPointer<QImage> img);
+
+private:
+    ThumbGeneratorTask task;
+};
+
+/// The preview a camera stored in the JPEG, cut to the photo's proportions
+/// and scaled to cover the requested box.
+class ExifThumbWorker : public ThumbWorkerBase
+{
+    Q_OBJECT
+
+public:
+    using ThumbWorkerBase::ThumbWorkerBase;
+    QSharedPointer<QImage> generateThumb(const ThumbGeneratorTask& task) override;
+};
+
+/// The whole picture, decoded straight at the size that covers the box,
+/// upright by its orientation tag.
+class ThumbWorker : public ThumbWorkerBase
+{
+    Q_OBJECT
+
+public:
+    using ThumbWorkerBase::ThumbWorkerBase;
+    QSharedPointer<QImage> generateThumb(const ThumbGeneratorTask& task) override;
+};
+
+/// Thumbnails in the background: the embedded preview first, then a scaled
+/// decode, at most six at a time. Answers are broadcast by generated().
+class ThumbGenerator : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// The process-wide instance; never destroyed.
+    static ThumbGenerator* instance();
+
+    ThumbGenerator();
+
+    void addTask(const ThumbGeneratorTask& task);
+    void removeTask(const ThumbGeneratorTask& task);
+    void clearTasks();
+    void pauseFullStage();
+    void resumeFullStage();
+    int runningWorkers() const { return running; }
+
+    static const int maxWorkers = 6;
+
+signals:
+    void generated(ThumbGeneratorTask task, QSharedPointer<QImage> thumb);
+
+public slots:
+    void doTask();
+
+private slots:
+    void exifWorkerDone(ThumbGeneratorTask path, QSharedPointer<QImage> img);
+    void workerDone(ThumbGeneratorTask path, QSharedPointer<QImage> img);
+
+private:
+    void startWorker(ThumbWorkerBase* worker, bool exifStage);
+
+    int running = 0;
+    QMutex lock;
+    QList<ThumbGeneratorTask> exifQueue;
+    QList<ThumbGeneratorTask> fullQueue;
+    bool fullStageEnabled = true;
+};

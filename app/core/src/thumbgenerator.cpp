@@ -1,0 +1,192 @@
+#include "core/thumbgenerator.h"
+
+#include "core/qexifimageheader.h"
+
+#include <QImageReader>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <cmath>
+
+ThumbWorkerBase::ThumbWorkerBase(const ThumbGeneratorTask& task) : task(task) {}
+
+void ThumbWorkerBase::process()
+{
+    emit done(task, generateThumb(task));
+    emit finished();
+}
+
+namespace {
+
+/// Scales to cover \a task's box, keeping proportions.
+QImage cover(const QImage& image, const ThumbGeneratorTask& task)
+{
+    if (image.isNull() || task.width <= 0 || task.height <= 0)
+        return image;
+    const float sH = float(task.height) / float(image.height());
+    const float sW = float(task.width) / float(image.width());
+    return sW > sH ? image.scaledToWidth(task.width, Qt::SmoothTransformation)
+                   : image.scaledToHeight(task.height, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+QSharedPointer<QImage> ExifThumbWorker::generateThumb(const ThumbGeneratorTask& task)
+{
+    const QExifImageHeader header(task.path);
+    QImage thumb = header.thumbnailImage();
+    if (thumb.isNull() || thumb.width() == 0)
+        return {};
+    const long x = header.exifValue(0xA002).toInteger();
+    if (x != 0) {
+        const long y = header.exifValue(0xA003).toInteger();
+        const float r = float(y) / float(x);
+        const float t = float(thumb.height()) / float(thumb.width());
+        // Stored previews are often 4:3 with black bands: cut to the photo.
+        if (r > 0 && std::fabs(r / t - 1.f) > 0.03f) {
+            if (r > t) {
+                const int w = int(float(thumb.height()) / r);
+                thumb = thumb.copy((thumb.width() - w) / 2, 0, w, thumb.height());
+            } else {
+                const int h = int(float(thumb.width()) * r);
+                thumb = thumb.copy(0, (thumb.height() - h) / 2, thumb.width(), h);
+            }
+        }
+    }
+    if (thumb.isNull())
+        return {};
+    return QSharedPointer<QImage>::create(cover(thumb, task));
+}
+
+QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task)
+{
+    QImageReader reader(task.path);
+    reader.setAutoTransform(true);
+    QSize stored = reader.size();
+    // Turned a quarter by its orientation tag: the upright size is transposed.
+    const bool transposed = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize upright = transposed ? stored.transposed() : stored;
+    if (upright.width() <= 0 || upright.height() <= 0 || task.width <= 0 || task.height <= 0)
+        return QSharedPointer<QImage>::create();
+    const int W = upright.width();
+    const int H = upright.height();
+    QSize scaled = float(task.width) / float(task.height) > float(W) / float(H)
+                       ? QSize(task.width, int(qint64(task.width) * H / W))
+                       : QSize(int(qint64(task.height) * W / H), task.height);
+    scaled = scaled.expandedTo(QSize(1, 1));
+    reader.setScaledSize(transposed ? scaled.transposed() : scaled);
+    return QSharedPointer<QImage>::create(reader.read());
+}
+
+ThumbGenerator* ThumbGenerator::instance()
+{
+    static QMutex mutex;
+    static ThumbGenerator* single = nullptr;
+    QMutexLocker locker(&mutex);
+    if (!single)
+        single = new ThumbGenerator;
+    return single;
+}
+
+ThumbGenerator::ThumbGenerator()
+{
+    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
+    qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
+    qRegisterMetaType<ImageSharedPointer>("ImageSharedPointer");
+}
+
+void ThumbGenerator::addTask(const ThumbGeneratorTask& task)
+{
+    {
+        QMutexLocker locker(&lock);
+        exifQueue.append(task);
+        fullQueue.append(task);
+    }
+    doTask();
+}
+
+void ThumbGenerator::removeTask(const ThumbGeneratorTask& task)
+{
+    QMutexLocker locker(&lock);
+    exifQueue.removeOne(task);
+    fullQueue.removeOne(task);
+}
+
+void ThumbGenerator::clearTasks()
+{
+    QMutexLocker locker(&lock);
+    exifQueue.clear();
+    fullQueue.clear();
+}
+
+void ThumbGenerator::pauseFullStage()
+{
+    QMutexLocker locker(&lock);
+    fullStageEnabled = false;
+}
+
+void ThumbGenerator::resumeFullStage()
+{
+    {
+        QMutexLocker locker(&lock);
+        fullStageEnabled = true;
+    }
+    doTask();
+}
+
+void ThumbGenerator::doTask()
+{
+    if (running >= maxWorkers)
+        return;
+    ThumbWorkerBase* worker = nullptr;
+    bool exifStage = false;
+    {
+        QMutexLocker locker(&lock);
+        if (!exifQueue.isEmpty()) {
+            worker = new ExifThumbWorker(exifQueue.takeFirst());
+            exifStage = true;
+        } else if (fullStageEnabled && !fullQueue.isEmpty()) {
+            worker = new ThumbWorker(fullQueue.takeFirst());
+        }
+    }
+    if (worker)
+        startWorker(worker, exifStage);
+}
+
+void ThumbGenerator::startWorker(ThumbWorkerBase* worker, bool exifStage)
+{
+    ++running;
+    if (exifStage)
+        connect(worker, &ThumbWorkerBase::done, this, &ThumbGenerator::exifWorkerDone);
+    else
+        connect(worker, &ThumbWorkerBase::done, this, &ThumbGenerator::workerDone);
+    auto* thread = new QThread;
+    thread->setObjectName(QStringLiteral("thumbnail"));
+    worker->moveToThread(thread);
+    connect(thread, &QThread::started, worker, &ThumbWorkerBase::process);
+    connect(worker, &ThumbWorkerBase::finished, thread, &QThread::quit);
+    connect(worker, &ThumbWorkerBase::finished, worker, &QObject::deleteLater);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::InheritPriority);
+}
+
+void ThumbGenerator::exifWorkerDone(ThumbGeneratorTask task, QSharedPointer<QImage> img)
+{
+    --running;
+    if (img) {
+        emit generated(task, img);
+        // Shown already: its full decode waits behind pictures showing nothing.
+        QMutexLocker locker(&lock);
+        if (fullQueue.removeOne(task))
+            fullQueue.append(task);
+    }
+    doTask();
+}
+
+void ThumbGenerator::workerDone(ThumbGeneratorTask task, QSharedPointer<QImage> img)
+{
+    --running;
+    if (img)
+        emit generated(task, img);
+    doTask();
+}

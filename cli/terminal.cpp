@@ -1,0 +1,66 @@
+#include "terminal.h"
+
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+void warn(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+ProgressLine::ProgressLine(QString label) : label(std::move(label)), tty(isatty(fileno(stdout)))
+{
+    clock.start();
+}
+
+void ProgressLine::update(float percent)
+{
+    ++frames;
+    const int step = int(percent / 10.f);
+    if (!tty) {
+        if (step > lastStep && step <= 10) {
+            lastStep = step;
+            std::printf("%s: %d%%\n", qPrintable(label), step * 10);
+            std::fflush(stdout);
+        }
+        return;
+    }
+    const int whole = int(percent);
+    if (whole == lastDrawn)
+        return;
+    lastDrawn = whole;
+    const double seconds = clock.elapsed() / 1000.0;
+    const double fps = seconds > 0 ? frames / seconds : 0;
+    const double left = percent > 0 ? seconds * (100.0 - percent) / percent : 0;
+    const int filled = std::min(30, int(percent * 30 / 100));
+    std::printf("\r%s [%s%s] %3d%%  %5.1f fps  %d:%02d left ", qPrintable(label),
+                QByteArray(filled, '#').constData(), QByteArray(30 - filled, ' ').constData(),
+                whole, fps, int(left) / 60, int(left) % 60);
+    std::fflush(stdout);
+}
+
+void ProgressLine::finish()
+{
+    if (tty)
+        std::printf("\n");
+    std::fflush(stdout);
+}
+
+TerminalDownloadHandler::TerminalDownloadHandler(TmplDownloadManager* manager) : manager(manager)
+{
+}
+
+void TerminalDownloadHandler::downloadFailed(const QString& reason)
+{
+    lastReason = reason;
+    if (retries < 3) {
+        ++retries;
+        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(reason).arg(retries));
+        QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
+        return;
+    }
+    givenUp = true;
+    manager->onReselectTheme();
+}

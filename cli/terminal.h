@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/tmpldownloadmanager.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+/// Progress on the terminal: a bar redrawn in place on a terminal, a plain
+/// line every 10 % otherwise.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(QString label);
+    void update(float percent);
+    void finish();
+
+private:
+    QString label;
+    bool tty;
+    int lastStep = -1;
+    int lastDrawn = -1;
+    QElapsedTimer clock;
+    long frames = 0;
+};
+
+/// Answers a failed theme download on the terminal: retries up to three
+/// times, then gives up with the reason.
+class TerminalDownloadHandler : public IDownloadErrorHandler
+{
+public:
+    explicit TerminalDownloadHandler(TmplDownloadManager* manager);
+    void downloadFailed(const QString& reason) override;
+
+    bool gaveUp() const { return givenUp; }
+    QString reason() const { return lastReason; }
+
+private:
+    TmplDownloadManager* manager;
+    int retries = 0;
+    bool givenUp = false;
+    QString lastReason;
+};
+
+/// Prints a line on standard error.
+void warn(const QString& text);
