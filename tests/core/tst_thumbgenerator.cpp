@@ -1,0 +1,183 @@
+#include "exifbuilder.h"
+
+#include "core/thumbgenerator.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray previewJpeg(int w, int h)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    markedPicture(w, h).save(&buffer, "JPG", 95);
+    return jpeg;
+}
+
+/// A camera-like JPEG: \a picture with a stored preview and its pixel size
+/// tags (0xA002, 0xA003), and an orientation in IFD 0 when given.
+QString cameraJpeg(const QTemporaryDir& dir, const QString& name, const QImage& picture,
+                   QSize preview, QSize tagged, int orientation = 0)
+{
+    ExifBuilder b(true);
+    QVector<ExifEntry> ifd0;
+    if (orientation)
+        ifd0 << b.shorts(0x112, {quint16(orientation)});
+    const QVector<ExifEntry> exif{b.longs(0xA002, {quint32(tagged.width())}),
+                                  b.longs(0xA003, {quint32(tagged.height())})};
+    const QByteArray bytes =
+        jpegWith(picture, app1(b.tiff(ifd0, tagged.isEmpty() ? QVector<ExifEntry>{} : exif, {},
+                                      preview.isEmpty() ? QByteArray() : previewJpeg(preview.width(), preview.height()),
+                                      !preview.isEmpty())));
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+class TestThumbGenerator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storedPreviewIsCutAndScaled_data()
+    {
+        QTest::addColumn<QSize>("tagged");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("6000x4000 behind a 4:3 preview") << QSize(6000, 4000) << QSize(226, 150);
+        QTest::newRow("proportions within 3 %") << QSize(4000, 3050) << QSize(200, 150);
+        QTest::newRow("no size tags") << QSize() << QSize(200, 150);
+    }
+
+    void storedPreviewIsCutAndScaled()
+    {
+        QFETCH(QSize, tagged);
+        QFETCH(QSize, size);
+        QTemporaryDir dir;
+        const QString path = cameraJpeg(dir, "a.jpg", markedPicture(64, 48), QSize(160, 120), tagged);
+        const ThumbGeneratorTask task(path, 150, 150);
+        ExifThumbWorker worker(task);
+        const QSharedPointer<QImage> thumb = worker.generateThumb(task);
+        QVERIFY(thumb && !thumb->isNull());
+        QVERIFY2(qAbs(thumb->width() - size.width()) <= 1, qPrintable(QString::number(thumb->width())));
+        QCOMPARE(thumb->height(), size.height());
+    }
+
+    void noStoredPreview()
+    {
+        QTemporaryDir dir;
+        const QString png = dir.filePath("p.png");
+        markedPicture(40, 30).save(png);
+        const ThumbGeneratorTask task(png, 50, 50);
+        QVERIFY(ExifThumbWorker(task).generateThumb(task).isNull());
+    }
+
+    void fullDecodeCoversTheBox_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("landscape") << QSize(300, 200) << 0 << QSize(150, 100);
+        QTest::newRow("portrait") << QSize(200, 400) << 0 << QSize(100, 200);
+        QTest::newRow("stored sideways, turned upright") << QSize(300, 200) << 6 << QSize(100, 150);
+    }
+
+    void fullDecodeCoversTheBox()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, orientation);
+        QFETCH(QSize, expected);
+        QTemporaryDir dir;
+        const QString path = cameraJpeg(dir, "f.jpg", markedPicture(picture.width(), picture.height()),
+                                        {}, {}, orientation);
+        const ThumbGeneratorTask task(path, 100, 100);
+        const QSharedPointer<QImage> image = ThumbWorker(task).generateThumb(task);
+        QVERIFY(image);
+        QCOMPARE(image->size(), expected);
+        if (orientation == 6) // the red corner turns to the top right
+            QVERIFY(image->pixelColor(expected.width() - 5, 5).red() > 200);
+    }
+
+    void unreadablePictureGivesANullImage_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not a picture") << QByteArray("hello");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header of a zero-size PNG")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0", 29);
+    }
+
+    void unreadablePictureGivesANullImage()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("x.png"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        const ThumbGeneratorTask task(file.fileName(), 100, 100);
+        const QSharedPointer<QImage> image = ThumbWorker(task).generateThumb(task);
+        QVERIFY(image);
+        QVERIFY(image->isNull());
+    }
+
+    void service()
+    {
+        QTemporaryDir dir;
+        ThumbGenerator generator;
+        QSignalSpy generated(&generator, &ThumbGenerator::generated);
+        int mostRunning = 0;
+        connect(&generator, &ThumbGenerator::generated, this,
+                [&] { mostRunning = qMax(mostRunning, generator.runningWorkers()); });
+
+        QList<ThumbGeneratorTask> tasks;
+        for (int i = 0; i < 12; ++i) {
+            const QString path = cameraJpeg(dir, QString("c%1.jpg").arg(i), markedPicture(400, 300),
+                                            QSize(160, 120), QSize(400, 300));
+            tasks << ThumbGeneratorTask(path, 64, 64);
+        }
+        const QString png = dir.filePath("plain.png");
+        markedPicture(90, 60).save(png);
+
+        generator.pauseFullStage();
+        for (const ThumbGeneratorTask& task : tasks) {
+            generator.addTask(task);
+            mostRunning = qMax(mostRunning, generator.runningWorkers());
+        }
+        generator.addTask(ThumbGeneratorTask(png, 64, 64));
+        generator.addTask(tasks.first()); // a second requester of the same picture
+        QTRY_COMPARE_WITH_TIMEOUT(generated.count(), 13, 10000);
+        QTest::qWait(100);
+        QCOMPARE(generated.count(), 13); // stored previews only: the PNG has none
+        QVERIFY(mostRunning <= ThumbGenerator::maxWorkers);
+
+        generator.removeTask(tasks.at(1));
+        generator.resumeFullStage();
+        // 14 full decodes less the removed one.
+        QTRY_COMPARE_WITH_TIMEOUT(generated.count(), 13 + 13, 20000);
+        QTest::qWait(100);
+        QCOMPARE(generated.count(), 26);
+        QVERIFY(mostRunning <= ThumbGenerator::maxWorkers);
+        // The PNG showed nothing yet, so its full decode came before the others.
+        QCOMPARE(generated.at(13).at(0).value<ThumbGeneratorTask>().path, png);
+        int firstCount = 0;
+        for (const auto& args : generated)
+            firstCount += args.at(0).value<ThumbGeneratorTask>() == tasks.first();
+        QCOMPARE(firstCount, 4); // two requests, each answered twice
+
+        generator.pauseFullStage();
+        generator.addTask(tasks.at(2));
+        generator.clearTasks();
+        generator.resumeFullStage();
+        QTest::qWait(300);
+        QVERIFY(generated.count() <= 27); // at most the preview already running
+        QTRY_COMPARE(generator.runningWorkers(), 0);
+    }
+};
+
+QTEST_MAIN(TestThumbGenerator)
+#include "tst_thumbgenerator.moc"
