@@ -1,0 +1,219 @@
+#include "core/prjmanager.h"
+#include "core/tmplpathmanager.h"
+
+#include "common/baseprjfactory.h"
+#include "common/basetmplfactory.h"
+#include "common/release.h"
+#include "docloom/prjxmlparser.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct TmplDeleter
+{
+    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
+};
+
+/// Scene 1: pictures, one slot covering the middle; scene 2: one text slot.
+ITmpl* makeTemplate()
+{
+    BaseTmplFactory f;
+    IMedia::Transforms keys;
+    for (int frame = 0; frame < 10; ++frame) {
+        IMedia::transformation_t t;
+        t.x0 = 0.25, t.y0 = 0.25, t.x1 = 0.75, t.y1 = 0.25;
+        t.x2 = 0.75, t.y2 = 0.75, t.x3 = 0.25, t.y3 = 0.75;
+        t.opacity = 1.f;
+        keys[frame] = t;
+    }
+    auto* images = new std::map<int, IImgMedia*>{
+        {0, f.GetImgMedia(keys, 16.f / 9.f, 0.f, {}, {}, 1.f, 1.f, IMedia::VCenter, IMedia::HCenter)}};
+    auto* texts = new std::map<int, ITextMedia*>{
+        {0, f.GetTextMedia(keys, 16.f / 9.f, {}, 1.f, 1.f, "DejaVu Sans,SansSerif,40,#ff0000", {},
+                           IMedia::VCenter, IMedia::HCenter, {})}};
+    std::map<int, IScene*> scenes{{1, f.GetImgScene(images, BgVideo, L"", 10, 1, 30)},
+                                  {2, f.GetTextScene(texts, BgVideo, L"", 10, 1, 30)}};
+    return f.GetTmpl(scenes, 0, 0, 0, 70);
+}
+
+QString picture(const QTemporaryDir& dir, int index, QColor colour)
+{
+    const QString path = dir.filePath(QString("p%1.png").arg(index));
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(path);
+    return path;
+}
+
+} // namespace
+
+class TestPrjManager : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir home;
+    QTemporaryDir work;
+    std::unique_ptr<ITmpl, TmplDeleter> tmpl{nullptr};
+    BasePrjFactory factory;
+
+    IUsrData* userData(const QList<QPair<int, QString>>& slides)
+    {
+        SlideList list;
+        for (const auto& [kind, value] : slides) {
+            if (kind == SceneImg)
+                list.emplace_back(factory.GetImgMediaVal(value.toStdWString(), 0));
+            else
+                list.emplace_back(factory.GetTextMediaVal(value.toStdWString()));
+        }
+        return factory.GetUsrData(7, {"/music/a.mp3"}, list);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Projects and themes of this run only, never the user's.
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        qputenv("HOME", home.path().toUtf8());
+        QCoreApplication::setApplicationName("PictavioTest");
+        QVERIFY(QDir::setCurrent(work.path()));
+        QDir().mkpath("templates/7");
+        QDir().mkpath("templates/abc");
+        QFile info("templates/7/info.xml");
+        QVERIFY(info.open(QIODevice::WriteOnly));
+        info.write("<info><name>Seven</name><preview>http://x/7.mp4</preview></info>");
+        info.close();
+        QImage thumb(160, 90, QImage::Format_RGB32);
+        thumb.fill(QColor(10, 20, 30));
+        QVERIFY(thumb.save("templates/7/thumb-prj.jpg"));
+        tmpl.reset(makeTemplate());
+        QVERIFY(PrjManager::projectsFolder().startsWith(home.path()));
+    }
+
+    void catalogue()
+    {
+        TmplPathManager* paths = TmplPathManager::instance();
+        QVERIFY(paths->GetTmplPath(7) == L"./templates/7/template.xml");
+        QVERIFY(paths->GetTmplInfoPath(7) == L"./templates/7/info.xml");
+        QVERIFY(paths->GetSceneVideoPath(7, 12) == L"./templates/7/12.mp4");
+        const TmplRecord seven = paths->tmplRecord(7);
+        QCOMPARE(seven.name, QString("Seven"));
+        QCOMPARE(seven.preview, QString("http://x/7.mp4"));
+        QCOMPARE(seven.thumbPrj, QString("./templates/7/thumb-prj.jpg"));
+        QCOMPARE(paths->tmplRecord(0).thumb, QString("./templates/abc/thumb.jpg")); // not a number
+        QVERIFY(paths->tmplRecord(99).name.isEmpty());
+        QCOMPARE(int(paths->templates().size()), 2);
+        QCOMPARE(paths->templates().front()->id, 0);
+    }
+
+    void saveListAndReload()
+    {
+        PrjManager* store = PrjManager::instance();
+        std::unique_ptr<IUsrData> data(userData({{SceneText, "Hello"}}));
+        QString error;
+        const QString id = store->save({}, data.get(), {"Seven", "Artist - Song", 1}, tmpl.get(), &error);
+        QVERIFY2(!id.isEmpty(), qPrintable(error));
+        QTest::qWait(1100); // folder times have a resolution of a second on some systems
+        std::unique_ptr<IUsrData> other(userData({}));
+        const QString second = store->save({}, other.get(), {"Seven", "", 0}, tmpl.get());
+        QCOMPARE(store->projectIds().first(), second);
+
+        QTest::qWait(1100);
+        QCOMPARE(store->save(id, data.get(), {"Seven", "Artist - Song", 1}, tmpl.get()), id);
+        QCOMPARE(store->projectIds(), (QStringList{id, second}));
+        QVERIFY(!QFile::exists(PrjManager::projectsFolder() + id + "/dummy.tmp"));
+
+        const ProjectEntry entry = store->projectEntry(id);
+        QCOMPARE(entry.name, QString("Seven"));
+        QCOMPARE(entry.audio, QString("Artist - Song"));
+        QCOMPARE(entry.slidesNumber, 1);
+        QVERIFY(QFile::exists(entry.thumb));
+        QVERIFY(entry.modified.isValid());
+
+        const QSharedPointer<IUsrData> back = store->loadUserData(id);
+        QVERIFY(back);
+        QCOMPARE(back->GetTmplId(), 7);
+        QCOMPARE(back->GetAudio(), QStringList{"/music/a.mp3"});
+        QVERIFY(store->loadUserData("missing-project").isNull());
+    }
+
+    void previews()
+    {
+        QTemporaryDir pictures;
+        QList<QPair<int, QString>> slides;
+        for (int i = 0; i < 8; ++i)
+            slides << qMakePair(int(SceneImg), picture(pictures, i, QColor::fromHsv(i * 40, 255, 255)));
+        std::unique_ptr<IUsrData> data(userData(slides));
+        PrjManager* store = PrjManager::instance();
+        const QString id = store->save({}, data.get(), {"Seven", "", 8}, tmpl.get());
+        const QString folder = PrjManager::projectsFolder() + id + "/";
+        QTRY_COMPARE_WITH_TIMEOUT(store->projectEntry(id).smallThumbs.size(), 5, 10000);
+        for (int i = 0; i < 5; ++i) {
+            // Previews 0 to 4 show pictures 2 to 6.
+            QTRY_VERIFY(!QImage(folder + QString("%1_thumb.png").arg(i)).isNull());
+            const QColor expected = QColor::fromHsv((i + 1) * 40, 255, 255);
+            const QColor seen = QImage(folder + QString("%1_thumb.png").arg(i)).pixelColor(50, 50);
+            QVERIFY(qAbs(seen.hue() - expected.hue()) < 8);
+        }
+        // The first picture lands in the middle of the project picture.
+        const QImage thumb(folder + "thumb.png");
+        QCOMPARE(thumb.size(), QSize(160, 90));
+        QVERIFY(qAbs(thumb.pixelColor(80, 45).hue() - 0) < 8 || thumb.pixelColor(80, 45).hue() > 350);
+        QCOMPARE(thumb.pixelColor(5, 5), QImage("templates/7/thumb-prj.jpg").pixelColor(5, 5));
+    }
+
+    void textOnlyPreview()
+    {
+        std::unique_ptr<IUsrData> data(userData({{SceneText, "Big red words"}}));
+        const QString id = PrjManager::instance()->save({}, data.get(), {"Seven", "", 1}, tmpl.get());
+        const QImage thumb(PrjManager::projectsFolder() + id + "/thumb.png");
+        int red = 0;
+        for (int y = 0; y < thumb.height(); ++y)
+            for (int x = 0; x < thumb.width(); ++x)
+                red += thumb.pixelColor(x, y).red() > 150 && thumb.pixelColor(x, y).green() < 90;
+        QVERIFY(red > 20);
+    }
+
+    void deleting()
+    {
+        PrjManager* store = PrjManager::instance();
+        std::unique_ptr<IUsrData> data(userData({}));
+        const QString id = store->save({}, data.get(), {}, tmpl.get());
+        QSignalSpy deleted(store, &PrjManager::projectDeleted);
+        QVERIFY(store->deleteProject(id));
+        QCOMPARE(deleted.count(), 1);
+        QCOMPARE(deleted.at(0).at(0).toString(), id);
+        QVERIFY(!QFileInfo::exists(PrjManager::projectsFolder() + id));
+        QVERIFY(!store->deleteProject(".."));
+        QVERIFY(!store->deleteProject("../../etc"));
+        QVERIFY(!store->deleteProject(""));
+        QCOMPARE(deleted.count(), 1);
+        QVERIFY(QFileInfo::exists(PrjManager::projectsFolder()));
+    }
+
+    void failedSaveIsReported()
+    {
+        QFile blocker(PrjManager::projectsFolder() + "blocked");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        std::unique_ptr<IUsrData> data(userData({}));
+        QString error;
+        QVERIFY(PrjManager::instance()->save("blocked", data.get(), {}, tmpl.get(), &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+        QVERIFY(PrjManager::instance()->save("../escape", data.get(), {}, tmpl.get(), &error).isEmpty());
+    }
+
+    void folderWithoutSummaryStillLists()
+    {
+        QDir().mkpath(PrjManager::projectsFolder() + "half-written");
+        const ProjectEntry entry = PrjManager::instance()->projectEntry("half-written");
+        QVERIFY(entry.name.isEmpty());
+        QCOMPARE(entry.slidesNumber, 0);
+        QVERIFY(PrjManager::instance()->projectIds().contains("half-written"));
+    }
+};
+
+QTEST_MAIN(TestPrjManager)
+#include "tst_prjmanager.moc"
