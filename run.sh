@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Pictavio in build/ and tells what was built.
+# Installs what is missing, builds Pictavio (with its themes and demo media)
+# and starts it.
+#   ./run.sh          start the program (the renderer's help for now)
+#   ./run.sh --demo   render the demo video without a window
+# Further arguments go to pictavio-render, run in the themes folder.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/ensure-deps.sh
@@ -7,6 +11,33 @@ cd "$(dirname "$0")"
 pictavio_ensure_deps
 pictavio_build build
 
-echo
-echo "Built in build/:"
-ls -1 build/lib/*.so* build/bin 2>/dev/null | sed 's/^/  /'
+themes="$PWD/build/themes"
+render="$PWD/build/bin/pictavio-render"
+port=8642
+export PICTAVIO_CONTENT_HOST="${PICTAVIO_CONTENT_HOST:-127.0.0.1:$port}"
+
+# The content server stand-in: serves the download-only theme's videos.
+server_pid=""
+if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+    python3 -m http.server --bind 127.0.0.1 --directory "$themes/content" "$port" \
+        >/dev/null 2>&1 &
+    server_pid=$!
+    trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true' EXIT
+fi
+
+cd "$themes"
+if [ "${1:-}" = "--demo" ]; then
+    shift
+    out="${PICTAVIO_DEMO_OUTPUT:-$themes/demo/pictavio-demo.mp4}"
+    "$render" --demo --output "$out" "$@"
+    echo "The demo video is $out"
+elif [ $# -gt 0 ]; then
+    "$render" "$@"
+else
+    echo "Pictavio is built. The window program is not part of this build yet;"
+    echo "the same engine runs from the command line:"
+    echo
+    "$render" --help
+    echo
+    "$render" --list-themes
+fi
