@@ -248,6 +248,19 @@ private slots:
         h->thumbnailImage();
     }
 
+    void previewClaimingAHugeSizeIsNotDecoded()
+    {
+        QByteArray preview = previewJpeg();
+        const int sof = preview.indexOf(QByteArray("\xFF\xC0", 2));
+        QVERIFY(sof > 0);
+        ExifBuilder big(false); // frame sizes are big-endian in a JPEG
+        preview.replace(sof + 5, 4, big.u16(30000) + big.u16(30000));
+        ExifBuilder b(true);
+        std::unique_ptr<QExifImageHeader> h(
+            parse(QByteArray("\xFF\xD8", 2) + app1(b.tiff({}, {}, {}, preview, true))));
+        QVERIFY(h->thumbnailImage().isNull());
+    }
+
     void unsupportedTypeWarns()
     {
         ExifBuilder b(true);

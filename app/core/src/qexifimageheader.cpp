@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QSet>
 #include <QTransform>
 #include <QtEndian>
@@ -160,6 +161,8 @@ long QExifValue::toInteger() const
 namespace {
 
 using Directory = QMap<quint16, QExifValue>;
+
+const int maxPreviewSide = 4096;
 
 /// Bounds-checked reads from the EXIF block in its byte order.
 class BlockReader
@@ -452,8 +455,17 @@ QExifValue QExifImageHeader::gpsValue(int tag) const
 
 QImage QExifImageHeader::thumbnailImage() const
 {
-    QImage image;
-    if (d->thumbnailJpeg.isEmpty() || !image.loadFromData(d->thumbnailJpeg, "JPG"))
+    if (d->thumbnailJpeg.isEmpty())
+        return QImage();
+    QBuffer buffer(&d->thumbnailJpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "JPG");
+    // A preview is small; a header claiming more is not decoded.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxPreviewSide || size.height() > maxPreviewSide)
+        return QImage();
+    QImage image = reader.read();
+    if (image.isNull())
         return QImage();
     // The preview's own orientation, else the main picture's, so that the
     // preview stands as upright as the picture does in the video.
