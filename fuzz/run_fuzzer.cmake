@@ -19,9 +19,11 @@ if(EXISTS ${REGRESSIONS})
     endif()
 endif()
 
+# A fixed seed and run count keep the run the same every time; the time
+# limit only caps a slow machine.
 execute_process(
-    COMMAND ${FUZZER} -max_total_time=${SECONDS} -timeout=10 -rss_limit_mb=2048
-            -artifact_prefix=${WORK}/../ ${WORK}
+    COMMAND ${FUZZER} -seed=1 -runs=${RUNS} -max_total_time=${SECONDS} -timeout=10
+            -rss_limit_mb=2048 -artifact_prefix=${WORK}/../ ${WORK}
     RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "the fuzzer found a problem (exit ${rc}); see the artifact beside ${WORK}")
