@@ -159,6 +159,17 @@ private slots:
         controller.reset(); // waits for the running render
     }
 
+    void metaTypesAreKnownByName()
+    {
+        registerCoreMetaTypes();
+        for (const char* name :
+             {"std::list< QSharedPointer<MediaFileInfo> >", "MediaFileInfoSharedPointerList",
+              "QSharedPointer<MediaFileInfo>", "MediaFileInfoSharedPointer",
+              "QSharedPointer<QImage>", "ImageSharedPointer", "ThumbGeneratorTask",
+              "QSharedPointer<QPixmap>", "PixmapSharedPointer"})
+            QVERIFY2(QMetaType::type(name) != QMetaType::UnknownType, name);
+    }
+
     void outputNames()
     {
         QTemporaryDir dir;

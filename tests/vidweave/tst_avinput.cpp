@@ -1,6 +1,9 @@
 #include "ffmpegcli.h"
 
+#include "common/basetmplfactory.h"
+#include "common/release.h"
 #include "vidweave/avinput.h"
+#include "vidweave/scenereaders.h"
 #include "vidweave/staticimginput.h"
 #include "vidweave/vidweave.h"
 
@@ -151,6 +154,30 @@ private slots:
         QVERIFY(!input.ReadFrame(out.frame));
         if (pictureSize == QSize(40, 30) && frames > 0)
             QCOMPARE(out.at(0, 0), QColor(255, 255, 255)); // unscaled: the corner stays sharp
+    }
+
+    void sceneReaderOverAVideo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bg.mp4");
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=c=0x2080C0:size=64x36:rate=30",
+                           "-frames:v", "12", "-pix_fmt", "yuv420p", path}));
+        BaseTmplFactory factory;
+        auto* media = new std::map<int, IImgMedia*>;
+        std::unique_ptr<IImgScene> scene(factory.GetImgScene(media, BgVideo, L"", 12, 1, 30));
+        QSharedPointer<IAVInput> input(new VideoInput(path));
+        ImgSceneReader reader(input, 128, 72, scene.get(), nullptr);
+        QVERIFY(reader.IsValid());
+        QCOMPARE(reader.GetFrameIndex(), -1);
+        int frames = 0;
+        while (reader.NextFrame()) {
+            QCOMPARE(reader.GetFrameIndex(), frames);
+            QCOMPARE(reader.GetFrame()->pts, int64_t(frames) * 512); // 1/15360 at 30 fps
+            QVERIFY(near(reader.GetImage()->pixelColor(100, 50), QColor(0x20, 0x80, 0xC0)));
+            ++frames;
+        }
+        QCOMPARE(frames, 12);
+        delete media;
     }
 
     void missingStillPicture()

@@ -1,5 +1,7 @@
 #include "core/rendercontroller.h"
 
+#include "core/thumbgenerator.h"
+#include "vidweave/mediafileinfo.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QFile>
@@ -7,6 +9,14 @@
 
 void registerCoreMetaTypes()
 {
+    qRegisterMetaType<std::list<QSharedPointer<MediaFileInfo>>>(
+        "std::list< QSharedPointer<MediaFileInfo> >");
+    qRegisterMetaType<MediaFileInfoSharedPointerList>("MediaFileInfoSharedPointerList");
+    qRegisterMetaType<QSharedPointer<MediaFileInfo>>("QSharedPointer<MediaFileInfo>");
+    qRegisterMetaType<MediaFileInfoSharedPointer>("MediaFileInfoSharedPointer");
+    qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
+    qRegisterMetaType<ImageSharedPointer>("ImageSharedPointer");
+    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
     qRegisterMetaType<QSharedPointer<QPixmap>>("QSharedPointer<QPixmap>");
     qRegisterMetaType<PixmapSharedPointer>("PixmapSharedPointer");
 }

@@ -2,7 +2,11 @@
 
 #include "vidweave/vidweave_export.h"
 
+#include <QMetaType>
+#include <QSharedPointer>
 #include <QString>
+
+#include <list>
 
 /// A music file's length and tags.
 class VIDWEAVE_EXPORT MediaFileInfo
@@ -30,3 +34,8 @@ private:
     QString filename;
     QString path;
 };
+
+using MediaFileInfoSharedPointer = QSharedPointer<MediaFileInfo>;
+using MediaFileInfoSharedPointerList = std::list<QSharedPointer<MediaFileInfo>>;
+Q_DECLARE_METATYPE(MediaFileInfoSharedPointer)
+Q_DECLARE_METATYPE(MediaFileInfoSharedPointerList)

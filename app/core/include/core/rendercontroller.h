@@ -20,8 +20,8 @@ Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
 
-/// Registers the types that cross threads by queued signals; call once at
-/// start-up (the controller calls it too).
+/// Registers the types that cross threads by queued signals, with their
+/// typedef names; call once at start-up (the controller calls it too).
 void registerCoreMetaTypes();
 
 /// Runs one render on the render thread.
