@@ -453,6 +453,15 @@ QExifValue QExifImageHeader::gpsValue(int tag) const
     return d->gpsDirectory.value(quint16(tag));
 }
 
+int QExifImageHeader::previewOrientation() const
+{
+    // The preview's own orientation, else the main picture's, so that the
+    // preview stands as upright as the picture does in the video.
+    const QExifValue tag = d->thumbnailOrientation.isNull() ? d->imageDirectory.value(0x112)
+                                                            : d->thumbnailOrientation;
+    return tag.isNull() ? 0 : orientationNumber(tag);
+}
+
 QImage QExifImageHeader::thumbnailImage() const
 {
     if (d->thumbnailJpeg.isEmpty())
@@ -467,14 +476,8 @@ QImage QExifImageHeader::thumbnailImage() const
     QImage image = reader.read();
     if (image.isNull())
         return QImage();
-    // The preview's own orientation, else the main picture's, so that the
-    // preview stands as upright as the picture does in the video.
-    const QExifValue tag = d->thumbnailOrientation.isNull() ? d->imageDirectory.value(0x112)
-                                                            : d->thumbnailOrientation;
-    if (tag.isNull())
-        return image;
     QTransform t;
-    switch (orientationNumber(tag)) {
+    switch (previewOrientation()) {
     case 2: t.rotate(180, Qt::YAxis); break;
     case 3: t.rotate(180, Qt::ZAxis); break;
     case 4: t.rotate(180, Qt::XAxis); break;

@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <utility>
 
 ThumbWorkerBase::ThumbWorkerBase(const ThumbGeneratorTask& task) : task(task) {}
 
@@ -37,9 +38,12 @@ QSharedPointer<QImage> ExifThumbWorker::generateThumb(const ThumbGeneratorTask& 
     QImage thumb = header.thumbnailImage();
     if (thumb.isNull() || thumb.width() == 0)
         return {};
-    const long x = header.exifValue(0xA002).toInteger();
+    long x = header.exifValue(0xA002).toInteger();
+    long y = header.exifValue(0xA003).toInteger();
+    // The preview was turned upright: compare with the upright picture.
+    if (header.previewOrientation() >= 5 && header.previewOrientation() <= 8)
+        std::swap(x, y);
     if (x != 0) {
-        const long y = header.exifValue(0xA003).toInteger();
         const float r = float(y) / float(x);
         const float t = float(thumb.height()) / float(thumb.width());
         // Stored previews are often 4:3 with black bands: cut to the photo.
@@ -105,6 +109,12 @@ void ThumbGenerator::addTask(const ThumbGeneratorTask& task)
     doTask();
 }
 
+QList<ThumbGeneratorTask> ThumbGenerator::queuedFullTasks()
+{
+    QMutexLocker locker(&lock);
+    return fullQueue;
+}
+
 void ThumbGenerator::removeTask(const ThumbGeneratorTask& task)
 {
     QMutexLocker locker(&lock);
@@ -131,7 +141,13 @@ void ThumbGenerator::resumeFullStage()
         QMutexLocker locker(&lock);
         fullStageEnabled = true;
     }
-    doTask();
+    // Fill the pool at once: one start per call would leave a single worker
+    // decoding a whole paused import, since each completion starts just one.
+    int before = -1;
+    while (running < maxWorkers && running != before) {
+        before = running;
+        doTask();
+    }
 }
 
 void ThumbGenerator::doTask()

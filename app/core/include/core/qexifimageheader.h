@@ -94,6 +94,8 @@ public:
     /// The embedded preview turned upright by its orientation (the main
     /// picture's when the preview has none); null when there is none.
     QImage thumbnailImage() const;
+    /// The orientation (1 to 8) thumbnailImage() turns the preview by; 0 for none.
+    int previewOrientation() const;
 
 private:
     QExifImageHeader(const QExifImageHeader&) = delete;

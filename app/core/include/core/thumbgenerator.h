@@ -94,6 +94,8 @@ public:
     void pauseFullStage();
     void resumeFullStage();
     int runningWorkers() const { return running; }
+    /// A copy of the tasks waiting for a full decode, first in line first.
+    QList<ThumbGeneratorTask> queuedFullTasks();
 
     static const int maxWorkers = 6;
 
