@@ -135,14 +135,14 @@ private slots:
         QTest::addColumn<int>("hPosition");
         QTest::addColumn<QRectF>("expected");
 
-        // 3:2 picture in a square slot: fitShift (1.5 - 1) / 2 pulls a
-        // quarter of the height off each side when centred.
-        QTest::newRow("wide, VCenter") << QSize(30, 20) << 0 << 0 << QRectF(20, 35, 60, 30);
-        QTest::newRow("wide, Top") << QSize(30, 20) << 1 << 0 << QRectF(20, 20, 60, 30);
-        QTest::newRow("wide, Bottom") << QSize(30, 20) << 2 << 0 << QRectF(20, 50, 60, 30);
+        // 3:2 picture in a square slot: a sixth of the height comes off each
+        // side when centred, leaving a 3:2 quad.
+        QTest::newRow("wide, VCenter") << QSize(30, 20) << 0 << 0 << QRectF(20, 30, 60, 40);
+        QTest::newRow("wide, Top") << QSize(30, 20) << 1 << 0 << QRectF(20, 20, 60, 40);
+        QTest::newRow("wide, Bottom") << QSize(30, 20) << 2 << 0 << QRectF(20, 40, 60, 40);
         QTest::newRow("wide, other value") << QSize(30, 20) << 7 << 0 << QRectF(20, 20, 60, 60);
         QTest::newRow("wide ignores HPosition")
-            << QSize(30, 20) << 0 << 1 << QRectF(20, 35, 60, 30);
+            << QSize(30, 20) << 0 << 1 << QRectF(20, 30, 60, 40);
         // 2:3 picture: a sixth of the width comes off each side when centred.
         QTest::newRow("narrow, HCenter") << QSize(20, 30) << 0 << 0 << QRectF(30, 20, 40, 60);
         QTest::newRow("narrow, Left") << QSize(20, 30) << 0 << 1 << QRectF(20, 20, 40, 60);
@@ -177,7 +177,7 @@ private slots:
         QTest::addColumn<bool>("wider");
         QTest::addColumn<float>("fitShift");
         QTest::newRow("same aspect") << QSize(40, 20) << 2.0f << false << 0.0f;
-        QTest::newRow("twice as wide") << QSize(40, 20) << 1.0f << true << 0.5f;
+        QTest::newRow("twice as wide") << QSize(40, 20) << 1.0f << true << 0.25f;
         QTest::newRow("portrait in landscape") << QSize(20, 40) << 2.0f << false << 0.375f;
     }
     void fitShiftValues()
@@ -193,14 +193,70 @@ private slots:
         QCOMPARE(render.GetFitShift(), fitShift);
     }
 
-    void halfShiftCollapsesTheQuad()
+    void pictureKeepsItsShape_data()
     {
-        ImgMediaBase slot = makeSlot(centreSlot());
-        QPixmap picture = solid(40, 20, Qt::red);
-        const QtImageRender render(&slot, picture, 100, 100);
-        QImage frame = blackFrame();
+        QTest::addColumn<double>("pictureAspect");
+        QTest::addColumn<float>("slotAspect");
+        QTest::addColumn<float>("border");
+        for (float slotAspect : {1.2f, 1.78f})
+            for (float border : {0.0f, 0.04f})
+                for (double aspect : {0.33, 0.75, 1.0, 1.5, 2.0, 2.5, 3.0, 5.0})
+                    QTest::addRow("picture %.2f, slot %.2f, border %.2f", aspect,
+                                  double(slotAspect), double(border))
+                        << aspect << slotAspect << border;
+    }
+    // Red over blue with a white circle: the circle stays round and red on top.
+    void pictureKeepsItsShape()
+    {
+        QFETCH(double, pictureAspect);
+        QFETCH(float, slotAspect);
+        QFETCH(float, border);
+        const int h = 400;
+        const int w = qRound(h * pictureAspect);
+        QPixmap picture(w, h);
+        picture.fill(Qt::red);
+        {
+            QPainter painter(&picture);
+            painter.fillRect(0, h / 2, w, h - h / 2, Qt::blue);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            const double d = 0.8 * std::min(w, h);
+            painter.drawEllipse(QPointF(w / 2.0, h / 2.0), d / 2, d / 2);
+        }
+        SlotSpec spec;
+        const double quadHeight = 0.9 / slotAspect;
+        spec.transforms[0] = quad(QRectF(0.05, 0.5 - quadHeight / 2, 0.9, quadHeight));
+        spec.aspect = slotAspect;
+        spec.borderWidth = border;
+        spec.borderColour = colour(Qt::green);
+        ImgMediaBase slot = makeSlot(spec);
+        const QtImageRender render(&slot, picture, 1000, 1000);
+        QImage frame = blackFrame(1000, 1000);
         render.Render(0, &frame);
-        QCOMPARE(frame, blackFrame());
+
+        auto white = [](QRgb p) { return qRed(p) >= 128 && qGreen(p) >= 128 && qBlue(p) >= 128; };
+        QRect circle;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                if (white(frame.pixel(x, y)))
+                    circle |= QRect(x, y, 1, 1);
+        QVERIFY2(circle.width() > 50, qPrintable(QString::number(circle.width())));
+        const double ratio = double(circle.width()) / circle.height();
+        QVERIFY2(qAbs(ratio - 1.0) < 0.02, qPrintable(QStringLiteral("circle %1x%2")
+                                                           .arg(circle.width())
+                                                           .arg(circle.height())));
+        // Down the middle column the first picture colour met is red, then blue.
+        QString order;
+        for (int y = 0; y < frame.height(); ++y) {
+            const QRgb p = frame.pixel(500, y);
+            const QChar c = qRed(p) > 200 && qBlue(p) < 50   ? 'r'
+                            : qBlue(p) > 200 && qRed(p) < 50 ? 'b'
+                                                             : QChar();
+            if (!c.isNull() && !order.endsWith(c))
+                order += c;
+        }
+        QCOMPARE(order, QStringLiteral("rb"));
     }
 
     void opacity_data()

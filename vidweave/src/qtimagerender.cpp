@@ -2,6 +2,7 @@
 
 #include "vidweave/imagerotate.h"
 #include "vidweave/pixmaputil.h"
+#include "vidweave/qexifimageheader.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -195,23 +196,42 @@ QImage QtImageRender::LoadPicture(const IImgMedia* media, const IImgMediaVal* va
 {
     if (!value)
         return QImage();
-    QImageReader reader(QString::fromStdWString(value->GetSrc()));
-    // Photos store their orientation apart from the pixels.
-    reader.setAutoTransform(true);
+    const QString path = QString::fromStdWString(value->GetSrc());
+    QImageReader reader(path);
+    // Photos store their orientation apart from the pixels. Our own EXIF
+    // reader knows every type the tag is written with, so the tiles and the
+    // video agree; other formats keep the decoder's own handling.
+    const int orientation = QExifImageHeader::fileOrientation(path);
+    reader.setAutoTransform(orientation == 0);
     const int turns = quarterTurns(value->GetRotation());
     if (media && reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        const bool transposed =
-            bool(reader.transformation() & QImageIOHandler::TransformationRotate90)
-            != bool(turns % 2);
+        const bool turnedByTag =
+            orientation ? QExifImageHeader::swapsSides(orientation)
+                        : bool(reader.transformation() & QImageIOHandler::TransformationRotate90);
+        const bool transposed = turnedByTag != bool(turns % 2);
         const QSize decode =
             scaledDecodeSize(*media, reader.size(), transposed, frameWidth, frameHeight);
         if (decode.isValid())
             reader.setScaledSize(decode);
     }
     QImage image = reader.read();
-    if (image.isNull() || turns == 0)
+    if (image.isNull())
+        return image;
+    image = QExifImageHeader::orient(image, orientation);
+    if (turns == 0)
         return image;
     return ImageRotate::rotate(turns * 90, image);
+}
+
+bool QtImageRender::CanLoadPicture(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isEmpty())
+        return false;
+    if (reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return !reader.read().isNull();
 }
 
 void QtImageRender::Init(IImgMedia* slot, QPixmap& picture, int frameWidth, int frameHeight)
@@ -232,7 +252,10 @@ void QtImageRender::Init(IImgMedia* slot, QPixmap& picture, int frameWidth, int 
 
     const float framedAspect = float(framed.width()) / float(framed.height());
     wider = framedAspect > slotAspect;
-    fitShift = float((double(framedAspect / slotAspect) - 1.0) * 0.5 * (wider ? 1.0 : -1.0));
+    // Each pulled-in edge moves by half of what the quad has too much: the
+    // height for a wider picture, the width for a narrower one.
+    const double keep = wider ? double(slotAspect / framedAspect) : double(framedAspect / slotAspect);
+    fitShift = float((1.0 - keep) * 0.5);
 
     const double s = limitFactor(*media, framed.size(), frameWidth, frameHeight);
     if (s > 1.0) {

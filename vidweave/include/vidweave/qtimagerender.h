@@ -36,6 +36,9 @@ public:
     /// prepares it. For formats that decode scaled (JPEG) it is decoded
     /// smaller when that gives the same prepared picture for \a media at
     /// this frame size. Null when the file cannot be read.
+    /// Whether \a path decodes to a picture: a cheap, small decode that also
+    /// catches files whose header is fine but whose image data is missing.
+    static bool CanLoadPicture(const QString& path);
     static QImage LoadPicture(const IImgMedia* media, const IImgMediaVal* value, int frameWidth,
                               int frameHeight);
 
