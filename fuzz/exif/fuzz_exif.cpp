@@ -1,4 +1,4 @@
-#include "core/qexifimageheader.h"
+#include "vidweave/qexifimageheader.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

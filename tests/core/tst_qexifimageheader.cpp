@@ -1,6 +1,6 @@
 #include "exifbuilder.h"
 
-#include "core/qexifimageheader.h"
+#include "vidweave/qexifimageheader.h"
 
 #include <QtTest>
 
@@ -170,6 +170,46 @@ private slots:
         QCOMPARE(thumb.size(), size);
         const QColor c = thumb.pixelColor(red);
         QVERIFY2(c.red() > 200 && c.blue() < 60, qPrintable(c.name()));
+    }
+
+    void orientationOfEveryIntegerType_data()
+    {
+        QTest::addColumn<bool>("little");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<int>("expected");
+        for (bool little : {true, false})
+            for (int type : {int(QExifValue::Short), int(QExifValue::Long), int(QExifValue::SignedLong)}) {
+                for (quint32 value = 1; value <= 8; ++value)
+                    QTest::addRow("%s, type %d, %u", little ? "II" : "MM", type, value)
+                        << little << type << value << int(value);
+                QTest::addRow("%s, type %d, 9", little ? "II" : "MM", type) << little << type << 9u << 0;
+                QTest::addRow("%s, type %d, 65542", little ? "II" : "MM", type)
+                    << little << type << 65542u << 0;
+            }
+        QTest::newRow("SLONG -6") << true << int(QExifValue::SignedLong) << quint32(-6) << 0;
+        QTest::newRow("RATIONAL is no orientation")
+            << true << int(QExifValue::Rational) << 6u << 0;
+    }
+    void orientationOfEveryIntegerType()
+    {
+        QFETCH(bool, little);
+        QFETCH(int, type);
+        QFETCH(quint32, value);
+        QFETCH(int, expected);
+        ExifBuilder b(little);
+        QByteArray bytes;
+        if (type == QExifValue::Short) {
+            if (value > 0xFFFF)
+                QSKIP("does not fit a SHORT");
+            bytes = b.u16(quint16(value)) + QByteArray(2, 0);
+        } else {
+            bytes = b.u32(value) + (type == QExifValue::Rational ? b.u32(1) : QByteArray());
+        }
+        const ExifEntry tag{0x112, quint16(type), 1, bytes};
+        std::unique_ptr<QExifImageHeader> h(parse(fileWith(little, {tag}, {}, false)));
+        QCOMPARE(h->orientation(), expected);
+        QCOMPARE(h->previewOrientation(), expected);
     }
 
     void noPreviewWhenItsStartIsAShort()

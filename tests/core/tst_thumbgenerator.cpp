@@ -2,6 +2,13 @@
 
 #include "core/thumbgenerator.h"
 
+#include "common/imgmediavalbase.h"
+#include "vidweave/qtimagerender.h"
+
+#include <QImageReader>
+
+#include <sys/resource.h>
+
 #include <QtTest>
 
 namespace {
@@ -37,6 +44,15 @@ QString cameraJpeg(const QTemporaryDir& dir, const QString& name, const QImage& 
     return path;
 }
 
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
 } // namespace
 
 class TestThumbGenerator : public QObject
@@ -44,6 +60,89 @@ class TestThumbGenerator : public QObject
     Q_OBJECT
 
 private slots:
+    // Runs first, while the process is small, so that its peak shows.
+    void oddShapesStaySmall()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("strip.png");
+        QImage strip(1, 6000, QImage::Format_Mono);
+        strip.fill(1);
+        QVERIFY(strip.save(path));
+        rusage before{};
+        getrusage(RUSAGE_SELF, &before);
+        const ThumbGeneratorTask task(path, 150, 150);
+        const QSharedPointer<QImage> image = ThumbWorker(task).generateThumb(task);
+        rusage after{};
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY(image && !image->isNull());
+        QCOMPARE(image->width(), 150);
+        QVERIFY2(image->height() >= 150 && image->height() <= 600,
+                 qPrintable(QString::number(image->height())));
+        QVERIFY2(image->sizeInBytes() < 5 * 1024 * 1024, qPrintable(QString::number(image->sizeInBytes())));
+        const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+        QVERIFY2(grownKiB < 5 * 1024, qPrintable(QString("%1 KiB").arg(grownKiB)));
+    }
+
+    void tilesAndVideoAgreeOnOrientation_data()
+    {
+        QTest::addColumn<bool>("little");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("orientation");
+        for (bool little : {true, false})
+            for (int type : {3, 4, 9})
+                for (int orientation = 1; orientation <= 8; ++orientation)
+                    QTest::addRow("%s, type %d, %d", little ? "II" : "MM", type, orientation)
+                        << little << type << orientation;
+    }
+    // Qt's own reading of a SHORT tag is the reference for every type.
+    void tilesAndVideoAgreeOnOrientation()
+    {
+        QFETCH(bool, little);
+        QFETCH(int, type);
+        QFETCH(int, orientation);
+        QTemporaryDir dir;
+        ExifBuilder b(little);
+        auto tagged = [&](const QString& name, const ExifEntry& tag) {
+            return write(dir, name,
+                         jpegWith(markedPicture(96, 64), app1(b.tiff({tag}, {}, {}, {}, false)), 100));
+        };
+        const QString reference = tagged("short.jpg", b.shorts(0x112, {quint16(orientation)}));
+        const QString path =
+            tagged("tagged.jpg", ExifEntry{0x112, quint16(type), 1,
+                                          type == 3 ? b.u16(quint16(orientation)) : b.u32(quint32(orientation))});
+        QImageReader qtReader(reference);
+        qtReader.setAutoTransform(true);
+        const QImage expected = qtReader.read().convertToFormat(QImage::Format_RGB32);
+
+        const ThumbGeneratorTask task(path, 64, 64); // covers at the picture's own size
+        const QSharedPointer<QImage> tile = ThumbWorker(task).generateThumb(task);
+        const ImgMediaValBase value(path.toStdWString(), 0);
+        const QImage frame = QtImageRender::LoadPicture(nullptr, &value, 1280, 720);
+        for (const QImage& image : {*tile, frame}) {
+            QCOMPARE(image.size(), expected.size());
+            const QImage got = image.convertToFormat(QImage::Format_RGB32);
+            for (QPoint p : {QPoint(2, 2), QPoint(expected.width() - 3, 2),
+                             QPoint(2, expected.height() - 3),
+                             QPoint(expected.width() - 3, expected.height() - 3)})
+                QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(expected.pixel(p))) < 40,
+                         qPrintable(QString("at %1,%2").arg(p.x()).arg(p.y())));
+        }
+    }
+
+    void pictureWithoutImageDataIsBroken()
+    {
+        QTemporaryDir dir;
+        QByteArray jpeg = jpegWith(markedPicture(64, 48), {});
+        jpeg = jpeg.left(jpeg.indexOf(QByteArray("\xFF\xDA", 2))) + QByteArray("\xFF\xD9", 2);
+        const QString path = write(dir, "noscan.jpg", jpeg);
+        const ThumbGeneratorTask task(path, 100, 100);
+        const QSharedPointer<QImage> image = ThumbWorker(task).generateThumb(task);
+        QVERIFY(image);
+        QVERIFY(image->isNull());
+        QVERIFY(!QtImageRender::CanLoadPicture(path));
+        QVERIFY(QtImageRender::CanLoadPicture(write(dir, "fine.jpg", jpegWith(markedPicture(64, 48), {}))));
+    }
+
     void storedPreviewIsCutAndScaled_data()
     {
         QTest::addColumn<QSize>("tagged");

@@ -163,7 +163,8 @@ bool AVOutput::Private::openVideo(int width, int height, int num, int den)
         return fail(tr("The video encoder cannot start (%1).").arg(avErrorText(rc)));
     video.stream->time_base = c->time_base;
     video.stream->avg_frame_rate = c->framerate;
-    avcodec_parameters_from_context(video.stream->codecpar, c);
+    if (avcodec_parameters_from_context(video.stream->codecpar, c) < 0)
+        return fail(tr("Out of memory."));
 
     yuv.reset(av_frame_alloc());
     yuv->format = c->pix_fmt;
@@ -197,7 +198,8 @@ bool AVOutput::Private::openAudio()
     if (rc < 0)
         return fail(tr("The audio encoder cannot start (%1).").arg(avErrorText(rc)));
     audio.stream->time_base = c->time_base;
-    avcodec_parameters_from_context(audio.stream->codecpar, c);
+    if (avcodec_parameters_from_context(audio.stream->codecpar, c) < 0)
+        return fail(tr("Out of memory."));
     fifo.reset(av_audio_fifo_alloc(c->sample_fmt, c->ch_layout.nb_channels, 1));
     return fifo ? true : fail(tr("Out of memory."));
 }
@@ -257,7 +259,7 @@ bool AVOutput::Private::drain(Encoder& encoder)
         if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
             return true;
         if (rc < 0)
-            return true; // a frame the encoder refused is skipped
+            return fail(tr("The video cannot be encoded (%1).").arg(avErrorText(rc)));
         av_packet_rescale_ts(packet.get(), encoder.codec->time_base, encoder.stream->time_base);
         packet->stream_index = encoder.stream->index;
         const int written = av_interleaved_write_frame(format, packet.get());
@@ -269,15 +271,20 @@ bool AVOutput::Private::drain(Encoder& encoder)
 
 bool AVOutput::Private::encode(Encoder& encoder, AVFrame* frame)
 {
-    if (avcodec_send_frame(encoder.codec.get(), frame) < 0)
-        return true; // an unencodable frame is skipped, the video goes on
+    const int rc = avcodec_send_frame(encoder.codec.get(), frame);
+    if (rc < 0)
+        return fail(tr("The video cannot be encoded (%1).").arg(avErrorText(rc)));
     return drain(encoder);
 }
 
 bool AVOutput::WriteVideoFrame(AVFrame* rgb, int timeBaseNum, int timeBaseDen)
 {
-    if (!IsValid() || !rgb || timeBaseDen <= 0)
-        return false;
+    if (!IsValid())
+        return d->fail(tr("The video file is not open."));
+    if (!rgb || timeBaseNum <= 0 || timeBaseDen <= 0)
+        return d->fail(tr("A frame without a usable time base (%1/%2) cannot be written.")
+                           .arg(timeBaseNum)
+                           .arg(timeBaseDen));
     AVCodecContext* c = d->video.codec.get();
     d->scaler.reset(sws_getCachedContext(d->scaler.release(), rgb->width, rgb->height,
                                          AV_PIX_FMT_RGB24, c->width, c->height, c->pix_fmt,
@@ -315,8 +322,10 @@ void AVOutput::GetTimeInfo(int64_t& offset, std::pair<int, int>& streamTimeBase)
 
 bool AVOutput::WriteAudioFrame(AVFrame* decoded, int sampleRate, int gain)
 {
-    if (!IsValid() || !d->audio.codec || !decoded || sampleRate <= 0)
-        return false;
+    if (!IsValid())
+        return d->fail(tr("The video file is not open."));
+    if (!d->audio.codec || !decoded || sampleRate <= 0)
+        return d->fail(tr("The music cannot be converted."));
     AVCodecContext* c = d->audio.codec.get();
     AVChannelLayout inLayout{};
     if (decoded->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)

@@ -69,7 +69,8 @@ bool H264Render::fail(const QString& reason)
 {
     if (!failed) {
         failed = true;
-        error = reason;
+        // Every failure must tell the user something.
+        error = reason.isEmpty() ? tr("The video could not be made.") : reason;
     }
     return false;
 }

@@ -1,4 +1,4 @@
-#include "core/qexifimageheader.h"
+#include "vidweave/qexifimageheader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -323,15 +323,11 @@ quint32 pointer(const Directory& dir, quint16 tag)
     return v.type() == QExifValue::Long && v.count() == 1 ? v.toLongVector().first() : 0;
 }
 
+// Writers store the tag as SHORT, but LONG and SLONG occur in the wild.
 int orientationNumber(const QExifValue& v)
 {
-    if (v.count() != 1)
-        return 0;
-    if (v.type() == QExifValue::Byte)
-        return v.toByteVector().first();
-    if (v.type() == QExifValue::Short)
-        return v.toShortVector().first();
-    return 0;
+    const long value = v.toInteger();
+    return value >= 1 && value <= 8 ? int(value) : 0;
 }
 
 QByteArray readExact(QIODevice* device, qint64 size)
@@ -476,8 +472,23 @@ QImage QExifImageHeader::thumbnailImage() const
     QImage image = reader.read();
     if (image.isNull())
         return QImage();
+    return orient(image, previewOrientation());
+}
+
+int QExifImageHeader::orientation() const
+{
+    return orientationNumber(d->imageDirectory.value(0x112));
+}
+
+int QExifImageHeader::fileOrientation(const QString& fileName)
+{
+    return QExifImageHeader(fileName).orientation();
+}
+
+QImage QExifImageHeader::orient(const QImage& image, int orientation)
+{
     QTransform t;
-    switch (previewOrientation()) {
+    switch (orientation) {
     case 2: t.rotate(180, Qt::YAxis); break;
     case 3: t.rotate(180, Qt::ZAxis); break;
     case 4: t.rotate(180, Qt::XAxis); break;

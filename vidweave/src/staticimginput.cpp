@@ -11,6 +11,11 @@ StaticImgImput::StaticImgImput(std::wstring path, int height, int width, int tim
     : framesNumber(framesNumber < 0 ? 0 : framesNumber), timeBaseNum(timeBaseNum),
       timeBaseDen(timeBaseDen)
 {
+    // A theme that names no time base plays its still at the output rate.
+    if (timeBaseNum <= 0 || timeBaseDen <= 0) {
+        this->timeBaseNum = 1;
+        this->timeBaseDen = 30;
+    }
     const QString file = QString::fromStdWString(path);
     QImage picture(file);
     if (picture.isNull() || width <= 0 || height <= 0) {

@@ -1,11 +1,13 @@
 #include "core/thumbgenerator.h"
 
-#include "core/qexifimageheader.h"
+#include "vidweave/qexifimageheader.h"
 
 #include <QImageReader>
 #include <QMutexLocker>
 #include <QThread>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -62,24 +64,58 @@ QSharedPointer<QImage> ExifThumbWorker::generateThumb(const ThumbGeneratorTask& 
     return QSharedPointer<QImage>::create(cover(thumb, task));
 }
 
+namespace {
+
+/// The longest side a thumbnail keeps: odd shapes (a 1x6000 strip) would
+/// otherwise cover the box at hundreds of megabytes.
+int longestSide(const ThumbGeneratorTask& task)
+{
+    return std::min(4 * std::max(task.width, task.height), 4096);
+}
+
+/// The centred part of \a whole with \a part's size.
+QRect centred(QSize part, QSize whole)
+{
+    return QRect(QPoint((whole.width() - part.width()) / 2, (whole.height() - part.height()) / 2),
+                 part);
+}
+
+} // namespace
+
 QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task)
 {
     QImageReader reader(task.path);
-    reader.setAutoTransform(true);
-    QSize stored = reader.size();
+    // Our own EXIF reader knows every type the orientation tag comes in, so
+    // the tile stands as the picture does in the video.
+    const int orientation = QExifImageHeader::fileOrientation(task.path);
+    reader.setAutoTransform(orientation == 0);
+    const QSize stored = reader.size();
     // Turned a quarter by its orientation tag: the upright size is transposed.
-    const bool transposed = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const bool transposed =
+        orientation ? QExifImageHeader::swapsSides(orientation)
+                    : bool(reader.transformation() & QImageIOHandler::TransformationRotate90);
     const QSize upright = transposed ? stored.transposed() : stored;
     if (upright.width() <= 0 || upright.height() <= 0 || task.width <= 0 || task.height <= 0)
         return QSharedPointer<QImage>::create();
-    const int W = upright.width();
-    const int H = upright.height();
-    QSize scaled = float(task.width) / float(task.height) > float(W) / float(H)
-                       ? QSize(task.width, int(qint64(task.width) * H / W))
-                       : QSize(int(qint64(task.height) * W / H), task.height);
-    scaled = scaled.expandedTo(QSize(1, 1));
+    const qint64 W = upright.width();
+    const qint64 H = upright.height();
+    // Cover the box, keeping proportions.
+    const bool byWidth = float(task.width) / float(task.height) > float(W) / float(H);
+    const QSize cover = byWidth ? QSize(task.width, int(std::min<qint64>(task.width * H / W, INT_MAX)))
+                                : QSize(int(std::min<qint64>(task.height * W / H, INT_MAX)), task.height);
+    QSize scaled = cover.boundedTo(QSize(longestSide(task), longestSide(task))).expandedTo(QSize(1, 1));
+    if (scaled != cover.expandedTo(QSize(1, 1))) {
+        // Decode only the centre that the kept part shows.
+        const double s = byWidth ? double(task.width) / W : double(task.height) / H;
+        QSize part(std::max(1, qRound(scaled.width() / s)), std::max(1, qRound(scaled.height() / s)));
+        part = part.boundedTo(upright);
+        reader.setClipRect(centred(transposed ? part.transposed() : part, stored));
+    }
     reader.setScaledSize(transposed ? scaled.transposed() : scaled);
-    return QSharedPointer<QImage>::create(reader.read());
+    QImage image = reader.read();
+    if (image.isNull())
+        return QSharedPointer<QImage>::create();
+    return QSharedPointer<QImage>::create(QExifImageHeader::orient(image, orientation));
 }
 
 ThumbGenerator* ThumbGenerator::instance()

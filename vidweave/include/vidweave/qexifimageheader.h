@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vidweave/vidweave_export.h"
+
 #include <QByteArray>
 #include <QExplicitlySharedDataPointer>
 #include <QImage>
@@ -12,7 +14,7 @@ class QIODevice;
 class QExifValuePrivate;
 
 /// One EXIF tag value; copies share their data. The default value is null.
-class QExifValue
+class VIDWEAVE_EXPORT QExifValue
 {
 public:
     enum Type {
@@ -73,7 +75,7 @@ struct ExifIfdHeader
 /// Reads the EXIF block of a JPEG file: tags of the image, EXIF and GPS
 /// directories and the embedded preview. Never reads outside the block and
 /// never trusts a count beyond the bytes it holds.
-class QExifImageHeader
+class VIDWEAVE_EXPORT QExifImageHeader
 {
 public:
     QExifImageHeader();
@@ -96,6 +98,16 @@ public:
     QImage thumbnailImage() const;
     /// The orientation (1 to 8) thumbnailImage() turns the preview by; 0 for none.
     int previewOrientation() const;
+    /// The main picture's orientation (1 to 8); 0 when there is none or it is
+    /// not one of those values.
+    int orientation() const;
+
+    /// The orientation tag of the JPEG file \a fileName, as orientation().
+    static int fileOrientation(const QString& fileName);
+    /// \a image turned and mirrored upright for \a orientation (1 to 8).
+    static QImage orient(const QImage& image, int orientation);
+    /// Whether \a orientation swaps width and height.
+    static bool swapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
 
 private:
     QExifImageHeader(const QExifImageHeader&) = delete;
