@@ -103,19 +103,23 @@ private slots:
         QTest::newRow("worked example") << example << 10 << "I1 I2 I3 I4 T1 I5" << 0.f
                                         << "1:I1,I2,I3 3:I4 2:T1 3:I5" << -1 << 10.8f;
         QTest::newRow("worked example, 9 s of music")
-            << example << 10 << "I1 I2 I3 I4 T1 I5" << 9.f << "1:I1,I2,I3 3:I4 2:T1" << 5 << 9.f;
+            << example << 10 << "I1 I2 I3 I4 T1 I5" << 9.f << "1:I1,I2,I3 3:I4 2:T1" << 5 << 8.2f;
         QTest::newRow("nothing to place") << example << 10 << "" << 5.f << "" << -1 << 0.f;
         QTest::newRow("groups of four against scenes of three")
             << std::vector<SceneSpec>{{1, SceneImg, 3, 50}, {2, SceneImg, 3, 50}} << 0
             << "I1 I2 I3 I4 I5" << 0.f << "1:I1,I2,I3" << 3 << 2.f;
-        QTest::newRow("the same cut-off under music shows the music")
+        // The total is the video made, never the music's length.
+        QTest::newRow("the same cut-off under music")
             << std::vector<SceneSpec>{{1, SceneImg, 3, 50}} << 0 << "I1 I2 I3 I4" << 30.f
-            << "1:I1,I2,I3" << 3 << 30.f;
+            << "1:I1,I2,I3" << 3 << 2.f;
+        QTest::newRow("a kind without scenes cut off under long music")
+            << std::vector<SceneSpec>{{1, SceneImg, 1, 75}} << 13 << "I1 I2 T1" << 240.f
+            << "1:I1 1:I2" << 2 << 5.48f;
         QTest::newRow("music shorter than every scene")
-            << example << 10 << "I1 T1" << 1.f << "" << 0 << 1.f;
+            << example << 10 << "I1 T1" << 1.f << "" << 0 << 0.f;
         QTest::newRow("a scene exactly as long as the music left is skipped")
             << std::vector<SceneSpec>{{1, SceneImg, 1, 50}} << 0 << "I1 I2" << 2.f << "" << 0
-            << 2.f;
+            << 0.f;
         QTest::newRow("overlap only between scenes")
             << std::vector<SceneSpec>{{1, SceneImg, 1, 50}} << 5 << "I1 I2 I3" << 0.f
             << "1:I1 1:I2 1:I3" << -1 << 5.6f;

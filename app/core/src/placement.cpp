@@ -78,7 +78,8 @@ public:
         size_t pos = 0;
         while (pos < slides.size() && !cutOff)
             pos = placeGroup(pos);
-        result.totalDuration = cutOff && musicLength > 0 ? musicLength : elapsed;
+        // What is placed is what plays: the music is cut to it.
+        result.totalDuration = elapsed;
         result.separatorIndex = cutOff ? result.placedCount : -1;
         markExcluded(pos);
         return result;

@@ -30,7 +30,7 @@ struct PlacementResult
     int placedCount = 0;
     /// Where the cut-off separator stands; -1 when everything fits.
     int separatorIndex = -1;
-    /// Seconds of video; after a cut-off with music, the music's length.
+    /// Seconds of video that the placed slides make.
     float totalDuration = 0;
 };
 
