@@ -164,6 +164,77 @@ private slots:
         QCOMPARE(thumb.pixelColor(5, 5), QImage("templates/7/thumb-prj.jpg").pixelColor(5, 5));
     }
 
+    // The hue of each small preview, -1 where there is none.
+    static QList<int> previewHues(const QString& id)
+    {
+        QList<int> hues;
+        for (int i = 0; i < 5; ++i) {
+            const QImage image(PrjManager::projectsFolder() + id + QString("/%1_thumb.png").arg(i));
+            hues << (image.isNull() ? -1 : image.pixelColor(image.width() / 2, image.height() / 2).hue());
+        }
+        return hues;
+    }
+
+    void previewsFollowEachSave()
+    {
+        QTemporaryDir dir;
+        const QString red = picture(dir, 0, Qt::red), green = picture(dir, 1, Qt::green),
+                      blue = picture(dir, 2, Qt::blue), yellow = picture(dir, 3, Qt::yellow);
+        auto slides = [](const QStringList& paths) {
+            QList<QPair<int, QString>> list;
+            for (const QString& path : paths)
+                list << qMakePair(int(SceneImg), path);
+            return list;
+        };
+        PrjManager* store = PrjManager::instance();
+        std::unique_ptr<IUsrData> first(userData(slides({red, green, blue, yellow})));
+        const QString id = store->save({}, first.get(), {"Seven", "", 4}, tmpl.get());
+        const QList<int> ordered{120, 240, 60, -1, -1};
+        QTRY_COMPARE_WITH_TIMEOUT(previewHues(id), ordered, 10000);
+
+        std::unique_ptr<IUsrData> swapped(userData(slides({red, blue, green})));
+        QCOMPARE(store->save(id, swapped.get(), {"Seven", "", 3}, tmpl.get()), id);
+        const QList<int> reordered{240, 120, -1, -1, -1};
+        QTRY_COMPARE_WITH_TIMEOUT(previewHues(id), reordered, 10000);
+        QTest::qWait(300); // late answers must not undo it
+        QCOMPARE(previewHues(id), reordered);
+
+        // Another project of the same theme and pictures gets its own previews.
+        const QString other = store->save({}, first.get(), {"Seven", "", 4}, tmpl.get());
+        QTRY_COMPARE_WITH_TIMEOUT(previewHues(other), ordered, 10000);
+    }
+
+    void failedSaveQueuesNoPreviews()
+    {
+        QTemporaryDir dir;
+        const QString folder = PrjManager::projectsFolder() + "unwritable";
+        QVERIFY(QDir().mkpath(folder + "/prj.xml")); // a folder where the file goes
+        std::unique_ptr<IUsrData> data(userData({{SceneImg, picture(dir, 0, Qt::red)},
+                                                 {SceneImg, picture(dir, 1, Qt::green)}}));
+        QString error;
+        QVERIFY(PrjManager::instance()->save("unwritable", data.get(), {}, tmpl.get(), &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+        QTest::qWait(1000);
+        QCOMPARE(previewHues("unwritable"), (QList<int>{-1, -1, -1, -1, -1}));
+    }
+
+    void unreadableProjectIsNotWrittenOver()
+    {
+        const QString folder = PrjManager::projectsFolder() + "damaged";
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray damaged("\x01 not a project");
+        QFile file(folder + "/prj.xml");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        std::unique_ptr<IUsrData> data(userData({{SceneText, "Hello"}}));
+        QString error;
+        QVERIFY(PrjManager::instance()->save("damaged", data.get(), {}, tmpl.get(), &error).isEmpty());
+        QVERIFY(error.contains("cannot be read"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+    }
+
     void textOnlyPreview()
     {
         std::unique_ptr<IUsrData> data(userData({{SceneText, "Big red words"}}));

@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace {
 
 const int smallPreviewCount = 5;
@@ -139,13 +141,22 @@ QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info,
         return failWith(tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(path)));
     const QDir folder(path);
 
-    const QImage preview = drawPreview(path, data, tmpl);
+    const QString xml = folder.filePath("prj.xml");
+    BasePrjFactory factory;
+    if (QFile::exists(xml)
+        && !QSharedPointer<IUsrData>(PrjXmlParser().ParseUsrData(xml.toStdWString(), &factory)))
+        return failWith(tr("The project in %1 cannot be read; it is left as it is.")
+                            .arg(QDir::toNativeSeparators(path)));
+
+    QStringList previewSources;
+    const QImage preview = drawPreview(data, tmpl, &previewSources);
     PrjXmlSaver saver;
-    if (!saver.SaveUserData(folder.filePath("prj.xml").toStdWString(), *data)
+    if (!saver.SaveUserData(xml.toStdWString(), *data)
         || !saver.SavePrjInfo(info, folder.filePath("info.xml").toStdWString()))
         return failWith(tr("The project could not be saved in %1.")
                             .arg(QDir::toNativeSeparators(path)));
     preview.save(folder.filePath("thumb.png"));
+    queueSmallPreviews(path, previewSources);
 
     // Creating and removing a file sets the folder's time, which orders the list.
     QFile touch(folder.filePath("dummy.tmp"));
@@ -155,7 +166,7 @@ QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info,
     return projectId;
 }
 
-QImage PrjManager::drawPreview(const QString& folder, IUsrData* data, ITmpl* tmpl)
+QImage PrjManager::drawPreview(IUsrData* data, ITmpl* tmpl, QStringList* smallSources)
 {
     QImage preview(TmplPathManager::instance()->tmplRecord(data->GetTmplId()).thumbPrj);
     if (preview.isNull()) {
@@ -163,10 +174,6 @@ QImage PrjManager::drawPreview(const QString& folder, IUsrData* data, ITmpl* tmp
         preview.fill(QColor(0x2E, 0x37, 0x45));
     }
     preview = preview.convertToFormat(QImage::Format_RGB32);
-    if (data->GetTmplId() != cachedTmplId) {
-        cachedSources.clear();
-        cachedTmplId = data->GetTmplId();
-    }
 
     QList<IImgMediaVal*> pictures;
     QString firstText;
@@ -189,28 +196,38 @@ QImage PrjManager::drawPreview(const QString& folder, IUsrData* data, ITmpl* tmp
             drawPicture(preview, scene, pictures.first());
     }
 
-    QStringList sources;
-    for (int i = 1; i < pictures.size(); ++i)
-        sources << QString::fromStdWString(pictures.at(i)->GetSrc());
-    queueSmallPreviews(folder, sources);
+    for (int i = 1; i < pictures.size() && i <= smallPreviewCount; ++i)
+        *smallSources << QString::fromStdWString(pictures.at(i)->GetSrc());
     return preview;
 }
 
 void PrjManager::queueSmallPreviews(const QString& folder, const QStringList& pictures)
 {
-    for (int i = 0; i < pictures.size() && i < smallPreviewCount; ++i) {
-        if (cachedSources.value(i) == pictures.at(i))
-            continue;
-        while (cachedSources.size() <= i)
-            cachedSources << QString();
-        cachedSources[i] = pictures.at(i);
-        const ThumbGeneratorTask task(pictures.at(i), smallPreviewSize, smallPreviewSize);
-        {
-            QMutexLocker locker(&lock);
-            pending.append({task, QDir(folder).filePath(smallPreviewName(i))});
+    const QDir dir(folder);
+    QStringList& cached = cachedSources[folder];
+    QList<ThumbGeneratorTask> tasks;
+    {
+        QMutexLocker locker(&lock);
+        // The previews follow this save's order, not an earlier one's.
+        pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                     [&](const PendingPreview& p) { return p.folder == folder; }),
+                      pending.end());
+        for (int i = 0; i < smallPreviewCount; ++i) {
+            const QString source = pictures.value(i);
+            if (source.isEmpty()) {
+                QFile::remove(dir.filePath(smallPreviewName(i)));
+                continue;
+            }
+            const ThumbGeneratorTask task(source, smallPreviewSize, smallPreviewSize);
+            const QString file = dir.filePath(smallPreviewName(i));
+            if (cached.value(i) != source || !QFile::exists(file))
+                tasks << task;
+            pending.append({task, folder, file});
         }
-        ThumbGenerator::instance()->addTask(task);
     }
+    cached = pictures;
+    for (const ThumbGeneratorTask& task : qAsConst(tasks))
+        ThumbGenerator::instance()->addTask(task);
 }
 
 void PrjManager::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image)

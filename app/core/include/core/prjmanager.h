@@ -6,6 +6,7 @@
 #include "core/thumbgenerator.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QMutex>
@@ -61,17 +62,19 @@ private slots:
 private:
     PrjManager();
 
-    QImage drawPreview(const QString& folder, IUsrData* data, ITmpl* tmpl);
+    /// The project's picture; \a smallSources gets the pictures of the small previews.
+    QImage drawPreview(IUsrData* data, ITmpl* tmpl, QStringList* smallSources);
     void queueSmallPreviews(const QString& folder, const QStringList& pictures);
 
     struct PendingPreview
     {
         ThumbGeneratorTask task;
+        QString folder;
         QString file;
     };
 
     QMutex lock;
     QList<PendingPreview> pending;
-    int cachedTmplId = -1;
-    QStringList cachedSources;
+    /// The pictures each project folder's small previews were last made of.
+    QHash<QString, QStringList> cachedSources;
 };
