@@ -4,6 +4,9 @@ pictavio_add_test(tst_avinput
 pictavio_add_test(tst_avoutput
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_avoutput.cpp ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp
     LIBS Pictavio::Vidweave PkgConfig::FFMPEG)
+# The music schedule is internal to the engine: compiled in for its gain.
 pictavio_add_test(tst_audiotools
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_audiotools.cpp
+            ${PROJECT_SOURCE_DIR}/vidweave/src/musicschedule.cpp
     LIBS Pictavio::Vidweave PkgConfig::FFMPEG)
+target_include_directories(tst_audiotools PRIVATE ${PROJECT_SOURCE_DIR}/vidweave/src)

@@ -121,7 +121,12 @@ ProbedMedia probeMedia(const QString& path, bool keepFrames)
 
     AVPacket* packet = av_packet_alloc();
     AVFrame* frame = av_frame_alloc();
+    bool audioSeen = false;
     while (av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == audioIndex && !audioSeen) {
+            audioSeen = true;
+            out.firstAudioPacket = packet->pts * av_q2d(format->streams[audioIndex]->time_base);
+        }
         if (packet->stream_index == videoIndex && avcodec_send_packet(video.context, packet) >= 0)
             drain(video.context, frame, format->streams[videoIndex], true, keepFrames, out);
         else if (packet->stream_index == audioIndex

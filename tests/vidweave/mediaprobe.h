@@ -18,6 +18,7 @@ struct ProbedMedia
     double frameRate = 0; // average, frames per second
     double videoSeconds = 0; // end of the last frame
     double audioSeconds = 0; // end of the last audio frame
+    double firstAudioPacket = 0; // time of the first audio packet in the file
     int audioSampleRate = 0;
     int audioChannels = 0;
     std::vector<QImage> frames; // RGB888, in presentation order

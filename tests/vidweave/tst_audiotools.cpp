@@ -2,6 +2,7 @@
 
 #include "vidweave/audiotools.h"
 #include "vidweave/vidweave.h"
+#include "musicschedule_p.h"
 
 #include <QtTest>
 
@@ -11,6 +12,32 @@ class TestAudioTools : public QObject
 
 private slots:
     void initTestCase() { VidweaveInit(); }
+
+    void musicGainFades_data()
+    {
+        QTest::addColumn<double>("trackTime");
+        QTest::addColumn<double>("videoLeft");
+        QTest::addColumn<double>("trackLeft");
+        QTest::addColumn<int>("gain");
+        QTest::newRow("start of a file") << 0.0 << 30.0 << 30.0 << 0;
+        QTest::newRow("half into the fade-in") << 0.5 << 30.0 << 30.0 << 128;
+        QTest::newRow("after the fade-in") << 1.0 << 30.0 << 30.0 << 256;
+        QTest::newRow("file: 1.5 s left") << 5.0 << 30.0 << 1.5 << 256;
+        QTest::newRow("file: 0.5 s left") << 5.0 << 30.0 << 0.5 << 128;
+        QTest::newRow("file: at its end") << 5.0 << 30.0 << 0.0 << 0;
+        QTest::newRow("video: 1.5 s left") << 5.0 << 1.5 << 30.0 << 256;
+        QTest::newRow("video: 0.5 s left") << 5.0 << 0.5 << 30.0 << 128;
+        QTest::newRow("video: at its end") << 5.0 << 0.0 << 30.0 << 0;
+        QTest::newRow("past the end") << 5.0 << -0.2 << 30.0 << 0;
+    }
+    void musicGainFades()
+    {
+        QFETCH(double, trackTime);
+        QFETCH(double, videoLeft);
+        QFETCH(double, trackLeft);
+        QFETCH(int, gain);
+        QCOMPARE(musicGain(trackTime, videoLeft, trackLeft), gain);
+    }
 
     void durationAndTags_data()
     {

@@ -277,6 +277,8 @@ private slots:
     void failuresAreReportedAndLeaveNoFile_data()
     {
         QTest::addColumn<QString>("fault");
+        QTest::newRow("missing still background") << "no still";
+        QTest::newRow("no frame size") << "no size";
         QTest::newRow("scene missing from the theme") << "missing scene";
         QTest::newRow("unknown scene kind") << "odd scene";
         QTest::newRow("unknown background kind") << "odd background";
@@ -299,16 +301,33 @@ private slots:
         if (fault == "no background")
             f.scenes[2] = f.tmplFactory.GetImgScene(new std::map<int, IImgMedia*>, BgVideo,
                                                     L"nothing.mp4", 10, 1, 30);
+        if (fault == "no still")
+            f.addStillScene(2, L"nothing.png", 10);
         if (fault == "no folder")
             out = f.file("missing/folder/out.mp4");
         f.makeTemplate(0, 0, 0);
         f.play(1);
-        f.play(fault == "no folder" ? 1 : 2);
+        f.play(fault == "no folder" || fault == "no size" ? 1 : 2);
 
-        const Outcome outcome = render(f, out);
+        const Outcome outcome = render(f, out, {}, {}, fault == "no size" ? 0 : W);
         QVERIFY(outcome.failed);
         QVERIFY(!outcome.error.isEmpty());
         QVERIFY(!QFile::exists(out));
+    }
+
+    void stillWithoutTimeBasePlaysAtTheOutputRate()
+    {
+        Fixture f;
+        auto* slotMap = new std::map<int, IImgMedia*>;
+        f.scenes[1] = f.tmplFactory.GetImgScene(slotMap, BgImage, L"red.png", 45, 0, 0);
+        f.makeTemplate(0, 0, 0);
+        f.play(1);
+        const QString out = f.file("out.mp4");
+        const Outcome outcome = render(f, out);
+        QVERIFY2(!outcome.failed, qPrintable(outcome.error));
+        const ProbedMedia probe = probeMedia(out, false);
+        QCOMPARE(int(probe.frames.size()), 45);
+        QVERIFY(qAbs(probe.videoSeconds - 1.5) < 0.01);
     }
 
     void musicPlaysBackToBackWithFades()
@@ -330,8 +349,12 @@ private slots:
         QCOMPARE(probe.audioCodec, QString("aac"));
         QCOMPARE(probe.audioSampleRate, 44100);
         QCOMPARE(probe.audioChannels, 2);
-        // Ends within one AAC frame of the video's 15 s.
-        QVERIFY2(qAbs(probe.audioSeconds - 15.0) < 1024.0 / 44100 + 0.01,
+        // The encoder's priming frame comes first, so the music starts with
+        // the video; it ends less than one AAC frame before the video does.
+        const double aacFrame = 1024.0 / 44100;
+        QVERIFY2(qAbs(probe.firstAudioPacket + aacFrame) < 0.001,
+                 qPrintable(QString::number(probe.firstAudioPacket)));
+        QVERIFY2(probe.audioSeconds > 15.0 - aacFrame && probe.audioSeconds <= 15.0 + 0.001,
                  qPrintable(QString::number(probe.audioSeconds)));
         const int rate = probe.audioSampleRate;
         const double full = rms(probe.audio, rate, 3.0, 4.0);
@@ -341,6 +364,9 @@ private slots:
         QVERIFY(rms(probe.audio, rate, 0.5, 0.55) > full * 0.3);
         QVERIFY(rms(probe.audio, rate, 9.95, 10.05) < full * 0.15);
         QVERIFY(rms(probe.audio, rate, 12.0, 13.0) > full * 0.8);
+        // The fades take one second: 1.5 s before an end the music is full.
+        QVERIFY(rms(probe.audio, rate, 8.45, 8.55) > full * 0.9);
+        QVERIFY(rms(probe.audio, rate, 13.45, 13.55) > full * 0.9);
         // And out over the video's last second.
         QVERIFY(rms(probe.audio, rate, 14.9, 15.0) < full * 0.2);
     }
