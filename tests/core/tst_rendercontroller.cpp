@@ -3,6 +3,7 @@
 
 #include "common/baseprjfactory.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <atomic>
@@ -126,6 +127,69 @@ private slots:
         QVERIFY(stopped.wait(5000));
         QCOMPARE(done.count(), 0);
         QVERIFY(!QFile::exists(run.output));
+    }
+
+    void existingFileIsReplacedOnlyByAFinishedVideo_data()
+    {
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("done") << "done";
+        QTest::newRow("cancelled") << "cancel";
+        QTest::newRow("failed") << "fail";
+    }
+    void existingFileIsReplacedOnlyByAFinishedVideo()
+    {
+        QFETCH(QString, outcome);
+        Run run;
+        const QByteArray before("the video the user had");
+        QFile existing(run.output);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(before);
+        existing.close();
+        auto contents = [&] {
+            QFile file(run.output);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+
+        RenderController controller;
+        QByteArray whileRendering;
+        bool partialSeen = false;
+        connect(&controller, &RenderController::onProgress, this, [&] {
+            whileRendering = contents();
+            partialSeen = partialSeen || QFile::exists(partialPath(run.output));
+            if (outcome == "cancel")
+                controller.stop();
+        });
+        const char* signal = outcome == "done"     ? SIGNAL(done(QString))
+                             : outcome == "cancel" ? SIGNAL(stopped())
+                                                   : SIGNAL(failed(QString));
+        QSignalSpy finished(&controller, signal);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {}, [outcome] {
+            return new FakeRender(outcome == "cancel" ? 2000 : 40,
+                                  outcome == "fail" ? "The disk is full." : "", nullptr);
+        });
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(whileRendering, before);
+        QVERIFY(partialSeen);
+        QCOMPARE(contents(), outcome == "done" ? QByteArray("video") : before);
+        QVERIFY(!QFile::exists(partialPath(run.output)));
+        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.mp4"});
+    }
+
+    // Stops that meet the render being made, running or deleted.
+    void stopAtRandomMoments()
+    {
+        Run run;
+        RenderController controller;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 200; ++i) {
+            QSignalSpy stopped(&controller, &RenderController::stopped);
+            QSignalSpy done(&controller, &RenderController::done);
+            controller.start(1, nullptr, run.prj, run.output, 16, 16, nullptr, {}, {},
+                             [] { return new FakeRender(3, {}, nullptr); });
+            QThread::usleep(random.bounded(3000));
+            controller.stop();
+            QTRY_VERIFY_WITH_TIMEOUT(stopped.count() + done.count() == 1, 5000);
+        }
     }
 
     void failureCarriesTheReason()

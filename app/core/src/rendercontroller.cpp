@@ -4,8 +4,17 @@
 #include "vidweave/mediafileinfo.h"
 #include "vidweave/vidweavefactory.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
 #include <QImage>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 void registerCoreMetaTypes()
 {
@@ -33,10 +42,40 @@ RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QS
 
 void RenderWorker::stop()
 {
+    // Held while the render thread hands the render over and deletes it.
+    QMutexLocker locker(&renderLock);
     stopFlag = true;
-    if (IPrjRender* running = render.load())
-        running->Stop();
+    if (render)
+        render->Stop();
 }
+
+QString partialPath(const QString& outputPath)
+{
+    const QFileInfo info(outputPath);
+    return info.dir().filePath(QStringLiteral(".%1.part").arg(info.fileName()));
+}
+
+namespace {
+
+/// Puts the finished file in place in one step, after its bytes are on disk,
+/// so that the name the user opens never holds half a video.
+bool commitOutput(const QString& partial, const QString& outputPath, QString* reason)
+{
+    const QByteArray from = QFile::encodeName(partial);
+    const int fd = ::open(from.constData(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    if (std::rename(from.constData(), QFile::encodeName(outputPath).constData()) == 0)
+        return true;
+    *reason = RenderWorker::tr("The video could not be saved as %1: %2")
+                  .arg(QDir::toNativeSeparators(outputPath), QString::fromLocal8Bit(std::strerror(errno)));
+    QFile::remove(partial);
+    return false;
+}
+
+} // namespace
 
 void RenderWorker::process()
 {
@@ -48,17 +87,29 @@ void RenderWorker::process()
     std::unique_ptr<IPrjRender> owned(maker ? maker() : VidweaveFactory().GetH264PrjRender());
     connect(owned.get(), &IPrjRender::progress, this, &RenderWorker::onRenderProgress,
             Qt::DirectConnection);
-    render = owned.get();
-    if (stopFlag) // a stop that came while the render was being made
-        owned->Stop();
-    owned->Render(tmplId, tmpl, prj.data(), paths, outputPath, height, width, overlay, endLogo);
-    render = nullptr;
-    const bool failed = owned->Failed();
-    const QString reason = owned->ErrorString();
+    {
+        QMutexLocker locker(&renderLock);
+        render = owned.get();
+        if (stopFlag) // a stop that came while the render was being made
+            owned->Stop();
+    }
+    // The user's file, if any, stays untouched until the new one is complete.
+    const QString partial = partialPath(outputPath);
+    owned->Render(tmplId, tmpl, prj.data(), paths, partial, height, width, overlay, endLogo);
+    {
+        QMutexLocker locker(&renderLock);
+        render = nullptr;
+    }
+    bool failed = owned->Failed();
+    QString reason = owned->ErrorString();
     owned.reset();
 
+    if (stopFlag || failed)
+        QFile::remove(partial);
+    else if (!commitOutput(partial, outputPath, &reason))
+        failed = true;
+
     if (stopFlag) {
-        QFile::remove(outputPath);
         emit stopped();
     } else if (failed) {
         emit this->failed(reason);

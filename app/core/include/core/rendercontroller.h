@@ -7,6 +7,7 @@
 #include "common/iwatermark.h"
 #include "vidweave/iprjrender.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QPixmap>
 #include <QSharedPointer>
@@ -24,7 +25,11 @@ using RenderMaker = std::function<IPrjRender*()>;
 /// typedef names; call once at start-up (the controller calls it too).
 void registerCoreMetaTypes();
 
-/// Runs one render on the render thread.
+/// The hidden file beside \a outputPath that a render writes until it is complete.
+QString partialPath(const QString& outputPath);
+
+/// Runs one render on the render thread. The video is written to
+/// partialPath() and renamed over the output path only once it is complete.
 class RenderWorker : public QObject
 {
     Q_OBJECT
@@ -59,7 +64,8 @@ private:
     int width;
     int height;
     ITmplPathManager* paths;
-    std::atomic<IPrjRender*> render{nullptr};
+    QMutex renderLock; // guards render against stop() while it is deleted
+    IPrjRender* render = nullptr;
     std::atomic_bool stopFlag{false};
     int progressCount = -1;
     QSharedPointer<IWatermark> overlay;
