@@ -1,6 +1,7 @@
 #include "docloom/prjxmlparser.h"
 
 #include "common/release.h"
+#include "strictxmlreader_p.h"
 #include "xmlvalues_p.h"
 
 #include <QFile>
@@ -28,20 +29,20 @@ ISceneMedia* readValue(const QXmlStreamAttributes& a, IPrjFactory* factory)
     }
 }
 
-QStringList readAudio(QXmlStreamReader& xml)
+QStringList readAudio(StrictXmlReader& xml)
 {
     QStringList tracks;
-    while (next(xml) && !isEnd(xml, "audio")) {
+    while (xml.next() && !isEnd(xml, "audio")) {
         if (isStart(xml, "track"))
             tracks << stringAttribute(xml.attributes(), "src");
     }
     return tracks;
 }
 
-SlideList readSlides(QXmlStreamReader& xml, IPrjFactory* factory)
+SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory)
 {
     SlideList slides;
-    while (next(xml) && !isEnd(xml, "slides")) {
+    while (xml.next() && !isEnd(xml, "slides")) {
         if (!isStart(xml, "object"))
             continue;
         if (ISceneMedia* value = readValue(xml.attributes(), factory))
@@ -50,10 +51,10 @@ SlideList readSlides(QXmlStreamReader& xml, IPrjFactory* factory)
     return slides;
 }
 
-SceneMediaPair* readScene(QXmlStreamReader& xml, IPrjFactory* factory)
+SceneMediaPair* readScene(StrictXmlReader& xml, IPrjFactory* factory)
 {
     auto* pair = new SceneMediaPair(intAttribute(xml.attributes(), "id"), {});
-    while (next(xml) && !isEnd(xml, "scene")) {
+    while (xml.next() && !isEnd(xml, "scene")) {
         if (!isStart(xml, "object"))
             continue;
         const int id = intAttribute(xml.attributes(), "id");
@@ -66,9 +67,9 @@ SceneMediaPair* readScene(QXmlStreamReader& xml, IPrjFactory* factory)
     return pair;
 }
 
-void readMedia(QXmlStreamReader& xml, IPrjFactory* factory, SceneMediaList& list)
+void readMedia(StrictXmlReader& xml, IPrjFactory* factory, SceneMediaList& list)
 {
-    while (next(xml)) {
+    while (xml.next()) {
         // Layout between the scenes (a hand-edited file) is no reason to stop.
         if (xml.isWhitespace() || xml.isComment())
             continue;
@@ -85,12 +86,12 @@ IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
     QFile file(fromWide(path));
     if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
-    QXmlStreamReader xml(&file);
+    StrictXmlReader xml(&file);
     int tmplId = 0;
     QStringList audio;
     SlideList slides;
     bool recognised = false;
-    while (next(xml)) {
+    while (xml.next()) {
         if (isStart(xml, "userdata")) {
             recognised = true;
             tmplId = intAttribute(xml.attributes(), "template");
@@ -100,8 +101,8 @@ IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
             audio = readAudio(xml);
         }
     }
-    if (!recognised)
-        return nullptr;
+    if (!recognised || !xml.complete())
+        return nullptr; // the slides go with their shared pointers
     return factory->GetUsrData(tmplId, audio, slides);
 }
 
@@ -111,16 +112,16 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
     QFile file(fromWide(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return info;
-    QXmlStreamReader xml(&file);
-    while (next(xml)) {
+    StrictXmlReader xml(&file);
+    while (xml.next()) {
         if (isStart(xml, "name"))
-            info.name = xml.readElementText();
+            info.name = xml.readText();
         else if (isStart(xml, "audio"))
-            info.audio = xml.readElementText();
+            info.audio = xml.readText();
         else if (isStart(xml, "slidesnumber"))
-            info.slidesNumber = xml.readElementText().toInt(nullptr, 10);
+            info.slidesNumber = xml.readText().toInt(nullptr, 10);
     }
-    return info;
+    return xml.complete() ? info : PrjInfo();
 }
 
 IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
@@ -128,12 +129,12 @@ IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
     QFile file(fromWide(path));
     if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
-    QXmlStreamReader xml(&file);
+    StrictXmlReader xml(&file);
     int tmplId = 0;
     QStringList audio;
     auto media = std::make_unique<SceneMediaList>();
     bool recognised = false;
-    while (next(xml)) {
+    while (xml.next()) {
         if (isStart(xml, "project")) {
             recognised = true;
             tmplId = intAttribute(xml.attributes(), "template");
@@ -143,7 +144,7 @@ IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
             readMedia(xml, factory, *media);
         }
     }
-    if (!recognised) {
+    if (!recognised || !xml.complete()) {
         ClearSceneMedia(*media);
         return nullptr;
     }

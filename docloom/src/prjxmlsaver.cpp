@@ -1,5 +1,7 @@
 #include "docloom/prjxmlsaver.h"
 
+#include "docloom/xmltext.h"
+
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
@@ -26,17 +28,29 @@ bool writeDocument(const std::wstring& path, const std::function<void(QXmlStream
     return file.commit();
 }
 
+// Every string goes through XmlSafeText: one character that XML cannot hold
+// would otherwise make every later save of the project fail.
+void writeAttribute(QXmlStreamWriter& xml, const char* name, const QString& value)
+{
+    xml.writeAttribute(QLatin1String(name), XmlSafeText(value));
+}
+
+void writeTextElement(QXmlStreamWriter& xml, const char* name, const QString& text)
+{
+    xml.writeTextElement(QLatin1String(name), XmlSafeText(text));
+}
+
 void writeValue(QXmlStreamWriter& xml, const ISceneMedia* value)
 {
     xml.writeAttribute("type", QString::number(int(value->GetType())));
     if (value->GetType() == SceneImg) {
         const auto* img = static_cast<const IImgMediaVal*>(value);
-        xml.writeAttribute("src", QString::fromStdWString(img->GetSrc()));
+        writeAttribute(xml, "src", QString::fromStdWString(img->GetSrc()));
         if (img->GetRotation() != 0)
             xml.writeAttribute("rotation", QString::number(img->GetRotation()));
     } else if (value->GetType() == SceneText) {
         const auto* text = static_cast<const ITextMediaVal*>(value);
-        xml.writeAttribute("text", QString::fromStdWString(text->GetText()));
+        writeAttribute(xml, "text", QString::fromStdWString(text->GetText()));
     }
 }
 
@@ -45,7 +59,7 @@ void writeAudio(QXmlStreamWriter& xml, const QStringList& tracks)
     xml.writeStartElement("audio");
     for (const QString& track : tracks) {
         xml.writeEmptyElement("track");
-        xml.writeAttribute("src", track);
+        writeAttribute(xml, "src", track);
     }
     xml.writeEndElement();
 }
@@ -74,8 +88,8 @@ bool PrjXmlSaver::SavePrjInfo(const PrjInfo& info, std::wstring path)
 {
     return writeDocument(path, [&info](QXmlStreamWriter& xml) {
         xml.writeStartElement("project");
-        xml.writeTextElement("name", info.name);
-        xml.writeTextElement("audio", info.audio);
+        writeTextElement(xml, "name", info.name);
+        writeTextElement(xml, "audio", info.audio);
         xml.writeTextElement("slidesnumber", QString::number(info.slidesNumber));
         xml.writeEndElement();
     });

@@ -1,6 +1,7 @@
 #include "docloom/tmplxmlparser.h"
 
 #include "common/release.h"
+#include "strictxmlreader_p.h"
 #include "xmlvalues_p.h"
 
 #include <QFile>
@@ -122,7 +123,7 @@ SlotAttributes readSlotAttributes(const QXmlStreamAttributes& a, SceneType type)
     return s;
 }
 
-IMedia::transformation_t readFrame(QXmlStreamReader& xml)
+IMedia::transformation_t readFrame(StrictXmlReader& xml)
 {
     IMedia::transformation_t t;
     const QXmlStreamAttributes a = xml.attributes();
@@ -131,7 +132,7 @@ IMedia::transformation_t readFrame(QXmlStreamReader& xml)
                     : 1.f;
     // Listed as top-left, top-right, bottom-left, bottom-right; stored around
     // the quad.
-    const QStringList n = parts(xml.readElementText(), ',', 8);
+    const QStringList n = parts(xml.readText(), ',', 8);
     t.x0 = n.at(0).toDouble();
     t.y0 = n.at(1).toDouble();
     t.x1 = n.at(2).toDouble();
@@ -145,10 +146,10 @@ IMedia::transformation_t readFrame(QXmlStreamReader& xml)
 
 /// Reads the key frames of the object the reader stands on, up to the
 /// object's end (or the end of input). An object without "transform" has none.
-IMedia::Transforms readKeyFrames(QXmlStreamReader& xml)
+IMedia::Transforms readKeyFrames(StrictXmlReader& xml)
 {
     IMedia::Transforms keys;
-    while (next(xml) && !isEnd(xml, "object")) {
+    while (xml.next() && !isEnd(xml, "object")) {
         if (isStart(xml, "frame")) {
             const int id = intAttribute(xml.attributes(), "id");
             keys[id] = readFrame(xml);
@@ -158,10 +159,10 @@ IMedia::Transforms readKeyFrames(QXmlStreamReader& xml)
 }
 
 template <typename MediaT, typename MakeSlot>
-std::map<int, MediaT*>* readSlots(QXmlStreamReader& xml, SceneType type, MakeSlot makeSlot)
+std::map<int, MediaT*>* readSlots(StrictXmlReader& xml, SceneType type, MakeSlot makeSlot)
 {
     auto* media = new std::map<int, MediaT*>;
-    while (next(xml) && !isEnd(xml, "scene")) {
+    while (xml.next() && !isEnd(xml, "scene")) {
         if (!isStart(xml, "object"))
             continue;
         const SlotAttributes attributes = readSlotAttributes(xml.attributes(), type);
@@ -173,7 +174,7 @@ std::map<int, MediaT*>* readSlots(QXmlStreamReader& xml, SceneType type, MakeSlo
     return media;
 }
 
-IScene* readImgScene(QXmlStreamReader& xml, ITmplFactory* factory)
+IScene* readImgScene(StrictXmlReader& xml, ITmplFactory* factory)
 {
     const SceneAttributes s = readSceneAttributes(xml.attributes());
     auto* media = readSlots<IImgMedia>(
@@ -185,7 +186,7 @@ IScene* readImgScene(QXmlStreamReader& xml, ITmplFactory* factory)
                                 s.timeBaseDen);
 }
 
-IScene* readTextScene(QXmlStreamReader& xml, ITmplFactory* factory)
+IScene* readTextScene(StrictXmlReader& xml, ITmplFactory* factory)
 {
     const SceneAttributes s = readSceneAttributes(xml.attributes());
     auto* media = readSlots<ITextMedia>(
@@ -197,6 +198,31 @@ IScene* readTextScene(QXmlStreamReader& xml, ITmplFactory* factory)
                                  s.timeBaseDen);
 }
 
+/// Reads the scene the reader stands on into \a scenes; a later scene with
+/// the same id replaces an earlier one, and other kinds are skipped.
+void readScene(StrictXmlReader& xml, ITmplFactory* factory, std::map<int, IScene*>& scenes)
+{
+    const int type = intAttribute(xml.attributes(), "type");
+    const int id = intAttribute(xml.attributes(), "id");
+    IScene* scene = nullptr;
+    if (type == SceneImg)
+        scene = readImgScene(xml, factory);
+    else if (type == SceneText)
+        scene = readTextScene(xml, factory);
+    else
+        return; // objects and all
+    IScene*& stored = scenes[id];
+    ReleaseScene(stored);
+    stored = scene;
+}
+
+void releaseScenes(std::map<int, IScene*>& scenes)
+{
+    for (const auto& entry : scenes)
+        ReleaseScene(entry.second);
+    scenes.clear();
+}
+
 } // namespace
 
 ITmpl* TmplXmlParser::ParseTmpl(std::wstring path, ITmplFactory* factory)
@@ -204,32 +230,23 @@ ITmpl* TmplXmlParser::ParseTmpl(std::wstring path, ITmplFactory* factory)
     QFile file(QString::fromWCharArray(path.c_str(), int(path.size())));
     if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
-    QXmlStreamReader xml(&file);
+    StrictXmlReader xml(&file);
     std::map<int, IScene*> scenes;
     Settings settings;
     bool recognised = false;
-    while (next(xml)) {
+    while (xml.next()) {
         if (isStart(xml, "template")) {
             recognised = true;
             readSettings(xml.attributes(), settings);
         } else if (isStart(xml, "scene")) {
             recognised = true;
-            const int type = intAttribute(xml.attributes(), "type");
-            const int id = intAttribute(xml.attributes(), "id");
-            IScene* scene = nullptr;
-            if (type == SceneImg)
-                scene = readImgScene(xml, factory);
-            else if (type == SceneText)
-                scene = readTextScene(xml, factory);
-            else
-                continue; // other kinds are skipped, objects and all
-            IScene*& stored = scenes[id];
-            ReleaseScene(stored); // a later scene with the same id replaces it
-            stored = scene;
+            readScene(xml, factory, scenes);
         }
     }
-    if (!recognised)
+    if (!recognised || !xml.complete()) {
+        releaseScenes(scenes);
         return nullptr;
+    }
     return factory->GetTmpl(scenes, settings.fadeIn, settings.fadeOut, settings.sceneOverflow,
                             settings.textMaxSize);
 }
@@ -240,12 +257,12 @@ ITmplParser::TmplInfo TmplXmlParser::GetInfo(QString path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return info;
-    QXmlStreamReader xml(&file);
-    while (next(xml)) {
+    StrictXmlReader xml(&file);
+    while (xml.next()) {
         if (isStart(xml, "name"))
-            info.name = xml.readElementText();
+            info.name = xml.readText();
         else if (isStart(xml, "preview"))
-            info.preview = xml.readElementText();
+            info.preview = xml.readText();
     }
-    return info;
+    return xml.complete() ? info : TmplInfo();
 }

@@ -39,15 +39,6 @@ inline QStringList parts(const QString& text, QChar separator, int count)
     return list;
 }
 
-/// Advances to the next token; false at the end of input or on an error.
-inline bool next(QXmlStreamReader& xml)
-{
-    if (xml.atEnd() || xml.hasError())
-        return false;
-    xml.readNext();
-    return !xml.hasError();
-}
-
 inline bool isStart(const QXmlStreamReader& xml, const char* name)
 {
     return xml.isStartElement() && xml.name() == QLatin1String(name);

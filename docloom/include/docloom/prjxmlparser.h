@@ -19,8 +19,10 @@ public:
     virtual IUsrData* ParseUsrData(std::wstring path, IPrjFactory* factory) = 0;
 };
 
-/// Reads the project documents. Malformed or truncated input gives what was
-/// read before the fault.
+/// Reads the project documents. A damaged document (not well-formed,
+/// truncated, with a DOCTYPE or nested deeper than 32 elements) is refused as
+/// a whole: null, or the empty summary. Unknown elements and attributes are
+/// ignored.
 class DOCLOOM_EXPORT PrjXmlParser : public IPrjParser
 {
 public:
@@ -28,7 +30,8 @@ public:
     /// list with pairs and values (ReleaseSceneMedia on GetMedia()). Null when
     /// the file cannot be opened or has no "project" element.
     IPrj* ParsePrj(std::wstring path, IPrjFactory* factory) override;
-    /// A project summary; the empty record when the file cannot be read.
+    /// A project summary; the empty record when the file cannot be read or
+    /// is damaged.
     PrjInfo ParseInfo(std::wstring path) override;
     /// User data owned by the caller. Null when the file cannot be opened or
     /// has no "userdata" element.

@@ -21,7 +21,8 @@ public:
 /// Writes the project documents, each as one line of XML. A document is
 /// written to a temporary file and put in place only when complete, so a
 /// failed save leaves the previous file as it was. Each returns false when
-/// the file could not be written.
+/// the file could not be written. Characters that XML cannot hold are
+/// dropped from every text and path written (XmlSafeText).
 class DOCLOOM_EXPORT PrjXmlSaver : public IPrjSaver
 {
 public:

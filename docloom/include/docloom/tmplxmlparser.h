@@ -31,11 +31,12 @@ class DOCLOOM_EXPORT TmplXmlParser : public ITmplParser
 public:
     /// Builds the template through \a factory; the caller owns the result and
     /// every scene, media map and slot reachable from it (ReleaseTmpl).
-    /// Malformed or truncated input gives what was read before the fault.
-    /// Null when the file cannot be opened or holds neither a "template" nor
-    /// a "scene" element.
+    /// Null when the file cannot be opened, is damaged (not well-formed,
+    /// truncated, with a DOCTYPE or nested deeper than 32 elements) or holds
+    /// neither a "template" nor a "scene" element. Unknown elements and
+    /// attributes are ignored.
     ITmpl* ParseTmpl(std::wstring path, ITmplFactory* factory) override;
     /// The name and preview address; empty fields when the file cannot be
-    /// read.
+    /// read or is damaged.
     TmplInfo GetInfo(QString path) override;
 };
