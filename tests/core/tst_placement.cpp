@@ -198,6 +198,19 @@ private slots:
         QCOMPARE(r.separatorIndex, 4);
     }
 
+    void textsLoseWhatXmlCannotHold()
+    {
+        TmplPtr tmpl = makeTemplate({{1, SceneText, 1, 25}}, 0);
+        BasePrjFactory factory;
+        SceneMediaList list;
+        const QString typed = QString("Tab\there\r\nline\x01\x0c") + QChar(0xFFFE) + "end";
+        placeSlides({{typed, SceneText, 0}}, *tmpl, 0.f, &factory, &list);
+        QCOMPARE(int(list.size()), 1);
+        QCOMPARE(QString::fromStdWString(static_cast<ITextMediaVal*>(list.front()->second.at(0))->GetText()),
+                 QString("Tab\there\r\nlineend"));
+        ClearSceneMedia(list);
+    }
+
     void rotationReachesTheValues()
     {
         TmplPtr tmpl = makeTemplate({{1, SceneImg, 2, 25}}, 0);

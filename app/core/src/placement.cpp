@@ -1,5 +1,7 @@
 #include "core/placement.h"
 
+#include "docloom/xmltext.h"
+
 #include <utility>
 
 namespace {
@@ -43,7 +45,8 @@ ISceneMedia* makeValue(IPrjFactory& factory, const PlacementSlide& slide)
 {
     if (slide.kind == SceneImg)
         return factory.GetImgMediaVal(slide.value.toStdWString(), slide.rotation);
-    return factory.GetTextMediaVal(slide.value.toStdWString());
+    // A character XML cannot hold would make every later save fail.
+    return factory.GetTextMediaVal(XmlSafeText(slide.value).toStdWString());
 }
 
 class Walk
