@@ -200,7 +200,7 @@ private:
     void addText(const QString& text)
     {
         if (text.trimmed().isEmpty())
-            return fail(ParseStatus::Invalid, "--text needs words; \"" + text + "\" is blank");
+            return fail(ParseStatus::Invalid, "a --text is empty or blank; a text scene needs words");
         options.slides.push_back({text, SceneText, 0});
         hasSlides = true;
     }
