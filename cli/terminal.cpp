@@ -87,7 +87,10 @@ void TerminalDownloadHandler::downloadFailed(const QString& reason)
     lastReason = reason;
     if (retries < 3) {
         ++retries;
-        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(reason).arg(retries));
+        QString said = reason;
+        if (said.endsWith('.'))
+            said.chop(1);
+        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(said).arg(retries));
         QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
         return;
     }

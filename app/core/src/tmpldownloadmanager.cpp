@@ -244,7 +244,7 @@ QString TmplDownloadManager::commitLocked()
             .arg(stated.toLongLong());
     QString why;
     if (!isUsableBackground(file->fileName(), &why))
-        return tr("%1 is not a usable video: %2").arg(url, why);
+        return why.replace(file->fileName(), url); // the temporary name means nothing to a user
     file->close();
     QFile::remove(path);
     if (!file->rename(path))
