@@ -398,6 +398,34 @@ private slots:
         QCOMPARE(frameCount(again), frameCount(video));
     }
 
+    void aProjectIsSavedOnlyAfterEveryCheck_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("music unreadable") << "the music cannot be used";
+        QTest::newRow("nothing placed") << "the music is shorter than the first scene";
+        QTest::newRow("output exists") << "exists; give --overwrite";
+    }
+
+    void aProjectIsSavedOnlyAfterEveryCheck()
+    {
+        QFETCH(QString, failure);
+        QTemporaryDir out;
+        const QString video = out.filePath("v.mp4");
+        QStringList args{"--themes", themes, "--theme", "2", "--save-project", "--output", video,
+                         photos(1).first()};
+        if (failure.contains("cannot be used"))
+            args << "--music" << themes + "/templates/2/template.xml";
+        else if (failure.contains("shorter"))
+            args << "--music" << tone(out.filePath("short.m4a"), 1);
+        else
+            writeFile(video, "kept");
+        const int before = QDir(projectsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        const Outcome o = run(args, env);
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(failure), qPrintable(o.err));
+        QCOMPARE(QDir(projectsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), before);
+    }
+
     void downloadsAMissingTheme()
     {
         QTemporaryDir place;
