@@ -18,12 +18,28 @@
 #include <cstdio>
 #include <set>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 void TmplDeleter::operator()(ITmpl* tmpl) const
 {
     ReleaseTmpl(tmpl);
 }
 
 namespace {
+
+/// Keeps FFmpeg from printing its own line about a file that is checked
+/// here and reported with a reason of ours.
+class QuietDecoder
+{
+public:
+    QuietDecoder() { av_log_set_level(AV_LOG_QUIET); }
+    ~QuietDecoder() { av_log_set_level(level); }
+
+private:
+    int level = av_log_get_level();
+};
 
 TmplPtr readTheme(int id)
 {
@@ -64,6 +80,7 @@ bool checkBackground(int id, int scene, QString* reason)
     const QString path =
         QString::fromStdWString(TmplPathManager::instance()->GetSceneVideoPath(id, scene));
     QString why;
+    QuietDecoder quiet;
     if (isUsableBackground(path, &why))
         return true;
     *reason = QString("theme %1 has a damaged background: %2").arg(id).arg(why);
@@ -120,6 +137,7 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
     if (isDownloaded(id, paths, tmpl))
         return true;
     TmplDownloadManager* manager = TmplDownloadManager::instance();
+    QuietDecoder quiet; // each download is opened as a video before it is kept
     TerminalDownloadHandler handler(manager);
     manager->setErrorHandler(&handler);
     ProgressLine line("Downloading the theme");
