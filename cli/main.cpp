@@ -1,21 +1,18 @@
 // pictavio-render: makes a slideshow video from the command line with the
 // same core as the program.
+#include "music.h"
 #include "options.h"
+#include "projects.h"
 #include "terminal.h"
+#include "themes.h"
 
 #include "common/baseprjfactory.h"
-#include "common/basetmplfactory.h"
 #include "common/endlogobase.h"
 #include "common/release.h"
 #include "core/placement.h"
-#include "core/prjmanager.h"
 #include "core/rendercontroller.h"
-#include "core/tmpldownloadmanager.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
-#include "docloom/prjxmlparser.h"
-#include "docloom/tmplxmlparser.h"
-#include "vidweave/audiotools.h"
 #include "vidweave/vidweave.h"
 
 #include <QApplication>
@@ -26,106 +23,17 @@
 #include <QImageReader>
 #include <QTimer>
 
-#include <atomic>
-#include <csignal>
 #include <cstdio>
-#include <memory>
 #include <unistd.h>
 
 namespace {
 
-std::atomic_bool interrupted{false};
-
-void onInterrupt(int)
+/// The scene list of a build run, released however the run ends.
+struct PlacedMedia
 {
-    interrupted = true;
-}
-
-/// Ends the program with a one-line reason.
-int failWith(const QString& reason)
-{
-    warn("pictavio-render: " + reason);
-    return 1;
-}
-
-struct Job
-{
-    int themeId = 0;
-    QStringList music;
-    std::vector<PlacementSlide> slides;
+    SceneMediaList list;
+    ~PlacedMedia() { ClearSceneMedia(list); }
 };
-
-struct TmplDeleter
-{
-    void operator()(ITmpl* tmpl) const { ReleaseTmpl(tmpl); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
-int listThemes()
-{
-    TmplPathManager* paths = TmplPathManager::instance();
-    BaseTmplFactory factory;
-    if (paths->templates().empty())
-        return failWith("no themes in " + QDir::current().filePath("templates"));
-    for (const TmplRecord* record : paths->templates()) {
-        TmplPtr tmpl(TmplXmlParser().ParseTmpl(paths->GetTmplPath(record->id), &factory));
-        const char* state = !tmpl ? "cannot be read"
-                            : isDownloaded(record->id, paths, tmpl.get()) ? "ready"
-                                                                           : "downloads on first use";
-        std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), state);
-    }
-    return 0;
-}
-
-/// Fetches what is missing of the theme; false with a reason when it can't.
-bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
-{
-    TmplPathManager* paths = TmplPathManager::instance();
-    if (isDownloaded(id, paths, tmpl))
-        return true;
-    TmplDownloadManager* manager = TmplDownloadManager::instance();
-    TerminalDownloadHandler handler(manager);
-    manager->setErrorHandler(&handler);
-    ProgressLine line("Downloading the theme");
-    QEventLoop loop;
-    bool finished = false;
-    QObject::connect(manager, &TmplDownloadManager::progress, &loop,
-                     [&line](float percent) { line.update(percent); });
-    QObject::connect(manager, &TmplDownloadManager::done, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QObject::connect(manager, &TmplDownloadManager::reselectTheme, &loop, &QEventLoop::quit);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (interrupted)
-            manager->onReselectTheme();
-    });
-    poll.start(100);
-    manager->download(id, paths, tmpl);
-    if (!finished)
-        loop.exec();
-    line.finish();
-    manager->setErrorHandler(nullptr);
-    if (!finished)
-        *reason = interrupted ? QString("stopped") : "the theme could not be downloaded: " + handler.reason();
-    return finished;
-}
-
-float musicLength(const QStringList& music, QStringList& usable)
-{
-    float total = 0;
-    for (QString path : music) {
-        const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
-        if (!info) {
-            warn(QString("Missed audio file will be skipped. (%1)").arg(path));
-            continue;
-        }
-        usable << path;
-        total += info->getDuration();
-    }
-    return total;
-}
 
 std::vector<PlacementSlide> readableSlides(const std::vector<PlacementSlide>& slides)
 {
@@ -140,8 +48,7 @@ std::vector<PlacementSlide> readableSlides(const std::vector<PlacementSlide>& sl
     return kept;
 }
 
-void describePlacement(const std::vector<PlacementSlide>& slides, const PlacementResult& result,
-                       bool withMusic)
+void describeSlides(const std::vector<PlacementSlide>& slides, const PlacementResult& result)
 {
     for (size_t i = 0; i < slides.size(); ++i) {
         const PlacementSlide& s = slides[i];
@@ -150,33 +57,60 @@ void describePlacement(const std::vector<PlacementSlide>& slides, const Placemen
                                : "text \"" + s.value.simplified().left(40) + "\"";
         std::printf("  %s %2zu  %s\n", result.included[i] ? "+" : "-", i + 1, qPrintable(what));
     }
-    if (result.separatorIndex >= 0) {
-        const int left = int(slides.size()) - result.separatorIndex;
-        if (withMusic)
-            warn(QString("Warning: %1 slide(s) from number %2 on run past the end of the music "
-                         "and are left out.")
-                     .arg(left)
-                     .arg(result.separatorIndex + 1));
-        else
-            warn(QString("Warning: %1 slide(s) from number %2 on fit no scene of this theme and "
-                         "are left out.")
-                     .arg(left)
-                     .arg(result.separatorIndex + 1));
-    }
-    const int seconds = int(result.totalDuration + 0.5f);
-    std::printf("Using %d of %zu slides; the video lasts %d:%02d.\n", result.placedCount,
-                slides.size(), seconds / 60, seconds % 60);
 }
 
-QString chooseOutput(const QString& asked, QString* error)
+void describePlacement(const std::vector<PlacementSlide>& slides, const PlacementResult& result,
+                       bool withMusic)
 {
-    const bool isFile = asked.endsWith(".mp4", Qt::CaseInsensitive);
-    const QString dir = asked.isEmpty() ? VideoSettings::defaultResultDir()
-                        : isFile        ? QFileInfo(asked).absolutePath()
-                                        : asked;
+    describeSlides(slides, result);
+    if (result.separatorIndex >= 0 && result.placedCount > 0) {
+        const int left = int(slides.size()) - result.separatorIndex;
+        warn(QString("Warning: %1 slide(s) from number %2 on %3 and are left out.")
+                 .arg(left)
+                 .arg(result.separatorIndex + 1)
+                 .arg(withMusic ? "run past the end of the music" : "fit no scene of this theme"));
+    }
+    if (result.placedCount == 0)
+        return;
+    std::printf("Using %d of %zu slides; the video lasts %s (%.1f s).\n", result.placedCount,
+                slides.size(), qPrintable(clockText(int(result.totalDuration + 0.5f))),
+                double(result.totalDuration));
+}
+
+bool hasSceneFor(const ITmpl& tmpl, int kind)
+{
+    for (const auto& entry : tmpl.GetScenes()) {
+        if (entry.second && entry.second->GetType() == kind)
+            return true;
+    }
+    return false;
+}
+
+/// Why a placement took no slide at all.
+QString nothingPlaced(int themeId, const ITmpl& tmpl, const PlacementSlide& first)
+{
+    if (!hasSceneFor(tmpl, first.kind))
+        return QString("theme %1 has no scene for %2")
+            .arg(themeId)
+            .arg(first.kind == SceneImg ? "pictures" : "texts");
+    return "the music is shorter than the first scene";
+}
+
+QString chooseOutput(const Options& options, QString* error)
+{
+    const QString dir = options.output.isEmpty() ? VideoSettings::defaultResultDir()
+                        : options.outputIsFile   ? QFileInfo(options.output).absolutePath()
+                                                 : options.output;
     if (!prepareResultDir(dir, error))
         return {};
-    return isFile ? asked : outputFilePath(dir);
+    if (!options.outputIsFile)
+        return outputFilePath(dir);
+    if (QFileInfo::exists(options.output) && !options.overwrite) {
+        *error = QDir::toNativeSeparators(options.output)
+                 + " exists; give --overwrite to replace it, or another name";
+        return {};
+    }
+    return options.output;
 }
 
 int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringList& music,
@@ -210,7 +144,7 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (interrupted)
+        if (interrupted())
             controller.stop();
     });
     poll.start(100);
@@ -231,96 +165,51 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     return 0;
 }
 
-void saveProject(int themeId, ITmpl* tmpl, const std::vector<PlacementSlide>& slides,
-                 const QStringList& music)
+/// Everything before the render; the output path, or empty with a reason.
+QString prepare(const Job& job, ITmpl* tmpl, const MusicList& music, const Options& options,
+                PlacedMedia& media, QString* reason)
 {
     BasePrjFactory factory;
-    SlideList values;
-    for (const PlacementSlide& s : slides) {
-        if (s.kind == SceneImg)
-            values.emplace_back(factory.GetImgMediaVal(s.value.toStdWString(), s.rotation));
-        else
-            values.emplace_back(factory.GetTextMediaVal(s.value.toStdWString()));
-    }
-    std::unique_ptr<IUsrData> data(factory.GetUsrData(themeId, music, values));
-    PrjInfo info;
-    info.name = TmplPathManager::instance()->tmplRecord(themeId).name;
-    info.slidesNumber = int(slides.size());
-    QString error;
-    const QString id = PrjManager::instance()->save({}, data.get(), info, tmpl, &error);
-    if (id.isEmpty())
-        warn("The project could not be saved: " + error);
-    else
-        std::printf("Saved as project %s\n", qPrintable(id));
-}
-
-int run(const Job& job, const Options& options)
-{
-    TmplPathManager* paths = TmplPathManager::instance();
-    if (!QFile::exists(QString::fromStdWString(paths->GetTmplPath(job.themeId))))
-        return failWith(QString("theme %1 is not installed (see --list-themes)").arg(job.themeId));
-    BaseTmplFactory tmplFactory;
-    TmplPtr tmpl(TmplXmlParser().ParseTmpl(paths->GetTmplPath(job.themeId), &tmplFactory));
-    if (!tmpl || tmpl->GetScenes().empty())
-        return failWith(QString("theme %1 cannot be read").arg(job.themeId));
-    QString reason;
-    if (!ensureDownloaded(job.themeId, tmpl.get(), &reason))
-        return interrupted ? 130 : failWith(reason);
-
-    QStringList music;
-    const float length = musicLength(job.music, music);
-    const std::vector<PlacementSlide> slides = readableSlides(job.slides);
-    if (slides.empty())
-        return failWith("no usable slides");
-    BasePrjFactory factory;
-    SceneMediaList media;
-    const PlacementResult placed = placeSlides(slides, *tmpl, length, &factory, &media);
-    describePlacement(slides, placed, length > 0);
-    int status = 0;
+    const PlacementResult placed =
+        placeSlides(job.slides, *tmpl, musicLength(music), &factory, &media.list);
+    describePlacement(job.slides, placed, !music.isEmpty());
     if (placed.placedCount == 0) {
-        status = failWith("no slide fits this theme under this music");
-    } else {
-        if (options.saveProject)
-            saveProject(job.themeId, tmpl.get(), slides, music);
-        QString error;
-        const QString output = chooseOutput(options.output, &error);
-        status = output.isEmpty() ? failWith(error)
-                                  : renderVideo(job.themeId, tmpl.get(), media, music, options, output);
+        *reason = nothingPlaced(job.themeId, *tmpl, job.slides.front());
+        return {};
     }
-    ClearSceneMedia(media);
-    return status;
+    if (!checkBackgrounds(job.themeId, tmpl, media.list, reason))
+        return {};
+    const QString output = chooseOutput(options, reason);
+    if (output.isEmpty())
+        return {};
+    if (options.saveProject && !saveProject(job, tmpl, music, reason)) {
+        *reason = "the project could not be saved: " + *reason;
+        return {};
+    }
+    return output;
 }
 
-bool jobFromProject(const QString& ref, Job& job, QString* error)
+int run(const Job& asked, const Options& options)
 {
-    BasePrjFactory factory;
-    QSharedPointer<IUsrData> data;
-    if (QFileInfo(ref).isDir())
-        data.reset(PrjXmlParser().ParseUsrData(QDir(ref).filePath("prj.xml").toStdWString(), &factory));
-    else
-        data = PrjManager::instance()->loadUserData(ref);
-    if (!data) {
-        *error = "project " + ref + " cannot be read";
-        return false;
-    }
-    job.themeId = data->GetTmplId();
-    job.music = data->GetAudio();
-    for (auto it = data->GetSlidesBegin(); it != data->GetSlidesEnd(); ++it) {
-        if ((*it)->GetType() == SceneImg) {
-            auto* img = static_cast<IImgMediaVal*>(it->data());
-            const QString path = QString::fromStdWString(img->GetSrc());
-            if (!QFile::exists(path)) {
-                warn(path + " is missing; it is left out.");
-                continue;
-            }
-            job.slides.push_back({path, SceneImg, img->GetRotation()});
-        } else if ((*it)->GetType() == SceneText) {
-            job.slides.push_back(
-                {QString::fromStdWString(static_cast<ITextMediaVal*>(it->data())->GetText()),
-                 SceneText, 0});
-        }
-    }
-    return true;
+    QString reason;
+    TmplPtr tmpl = loadTheme(asked.themeId, &reason);
+    if (!tmpl)
+        return failWith(reason);
+    if (!ensureDownloaded(asked.themeId, tmpl.get(), &reason))
+        return interrupted() ? 130 : failWith(reason);
+    MusicList music;
+    if (!readMusic(asked.music, music, &reason))
+        return failWith(reason);
+    describeMusic(music);
+    Job job = asked;
+    job.slides = readableSlides(asked.slides);
+    if (job.slides.empty())
+        return failWith("no usable slides");
+    PlacedMedia media;
+    const QString output = prepare(job, tmpl.get(), music, options, media, &reason);
+    if (output.isEmpty())
+        return failWith(reason);
+    return renderVideo(job.themeId, tmpl.get(), media.list, job.music, options, output);
 }
 
 Job demoJob()
@@ -329,53 +218,46 @@ Job demoJob()
     job.themeId = 1;
     QStringList photos = picturesIn("/usr/share/backgrounds/mate/nature");
     if (photos.size() < 12)
-        photos = picturesIn(QDir::current().filePath("demo/generated"));
+        photos = picturesIn(QDir(demoFolder()).filePath("generated"));
     job.slides.push_back({"A summer to remember", SceneText, 0});
     for (int i = 0; i < photos.size(); ++i) {
         job.slides.push_back({photos.at(i), SceneImg, 0});
         if (i == photos.size() / 2)
             job.slides.push_back({"Green days,\nlong evenings", SceneText, 0});
     }
-    job.music << QDir::current().filePath("demo/music.m4a");
+    job.music << QDir(demoFolder()).filePath("music.m4a");
     return job;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+void prepareEnvironment()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+    // Nothing here needs a window, so no display is needed either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         // Qt complains on every start without one; a private folder will do.
-        const QByteArray runtime = QDir::tempPath().toUtf8() + "/pictavio-runtime-" + QByteArray::number(getuid());
-        QDir().mkpath(QString::fromUtf8(runtime));
-        QFile::setPermissions(QString::fromUtf8(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime);
+        const QString runtime = QDir::tempPath() + "/pictavio-runtime-" + QString::number(getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     }
-    QApplication app(argc, argv); // drop shadows draw through a graphics scene
-    QApplication::setOrganizationName("Pictavio");
-    QApplication::setApplicationName("Pictavio");
+}
 
-    Options options;
-    QString error;
-    if (!parseOptions(app.arguments().mid(1), options, &error))
-        return failWith(error);
-    if (options.mode == Options::Help) {
-        std::printf("%s", usageText);
-        return argc > 1 ? 0 : 1;
-    }
-    if (!options.themesDir.isEmpty() && !QDir::setCurrent(options.themesDir))
-        return failWith("cannot enter " + options.themesDir);
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    VidweaveInit();
-    registerCoreMetaTypes();
+int usageMistake(const QString& reason)
+{
+    warn("pictavio-render: " + reason + " (see --help)");
+    return 2;
+}
 
+int dispatch(const Options& options)
+{
     Job job;
+    QString error;
     switch (options.mode) {
     case Options::ListThemes:
         return listThemes();
+    case Options::ListProjects:
+        return listProjects();
     case Options::Demo:
         job = demoJob();
         break;
@@ -389,4 +271,34 @@ int main(int argc, char** argv)
         job.slides = options.slides;
     }
     return run(job, options);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    prepareEnvironment();
+    QApplication app(argc, argv); // drop shadows draw through a graphics scene
+    // The program's names, so that both find the same projects.
+    QApplication::setOrganizationName("Pictavio Ltd.");
+    QApplication::setApplicationName("Pictavio");
+
+    Options options;
+    QString error;
+    const ParseStatus parsed = parseOptions(app.arguments().mid(1), options, &error);
+    if (parsed == ParseStatus::Usage)
+        return usageMistake(error);
+    if (parsed == ParseStatus::Invalid)
+        return failWith(error);
+    if (options.mode == Options::Help) {
+        std::printf("%s", usageText);
+        return 0;
+    }
+    if (!options.themesDir.isEmpty() && !QFileInfo(options.themesDir).isDir())
+        return failWith("--themes " + options.themesDir + " is not a folder");
+    chooseThemeFolders(options.themesDir);
+    catchInterrupts();
+    VidweaveInit();
+    registerCoreMetaTypes();
+    return dispatch(options);
 }

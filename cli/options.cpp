@@ -6,6 +6,7 @@
 
 const char* usageText = R"(Usage:
   pictavio-render --list-themes
+  pictavio-render --list-projects
   pictavio-render --theme ID [options] SLIDE...
   pictavio-render --project ID|FOLDER [options]
   pictavio-render --demo [options]
@@ -22,19 +23,35 @@ Options:
   --music FILE        music to lay under the video; repeat for more files,
                       which play one after another
   --full-hd           1920x1080 instead of 1280x720
-  --no-logo           leave out the closing Pictavio picture
-  --output PATH       a file ending in .mp4, or a folder for
-                      slideshow_<date>_<time>.mp4 (default: Movies/Pictavio)
+  --no-logo           leave out the closing Pictavio picture, which is
+                      otherwise laid over the last seconds of the video
+  --output PATH       a file ending in .mp4, or a folder (a path ending in
+                      "/", an existing folder or a name without an ending)
+                      for slideshow_<date>_<time>.mp4; the default folder
+                      is Pictavio in your videos folder (~/Videos/Pictavio)
+  --overwrite         replace an existing --output file; without it an
+                      existing file stops the run before rendering
   --save-project      also keep the slides as a project for the program
-  --project ID|DIR    render a saved project (its id or its folder)
+  --list-projects     the saved projects, newest first: id, name, date and
+                      number of slides
+  --project ID|DIR    render a saved project (its id, with or without the
+                      braces, or its folder)
   --demo              render the bundled demo: photos, texts and music
-  --themes DIR        the folder holding templates/ and demo/ (default: the
-                      current folder)
+  --themes DIR        look for themes only in DIR/templates/ (and the demo
+                      in DIR/demo/); by default ./templates/ is searched
+                      first, then the themes installed with the program
   --help              this text
 
-Missing theme files are downloaded first. Ctrl-C stops cleanly and leaves no
-file. The exit status is 0 when the video was made, otherwise 1 with the
-reason on standard error (130 after Ctrl-C).
+Projects are kept in Pictavio/projects/ of the program's data folder
+(~/.local/share/Pictavio Ltd./Pictavio/ on Linux), shared with the program.
+
+Missing theme videos are downloaded first from the content server named by
+PICTAVIO_CONTENT_HOST (host or host:port, default 127.0.0.1:8642); a failed
+download is tried again three times.
+
+Ctrl-C stops cleanly and leaves no file. Exit status: 0 when the video was
+made, 1 when it was not (the reason is on standard error), 2 for a mistake
+in the command line, 130 after Ctrl-C.
 )";
 
 namespace {
@@ -45,10 +62,192 @@ bool isPicture(const QFileInfo& file)
     return formats.contains(file.suffix().toLower().toLatin1());
 }
 
-QString absolute(const QString& path)
+const char* modeName(Options::Mode mode)
 {
-    return QFileInfo(path).absoluteFilePath();
+    switch (mode) {
+    case Options::ListThemes:
+        return "--list-themes";
+    case Options::ListProjects:
+        return "--list-projects";
+    case Options::Render:
+        return "--theme";
+    case Options::Project:
+        return "--project";
+    case Options::Demo:
+        return "--demo";
+    default:
+        return "";
+    }
 }
+
+class Parser
+{
+public:
+    Parser(const QStringList& args, Options& options) : args(args), options(options) {}
+
+    ParseStatus run(QString* error)
+    {
+        for (at = 0; at < args.size() && status == ParseStatus::Ok; ++at)
+            take(args.at(at));
+        if (status == ParseStatus::Ok && options.mode != Options::Help)
+            checkCombination();
+        if (status != ParseStatus::Ok)
+            *error = reason;
+        return status;
+    }
+
+private:
+    void fail(ParseStatus why, const QString& text)
+    {
+        status = why;
+        reason = text;
+    }
+
+    bool value(QString& out, const char* missing)
+    {
+        if (at + 1 >= args.size()) {
+            fail(ParseStatus::Usage, missing);
+            return false;
+        }
+        out = args.at(++at);
+        return true;
+    }
+
+    void setMode(Options::Mode mode)
+    {
+        if (options.mode != Options::None && options.mode != mode)
+            fail(ParseStatus::Usage, QString("%1 cannot be used with %2")
+                                         .arg(modeName(mode), modeName(options.mode)));
+        options.mode = mode;
+    }
+
+    void take(const QString& arg)
+    {
+        QString text;
+        if (arg == "--help" || arg == "-h") {
+            options.mode = Options::Help;
+            at = args.size();
+        } else if (arg == "--list-themes") {
+            setMode(Options::ListThemes);
+        } else if (arg == "--list-projects") {
+            setMode(Options::ListProjects);
+        } else if (arg == "--demo") {
+            setMode(Options::Demo);
+        } else if (arg == "--theme") {
+            takeTheme();
+        } else if (arg == "--project") {
+            if (value(options.project, "--project needs a project id or folder"))
+                setMode(Options::Project);
+        } else if (arg == "--music") {
+            if (value(text, "--music needs a file"))
+                options.music << QFileInfo(text).absoluteFilePath();
+        } else if (arg == "--output") {
+            if (value(text, "--output needs a file or folder"))
+                setOutput(text);
+        } else if (arg == "--themes") {
+            if (value(text, "--themes needs a folder"))
+                options.themesDir = QFileInfo(text).absoluteFilePath();
+        } else if (arg == "--text") {
+            if (value(text, "--text needs the words of the text scene"))
+                addText(text);
+        } else if (!takeFlag(arg)) {
+            addSlide(arg);
+        }
+    }
+
+    bool takeFlag(const QString& arg)
+    {
+        if (arg == "--full-hd")
+            options.fullHd = true;
+        else if (arg == "--no-logo")
+            options.logo = false;
+        else if (arg == "--overwrite")
+            options.overwrite = true;
+        else if (arg == "--save-project")
+            options.saveProject = true;
+        else if (arg.startsWith("-") && arg.size() > 1)
+            fail(ParseStatus::Usage, "unknown option " + arg);
+        else
+            return false;
+        return true;
+    }
+
+    void takeTheme()
+    {
+        QString text;
+        if (!value(text, "--theme needs a theme number"))
+            return;
+        bool ok = false;
+        options.themeId = text.toInt(&ok);
+        if (!ok)
+            return fail(ParseStatus::Usage, "--theme needs a theme number, not \"" + text + "\"");
+        setMode(Options::Render);
+    }
+
+    void setOutput(const QString& path)
+    {
+        const QFileInfo info(path);
+        options.output = info.absoluteFilePath();
+        options.outputIsFile = false;
+        if (path.endsWith('/') || path.endsWith(QDir::separator()) || info.isDir())
+            return;
+        if (info.suffix().compare("mp4", Qt::CaseInsensitive) == 0)
+            options.outputIsFile = true;
+        else if (!info.suffix().isEmpty())
+            fail(ParseStatus::Invalid, "--output " + path + ": only .mp4 files are written");
+    }
+
+    void addText(const QString& text)
+    {
+        if (text.trimmed().isEmpty())
+            return fail(ParseStatus::Invalid, "a --text is empty or blank; a text scene needs words");
+        options.slides.push_back({text, SceneText, 0});
+        hasSlides = true;
+    }
+
+    void addSlide(const QString& arg)
+    {
+        hasSlides = true;
+        const QFileInfo slide(arg);
+        if (slide.isDir()) {
+            const QStringList pictures = picturesIn(slide.absoluteFilePath());
+            if (pictures.isEmpty())
+                return fail(ParseStatus::Invalid, "no pictures in " + arg);
+            for (const QString& picture : pictures)
+                options.slides.push_back({picture, SceneImg, 0});
+        } else if (!slide.exists()) {
+            fail(ParseStatus::Invalid, arg + " does not exist");
+        } else {
+            options.slides.push_back({slide.absoluteFilePath(), SceneImg, 0});
+        }
+    }
+
+    void checkCombination()
+    {
+        const bool render = options.mode == Options::Render;
+        if (options.mode == Options::None)
+            fail(ParseStatus::Usage,
+                 hasSlides || !options.music.isEmpty()
+                     ? "no --theme given"
+                     : "nothing to do: give --theme, --project, --demo, --list-themes or "
+                       "--list-projects");
+        else if (render && !hasSlides)
+            fail(ParseStatus::Usage, "no slides given (pictures, folders or --text)");
+        else if (!render && hasSlides)
+            fail(ParseStatus::Usage,
+                 QString("slides are taken only with --theme, not with %1").arg(modeName(options.mode)));
+        else if (!render && !options.music.isEmpty())
+            fail(ParseStatus::Usage,
+                 QString("--music is taken only with --theme, not with %1").arg(modeName(options.mode)));
+    }
+
+    const QStringList& args;
+    Options& options;
+    int at = 0;
+    bool hasSlides = false;
+    ParseStatus status = ParseStatus::Ok;
+    QString reason;
+};
 
 } // namespace
 
@@ -64,79 +263,7 @@ QStringList picturesIn(const QString& dir)
     return pictures;
 }
 
-bool parseOptions(const QStringList& args, Options& options, QString* error)
+ParseStatus parseOptions(const QStringList& args, Options& options, QString* error)
 {
-    auto fail = [error](const QString& reason) {
-        *error = reason;
-        return false;
-    };
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        auto value = [&](QString& out) {
-            if (i + 1 >= args.size())
-                return false;
-            out = args.at(++i);
-            return true;
-        };
-        QString text;
-        if (arg == "--help" || arg == "-h") {
-            options.mode = Options::Help;
-            return true;
-        } else if (arg == "--list-themes") {
-            options.mode = Options::ListThemes;
-        } else if (arg == "--demo") {
-            options.mode = Options::Demo;
-        } else if (arg == "--theme") {
-            bool ok = false;
-            if (value(text))
-                options.themeId = text.toInt(&ok);
-            if (!ok)
-                return fail("--theme needs a theme number");
-            options.mode = Options::Render;
-        } else if (arg == "--project") {
-            if (!value(options.project))
-                return fail("--project needs a project id or folder");
-            options.mode = Options::Project;
-        } else if (arg == "--music") {
-            if (!value(text))
-                return fail("--music needs a file");
-            options.music << absolute(text);
-        } else if (arg == "--output") {
-            if (!value(text))
-                return fail("--output needs a file or folder");
-            options.output = absolute(text);
-        } else if (arg == "--themes") {
-            if (!value(text))
-                return fail("--themes needs a folder");
-            options.themesDir = absolute(text);
-        } else if (arg == "--text") {
-            if (!value(text))
-                return fail("--text needs the words of the text scene");
-            options.slides.push_back({text, SceneText, 0});
-        } else if (arg == "--full-hd") {
-            options.fullHd = true;
-        } else if (arg == "--no-logo") {
-            options.logo = false;
-        } else if (arg == "--save-project") {
-            options.saveProject = true;
-        } else if (arg.startsWith("--")) {
-            return fail("unknown option " + arg + " (see --help)");
-        } else {
-            const QFileInfo slide(arg);
-            if (slide.isDir()) {
-                const QStringList pictures = picturesIn(slide.absoluteFilePath());
-                if (pictures.isEmpty())
-                    return fail("no pictures in " + arg);
-                for (const QString& picture : pictures)
-                    options.slides.push_back({picture, SceneImg, 0});
-            } else if (!slide.exists()) {
-                return fail(arg + " does not exist");
-            } else {
-                options.slides.push_back({slide.absoluteFilePath(), SceneImg, 0});
-            }
-        }
-    }
-    if (options.mode == Options::Render && options.slides.empty())
-        return fail("no slides given (pictures, folders or --text)");
-    return true;
+    return Parser(args, options).run(error);
 }

@@ -10,24 +10,31 @@
 /// What the command line asked for.
 struct Options
 {
-    enum Mode { Help, ListThemes, Render, Project, Demo };
+    enum Mode { None, Help, ListThemes, ListProjects, Render, Project, Demo };
 
-    Mode mode = Help;
+    Mode mode = None;
     int themeId = 0;
     QStringList music;
     bool fullHd = false;
     bool logo = true;
+    /// Absolute; a file ending in ".mp4" when outputIsFile, otherwise a folder.
     QString output;
+    bool outputIsFile = false;
+    bool overwrite = false;
     bool saveProject = false;
     std::vector<PlacementSlide> slides;
     QString project;
-    /// The folder holding "templates/" (and "demo/"); the current one by default.
+    /// The folder holding "templates/" (and "demo/"); searched alone when given.
     QString themesDir;
 };
 
+/// Usage: the command line is not well formed (exit status 2). Invalid: it is,
+/// but a value cannot be used (exit status 1).
+enum class ParseStatus { Ok, Usage, Invalid };
+
 /// Reads the arguments (without the program name). Paths become absolute
-/// against the current folder. False with a one-line reason on a mistake.
-bool parseOptions(const QStringList& args, Options& options, QString* error);
+/// against the current folder. On a mistake, sets a one-line reason.
+ParseStatus parseOptions(const QStringList& args, Options& options, QString* error);
 
 /// The pictures of \a dir, sorted by name ignoring case, without recursion.
 QStringList picturesIn(const QString& dir);

@@ -2,12 +2,42 @@
 
 #include <QTimer>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
+
+namespace {
+
+std::atomic_bool interruptSeen{false};
+
+void onInterrupt(int)
+{
+    interruptSeen = true;
+}
+
+} // namespace
 
 void warn(const QString& text)
 {
     std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+int failWith(const QString& reason)
+{
+    warn("pictavio-render: " + reason);
+    return 1;
+}
+
+void catchInterrupts()
+{
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+}
+
+bool interrupted()
+{
+    return interruptSeen;
 }
 
 ProgressLine::ProgressLine(QString label) : label(std::move(label)), tty(isatty(fileno(stdout)))
@@ -57,10 +87,21 @@ void TerminalDownloadHandler::downloadFailed(const QString& reason)
     lastReason = reason;
     if (retries < 3) {
         ++retries;
-        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(reason).arg(retries));
+        QString said = reason;
+        if (said.endsWith('.'))
+            said.chop(1);
+        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(said).arg(retries));
         QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
         return;
     }
     givenUp = true;
     manager->onReselectTheme();
+}
+
+QString clockText(int seconds)
+{
+    const QString ss = QString("%1").arg(seconds % 60, 2, 10, QChar('0'));
+    if (seconds < 3600)
+        return QString("%1:%2").arg(seconds / 60).arg(ss);
+    return QString("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QChar('0')).arg(ss);
 }

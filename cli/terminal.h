@@ -43,3 +43,13 @@ private:
 
 /// Prints a line on standard error.
 void warn(const QString& text);
+
+/// Prints "pictavio-render: " and \a reason on standard error; returns 1.
+int failWith(const QString& reason);
+
+/// Makes Ctrl-C and SIGTERM set the flag that interrupted() reads.
+void catchInterrupts();
+bool interrupted();
+
+/// Seconds as "m:ss", or "h:mm:ss" from an hour on.
+QString clockText(int seconds);

@@ -13,7 +13,9 @@
 class HttpTestServer : public QTcpServer
 {
 public:
-    enum Mode { Full, NotFound, DropMidBody, Slow };
+    /// CloseEarly sends half the body without a length and closes cleanly;
+    /// NonAuthoritative answers 203 with the whole body.
+    enum Mode { Full, NotFound, DropMidBody, Slow, CloseEarly, NonAuthoritative };
 
     struct Route
     {
@@ -51,22 +53,28 @@ private:
     {
         const QByteArray request = socket->readAll();
         const QByteArray path = request.split(' ').value(1);
+        const bool headOnly = request.startsWith("HEAD ");
         counts[path] += 1;
         if (onRequest)
             onRequest(path);
         const Route r = routes.value(path, Route{QByteArray(), NotFound});
         if (r.mode == NotFound) {
-            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n"
-                          "not found");
-            socket->disconnectFromHost();
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n");
+            finish(socket, headOnly ? QByteArray() : QByteArray("not found"));
             return;
         }
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n"
-                      "Content-Length: "
+        if (r.mode == CloseEarly) {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n\r\n");
+            finish(socket, headOnly ? QByteArray() : r.body.left(r.body.size() / 2));
+            return;
+        }
+        socket->write(QByteArray(r.mode == NonAuthoritative ? "HTTP/1.1 203 Non-Authoritative Information"
+                                                            : "HTTP/1.1 200 OK")
+                      + "\r\nContent-Type: video/mp4\r\nConnection: close\r\n"
+                        "Content-Length: "
                       + QByteArray::number(r.body.size()) + "\r\n\r\n");
-        if (r.mode == Full) {
-            socket->write(r.body);
-            socket->disconnectFromHost();
+        if (headOnly || r.mode == Full || r.mode == NonAuthoritative) {
+            finish(socket, headOnly ? QByteArray() : r.body);
         } else if (r.mode == DropMidBody) {
             socket->write(r.body.left(r.body.size() / 2));
             socket->flush();
@@ -74,6 +82,12 @@ private:
         } else {
             sendSlowly(socket, r.body, 0);
         }
+    }
+
+    static void finish(QTcpSocket* socket, const QByteArray& body)
+    {
+        socket->write(body);
+        socket->disconnectFromHost();
     }
 
     void sendSlowly(QTcpSocket* socket, const QByteArray& body, int from)

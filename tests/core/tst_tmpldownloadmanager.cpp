@@ -44,9 +44,28 @@ TmplPtr makeTemplate(const QList<QPair<int, SceneBgType>>& scenes)
     return TmplPtr(factory.GetTmpl(map, 0, 0, 0, 70));
 }
 
-QByteArray body(int size, char fill)
+/// A short test-pattern video made by the ffmpeg tool with \a codec; empty on failure.
+QByteArray encodedVideo(const QString& codec)
 {
-    return QByteArray(size, fill);
+    QTemporaryDir place;
+    const QString file = place.filePath("v.mp4");
+    const int rc = QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                "testsrc=size=64x48:rate=30", "-frames:v", "6",
+                                                "-pix_fmt", "yuv420p", "-c:v", codec, file});
+    QFile video(file);
+    if (rc != 0 || !video.open(QIODevice::ReadOnly))
+        return {};
+    return video.readAll();
+}
+
+QStringList warnings;
+QtMessageHandler previousHandler = nullptr;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
+    previousHandler(type, context, text);
 }
 
 class RecordingHandler : public IDownloadErrorHandler
@@ -77,8 +96,27 @@ class TestTmplDownloadManager : public QObject
     std::unique_ptr<Paths> paths;
     std::unique_ptr<TmplDownloadManager> manager;
     RecordingHandler handler;
+    QByteArray video;
+    QByteArray mpeg4;
+
+    QString saved(const QString& name, const QByteArray& data)
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(data);
+        return file.fileName();
+    }
 
 private slots:
+    void initTestCase()
+    {
+        video = encodedVideo("libx264");
+        mpeg4 = encodedVideo("mpeg4");
+        QVERIFY(!video.isEmpty());
+        QVERIFY(!mpeg4.isEmpty());
+        previousHandler = qInstallMessageHandler(recordWarnings);
+    }
+
     void init()
     {
         qputenv("PICTAVIO_CONTENT_HOST", server.host().toUtf8());
@@ -89,6 +127,32 @@ private slots:
         handler.reasons.clear();
         manager->setErrorHandler(&handler);
         server.clearCounts();
+        warnings.clear();
+    }
+
+    void usableBackgrounds_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("H.264 video") << video << true << "";
+        QTest::newRow("first half of it") << video.left(video.size() / 2) << false << "cannot";
+        QTest::newRow("MPEG-4 Part 2 video") << mpeg4 << false << "not an H.264 video";
+        QTest::newRow("text") << QByteArray("<html>moved</html>") << false << "cannot";
+        QTest::newRow("empty") << QByteArray() << false << "cannot";
+    }
+
+    void usableBackgrounds()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, usable);
+        QFETCH(QString, says);
+        const QString file = saved("bg.mp4", content);
+        QString reason;
+        QCOMPARE(isUsableBackground(file, &reason), usable);
+        QVERIFY2(reason.contains(says), qPrintable(reason));
+        if (!usable)
+            QVERIFY2(reason.contains(file), qPrintable(reason));
     }
 
     void contentHost()
@@ -113,9 +177,9 @@ private slots:
     void fetchesMissingFilesWithWeightedProgress()
     {
         TmplPtr tmpl = makeTemplate({{100, BgVideo}, {300, BgVideo}, {50, BgImage}, {100, BgVideo}});
-        server.route("/app/1.2.0/themes/7/1.mp4", body(1000, 'a'));
-        server.route("/app/1.2.0/themes/7/2.mp4", body(4000, 'b'), HttpTestServer::Slow);
-        server.route("/app/1.2.0/themes/7/4.mp4", body(1000, 'c'));
+        server.route("/app/1.2.0/themes/7/1.mp4", video);
+        server.route("/app/1.2.0/themes/7/2.mp4", video, HttpTestServer::Slow);
+        server.route("/app/1.2.0/themes/7/4.mp4", video);
         QVERIFY(!isDownloaded(7, paths.get(), tmpl.get()));
 
         QSignalSpy progress(manager.get(), &TmplDownloadManager::progress);
@@ -129,7 +193,7 @@ private slots:
         manager->download(7, paths.get(), tmpl.get());
         QVERIFY(done.wait(10000));
         QVERIFY(isDownloaded(7, paths.get(), tmpl.get()));
-        QCOMPARE(QFileInfo(dir.filePath("7/2.mp4")).size(), 4000);
+        QCOMPARE(QFileInfo(dir.filePath("7/2.mp4")).size(), video.size());
         QCOMPARE(filesIn(dir.path()), (QStringList{"1.mp4", "2.mp4", "4.mp4"}));
 
         // (received / total x weight + done) x 100 / 500 for 100, 300, 100 frames.
@@ -152,7 +216,7 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("partial but present");
         existing.close();
-        server.route("/app/1.2.0/themes/8/2.mp4", body(10, 'x'));
+        server.route("/app/1.2.0/themes/8/2.mp4", video);
         QSignalSpy done(manager.get(), &TmplDownloadManager::done);
         manager->download(8, paths.get(), tmpl.get());
         QVERIFY(done.wait(5000));
@@ -162,18 +226,24 @@ private slots:
 
     void failuresLeaveNothingAndRetryContinues_data()
     {
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("mode");
-        QTest::newRow("not found") << int(HttpTestServer::NotFound);
-        QTest::newRow("dropped mid-body") << int(HttpTestServer::DropMidBody);
+        QTest::newRow("not found") << video << int(HttpTestServer::NotFound);
+        QTest::newRow("dropped mid-body") << video << int(HttpTestServer::DropMidBody);
+        QTest::newRow("closed early without length") << video << int(HttpTestServer::CloseEarly);
+        QTest::newRow("status 203") << video << int(HttpTestServer::NonAuthoritative);
+        QTest::newRow("not a video") << QByteArray(2000, 'x') << int(HttpTestServer::Full);
+        QTest::newRow("not H.264") << mpeg4 << int(HttpTestServer::Full);
     }
 
     void failuresLeaveNothingAndRetryContinues()
     {
+        QFETCH(QByteArray, content);
         QFETCH(int, mode);
         TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}, {100, BgVideo}});
-        server.route("/app/1.2.0/themes/9/1.mp4", body(500, 'a'));
-        server.route("/app/1.2.0/themes/9/2.mp4", body(500, 'b'), HttpTestServer::Mode(mode));
-        server.route("/app/1.2.0/themes/9/3.mp4", body(500, 'c'));
+        server.route("/app/1.2.0/themes/9/1.mp4", video);
+        server.route("/app/1.2.0/themes/9/2.mp4", content, HttpTestServer::Mode(mode));
+        server.route("/app/1.2.0/themes/9/3.mp4", video);
         QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
         QSignalSpy done(manager.get(), &TmplDownloadManager::done);
         manager->download(9, paths.get(), tmpl.get());
@@ -184,15 +254,72 @@ private slots:
         QCOMPARE(done.count(), 0);
         // Nothing partial under any name, only the complete first file.
         QCOMPARE(filesIn(dir.path()), QStringList{"1.mp4"});
+        QVERIFY2(warnings.filter("only be called once").isEmpty(), qPrintable(warnings.join('\n')));
 
-        server.route("/app/1.2.0/themes/9/2.mp4", body(500, 'b'));
+        server.route("/app/1.2.0/themes/9/2.mp4", video);
         manager->onRedownload();
         QVERIFY(done.wait(5000));
         QCOMPARE(filesIn(dir.path()), (QStringList{"1.mp4", "2.mp4", "3.mp4"}));
         QCOMPARE(server.requests("/app/1.2.0/themes/9/1.mp4"), 1);
         QFile second(dir.filePath("9/2.mp4"));
         QVERIFY(second.open(QIODevice::ReadOnly));
-        QCOMPARE(second.readAll(), body(500, 'b'));
+        QCOMPARE(second.readAll(), video);
+    }
+
+    void withoutATemplateItFails_data()
+    {
+        QTest::addColumn<bool>("withPaths");
+        QTest::addColumn<bool>("withTemplate");
+        QTest::newRow("no template") << true << false;
+        QTest::newRow("no paths") << false << true;
+    }
+
+    void withoutATemplateItFails()
+    {
+        QFETCH(bool, withPaths);
+        QFETCH(bool, withTemplate);
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}});
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(14, withPaths ? paths.get() : nullptr, withTemplate ? tmpl.get() : nullptr);
+        QVERIFY(failed.wait(5000));
+        manager->onRedownload(); // a retry has nothing more to go on
+        QVERIFY(failed.wait(5000));
+        QTest::qWait(100);
+        QCOMPARE(failed.count(), 2);
+        QCOMPARE(handler.reasons.size(), 2);
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(server.requests("/app/1.2.0/themes/14/1.mp4"), 0);
+    }
+
+    void aLateRetryAfterSuccessFetchesNothing()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}});
+        server.route("/app/1.2.0/themes/15/1.mp4", video);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(15, paths.get(), tmpl.get());
+        QVERIFY(done.wait(5000));
+        manager->onRedownload();
+        QTest::qWait(300);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(server.requests("/app/1.2.0/themes/15/1.mp4"), 1);
+    }
+
+    void aFailureOfAnOlderDownloadIsNotReported()
+    {
+        TmplPtr broken = makeTemplate({{100, BgVideo}});
+        TmplPtr good = makeTemplate({{100, BgVideo}});
+        saved("16", "a file where the theme's folder should be");
+        server.route("/app/1.2.0/themes/17/1.mp4", video);
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(16, paths.get(), broken.get()); // its failure waits in the event queue
+        manager->download(17, paths.get(), good.get());
+        QVERIFY(done.wait(5000));
+        QTest::qWait(200);
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(handler.reasons.isEmpty());
+        QVERIFY(QFile::exists(dir.filePath("17/1.mp4")));
     }
 
     void givingUpClearsTheQueue()
@@ -216,8 +343,8 @@ private slots:
     {
         TmplPtr slow = makeTemplate({{100, BgVideo}});
         TmplPtr quick = makeTemplate({{100, BgVideo}});
-        server.route("/app/1.2.0/themes/12/1.mp4", body(4000, 's'), HttpTestServer::Slow);
-        server.route("/app/1.2.0/themes/13/1.mp4", body(10, 'q'));
+        server.route("/app/1.2.0/themes/12/1.mp4", video, HttpTestServer::Slow);
+        server.route("/app/1.2.0/themes/13/1.mp4", video);
         QSignalSpy done(manager.get(), &TmplDownloadManager::done);
         manager->download(12, paths.get(), slow.get());
         QTest::qWait(20);

@@ -124,6 +124,9 @@ int makeContactSheets(const QString& out, const QString& sheets)
 
 int main(int argc, char** argv)
 {
+    // The tool draws into images only, so it must not need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv); // drop shadows draw through a graphics scene
     VidweaveInit();
     QCommandLineParser parser;

@@ -1,11 +1,17 @@
 #include "core/tmpldownloadmanager.h"
 
+#include "vidweave/avinput.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QNetworkRequest>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
 
 bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
 {
@@ -16,6 +22,26 @@ bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
             && !QFileInfo::exists(QString::fromStdWString(paths->GetSceneVideoPath(tmplId, id))))
             return false;
     }
+    return true;
+}
+
+bool isUsableBackground(const QString& path, QString* reason)
+{
+    auto fail = [&](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (!QFileInfo::exists(path))
+        return fail(QObject::tr("%1 is missing.").arg(path));
+    VideoInput input(path);
+    if (!input.IsValid())
+        return fail(input.ErrorString());
+    const AVCodecContext* codec = input.GetCodecContext();
+    if (!codec || codec->codec_id != AV_CODEC_ID_H264)
+        return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
+    if (input.GetFramesNumber() <= 0)
+        return fail(QObject::tr("%1 holds no frames.").arg(path));
     return true;
 }
 
@@ -55,7 +81,9 @@ void TmplDownloadManager::dropReply()
 {
     if (reply) {
         reply->disconnect(this);
-        reply->abort();
+        // Aborting a reply that has already failed makes Qt report a second error.
+        if (reply->error() == QNetworkReply::NoError)
+            reply->abort();
         reply->deleteLater();
         reply = nullptr;
     }
@@ -68,22 +96,26 @@ void TmplDownloadManager::download(int tmplId, ITmplPathManager* paths, ITmpl* t
     {
         QMutexLocker locker(&lock);
         dropReply();
+        ++generation;
         queue.clear();
+        url.clear();
         totalWeight = 0;
         doneWeight = 0;
-        if (paths && tmpl) {
-            const QString base = contentBase() + QString::number(tmplId) + "/";
-            for (const auto& [id, scene] : tmpl->GetScenes()) {
-                if (!scene || scene->GetBgType() != BgVideo)
-                    continue;
-                const QString target =
-                    QString::fromStdWString(paths->GetSceneVideoPath(tmplId, id));
-                if (QFile::exists(target))
-                    continue;
-                const int frames = int(qBound<long>(0, scene->GetFramesNumber(), 1 << 20));
-                queue.append({base + QFileInfo(target).fileName(), target, frames});
-                totalWeight += frames;
-            }
+        unusableRequest = !paths || !tmpl;
+        if (unusableRequest) {
+            reportLater(tr("The theme could not be read, so its files cannot be fetched."));
+            return;
+        }
+        const QString base = contentBase() + QString::number(tmplId) + "/";
+        for (const auto& [id, scene] : tmpl->GetScenes()) {
+            if (!scene || scene->GetBgType() != BgVideo)
+                continue;
+            const QString target = QString::fromStdWString(paths->GetSceneVideoPath(tmplId, id));
+            if (QFile::exists(target))
+                continue;
+            const int frames = int(qBound<long>(0, scene->GetFramesNumber(), 1 << 20));
+            queue.append({base + QFileInfo(target).fileName(), target, frames});
+            totalWeight += frames;
         }
         finished = startNext();
     }
@@ -106,21 +138,41 @@ bool TmplDownloadManager::startNext()
 
 void TmplDownloadManager::startCurrent()
 {
-    file = std::make_unique<QSaveFile>(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file->open(QIODevice::WriteOnly)) {
-        const QString reason = failLocked(tr("%1 cannot be written.").arg(path));
-        // Reported from the event loop: the caller still holds the lock.
-        QMetaObject::invokeMethod(this, [this, reason] { reportFailure(reason); },
-                                  Qt::QueuedConnection);
+    const QFileInfo target(path);
+    // Hidden and named after its file, so that a left-over says what it was.
+    file = std::make_unique<QTemporaryFile>(target.absolutePath() + "/." + target.fileName()
+                                            + ".download-XXXXXX");
+    if (!QDir().mkpath(target.absolutePath()) || !file->open()) {
+        reportLater(failLocked(tr("%1 cannot be written.").arg(path)));
         return;
     }
-    reply = network.get(QNetworkRequest(QUrl(url, QUrl::TolerantMode)));
+    QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    // Compressed bodies would make Content-Length differ from the bytes received.
+    request.setRawHeader("Accept-Encoding", "identity");
+    reply = network.get(request);
     connect(reply, &QNetworkReply::readyRead, this, &TmplDownloadManager::onReadyRead);
     connect(reply, &QNetworkReply::downloadProgress, this,
             &TmplDownloadManager::downloadProgress);
     connect(reply, &QNetworkReply::finished, this, &TmplDownloadManager::downloadFinished);
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &TmplDownloadManager::onDownloadSslErrors);
+}
+
+void TmplDownloadManager::reportLater(const QString& reason)
+{
+    // Queued because the caller holds the lock; dropped if a newer download began meanwhile.
+    const int asked = generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason, asked] {
+            {
+                QMutexLocker locker(&lock);
+                if (asked != generation)
+                    return;
+            }
+            reportFailure(reason);
+        },
+        Qt::QueuedConnection);
 }
 
 void TmplDownloadManager::onReadyRead()
@@ -157,28 +209,49 @@ void TmplDownloadManager::downloadFinished()
         QMutexLocker locker(&lock);
         if (!reply)
             return; // already dropped by an error
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (reply->error() != QNetworkReply::NoError) {
-            reason = failLocked(reply->errorString());
-        } else if (status != 200) {
-            reason = failLocked(tr("The server answered %1 for %2.").arg(status).arg(url));
+        reason = commitLocked();
+        if (reason.isEmpty()) {
+            reply->deleteLater();
+            reply = nullptr;
+            url.clear();
+            doneWeight += weight;
+            finished = startNext();
         } else {
-            file->write(reply->readAll());
-            if (!file->commit()) {
-                reason = failLocked(tr("%1 cannot be written.").arg(path));
-            } else {
-                file.reset();
-                reply->deleteLater();
-                reply = nullptr;
-                doneWeight += weight;
-                finished = startNext();
-            }
+            failLocked(reason);
         }
     }
     if (!reason.isEmpty())
         reportFailure(reason);
     else if (finished)
         emit done();
+}
+
+QString TmplDownloadManager::commitLocked()
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
+    if (status != 200)
+        return tr("The server answered %1 for %2.").arg(status).arg(url);
+    const QByteArray rest = reply->readAll();
+    if (file->write(rest) != rest.size() || !file->flush())
+        return tr("%1 cannot be written.").arg(path);
+    const QVariant stated = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (stated.isValid() && stated.toLongLong() != file->size())
+        return tr("%1 arrived incomplete: %2 of %3 bytes.")
+            .arg(url)
+            .arg(file->size())
+            .arg(stated.toLongLong());
+    QString why;
+    if (!isUsableBackground(file->fileName(), &why))
+        return why.replace(file->fileName(), url); // the temporary name means nothing to a user
+    file->close();
+    QFile::remove(path);
+    if (!file->rename(path))
+        return tr("%1 cannot be written.").arg(path);
+    file->setAutoRemove(false);
+    file.reset();
+    return {};
 }
 
 void TmplDownloadManager::onDownloadError(QNetworkReply::NetworkError)
@@ -229,6 +302,8 @@ void TmplDownloadManager::onRedownload()
     QMutexLocker locker(&lock);
     if (!reply && !url.isEmpty())
         startCurrent();
+    else if (unusableRequest)
+        reportLater(tr("The theme could not be read, so its files cannot be fetched."));
 }
 
 void TmplDownloadManager::onReselectTheme()
@@ -236,8 +311,10 @@ void TmplDownloadManager::onReselectTheme()
     {
         QMutexLocker locker(&lock);
         dropReply();
+        ++generation;
         queue.clear();
         url.clear();
+        unusableRequest = false;
         totalWeight = 0;
         doneWeight = 0;
     }

@@ -2,10 +2,31 @@
 
 #include "docloom/tmplxmlparser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMutexLocker>
 
 #include <sstream>
+
+namespace {
+
+QStringList& chosenFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+QStringList installedFolders()
+{
+    // Without an application object the program's folder is unknown.
+    if (!QCoreApplication::instance())
+        return {};
+    const QDir bin(QCoreApplication::applicationDirPath());
+    return {QDir::cleanPath(bin.filePath("../themes/templates")) + "/",
+            QDir::cleanPath(bin.filePath("../share/pictavio/templates")) + "/"};
+}
+
+} // namespace
 
 TmplPathManager* TmplPathManager::instance()
 {
@@ -13,8 +34,29 @@ TmplPathManager* TmplPathManager::instance()
     static TmplPathManager* single = nullptr;
     QMutexLocker locker(&mutex);
     if (!single)
-        single = new TmplPathManager(QStringLiteral("./templates/"));
+        single = new TmplPathManager(firstWithThemes(searchFolders()));
     return single;
+}
+
+QStringList TmplPathManager::searchFolders()
+{
+    if (!chosenFolders().isEmpty())
+        return chosenFolders();
+    return QStringList{QStringLiteral("./templates/")} + installedFolders();
+}
+
+void TmplPathManager::setSearchFolders(const QStringList& folders)
+{
+    chosenFolders() = folders;
+}
+
+QString TmplPathManager::firstWithThemes(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        if (!QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
+            return folder;
+    }
+    return folders.value(0, QStringLiteral("./templates/"));
 }
 
 TmplPathManager::TmplPathManager(const QString& base) : base(base), videosBase(base)

@@ -13,7 +13,7 @@
 
 #include <memory>
 
-class QSaveFile;
+class QTemporaryFile;
 
 /// Asked when a theme file could not be fetched. The answer comes later, by
 /// calling the manager's onRedownload() (retry) or onReselectTheme() (give
@@ -28,9 +28,13 @@ public:
 /// True when every video background of the template is on disk.
 bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
 
+/// True when \a path opens with the render engine as a video with an H.264
+/// stream of at least one frame; otherwise false with a reason for the user.
+bool isUsableBackground(const QString& path, QString* reason = nullptr);
+
 /// Fetches a theme's missing background videos from the content server, one
 /// after another, each written under a temporary name and renamed only when
-/// complete. GUI thread only.
+/// complete and usable (isUsableBackground). GUI thread only.
 class TmplDownloadManager : public QObject
 {
     Q_OBJECT
@@ -46,6 +50,7 @@ public:
     ~TmplDownloadManager() override;
 
     /// Starts fetching what is missing of \a tmplId; cancels a running one.
+    /// A null \a paths or \a tmpl is reported as a failure.
     void download(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
     /// Not owned; null tells nobody.
     void setErrorHandler(IDownloadErrorHandler* handler);
@@ -85,7 +90,9 @@ private:
     void startCurrent();
     void dropReply();
     QString failLocked(const QString& reason);
+    QString commitLocked();
     void reportFailure(const QString& reason);
+    void reportLater(const QString& reason);
 
     QNetworkAccessManager network;
     QNetworkReply* reply = nullptr;
@@ -96,6 +103,10 @@ private:
     int weight = 0;
     int totalWeight = 0;
     int doneWeight = 0;
-    std::unique_ptr<QSaveFile> file;
+    /// Counts download() calls, so that a report queued for an older one is dropped.
+    int generation = 0;
+    /// The last download() had nothing it could fetch; a retry fails again.
+    bool unusableRequest = false;
+    std::unique_ptr<QTemporaryFile> file;
     IDownloadErrorHandler* errorHandler = nullptr;
 };

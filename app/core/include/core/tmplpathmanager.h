@@ -3,6 +3,7 @@
 #include "common/itmplpathmanager.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <list>
 #include <map>
@@ -17,13 +18,25 @@ struct TmplRecord
     QString preview;
 };
 
-/// Where every file of a theme lies, and the catalogue of the themes under
-/// "./templates/", read once on first use.
+/// Where every file of a theme lies, and the catalogue of the themes of one
+/// folder, read once on first use.
 class TmplPathManager : public ITmplPathManager
 {
 public:
-    /// The process-wide instance; never destroyed.
+    /// The process-wide instance over the first of searchFolders() that holds
+    /// a theme; never destroyed.
     static TmplPathManager* instance();
+
+    /// Where instance() looks for themes, each ending in "/": "./templates/",
+    /// then the themes installed beside the program ("../themes/templates/"
+    /// of a build, "../share/pictavio/templates/" of an install), unless
+    /// setSearchFolders() said otherwise.
+    static QStringList searchFolders();
+    /// Replaces searchFolders(); only before instance() is first used.
+    static void setSearchFolders(const QStringList& folders);
+    /// The first of \a folders with a theme folder in it; the first of all
+    /// when none has one.
+    static QString firstWithThemes(const QStringList& folders);
 
     /// Builds a catalogue of \a base (ending in "/"); for tests and tools.
     explicit TmplPathManager(const QString& base);

@@ -1,0 +1,55 @@
+#include "music.h"
+
+#include "terminal.h"
+
+#include "vidweave/audiotools.h"
+#include "vidweave/avinput.h"
+
+#include <cstdio>
+
+bool readMusic(const QStringList& paths, MusicList& tracks, QString* reason)
+{
+    for (QString path : paths) {
+        const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
+        if (!info) {
+            const QString why = AudioInput(path).ErrorString();
+            *reason = "the music cannot be used: " + (why.isEmpty() ? path + " cannot be read" : why);
+            return false;
+        }
+        if (info->getDuration() <= 0) {
+            *reason = "the music cannot be used: " + path + " holds no sound";
+            return false;
+        }
+        tracks << info;
+    }
+    return true;
+}
+
+float musicLength(const MusicList& tracks)
+{
+    float total = 0;
+    for (const auto& track : tracks)
+        total += track->getDuration();
+    return total;
+}
+
+void describeMusic(const MusicList& tracks)
+{
+    for (const auto& track : tracks) {
+        QStringList parts{track->getDisplayTitle()};
+        if (!track->getArtist().isEmpty())
+            parts << track->getArtist();
+        parts << clockText(int(track->getDuration()));
+        std::printf("Music: %s\n", qPrintable(parts.join(", ")));
+    }
+}
+
+QString audioSummary(const MusicList& tracks)
+{
+    if (tracks.isEmpty())
+        return {};
+    const auto& first = tracks.first();
+    if (first->getArtist().isEmpty())
+        return first->getDisplayTitle();
+    return first->getArtist() + " - " + first->getDisplayTitle();
+}

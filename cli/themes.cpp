@@ -1,0 +1,189 @@
+#include "themes.h"
+
+#include "terminal.h"
+
+#include "common/basetmplfactory.h"
+#include "common/release.h"
+#include "core/tmpldownloadmanager.h"
+#include "core/tmplpathmanager.h"
+#include "docloom/tmplxmlparser.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTimer>
+
+#include <cstdio>
+#include <set>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+void TmplDeleter::operator()(ITmpl* tmpl) const
+{
+    ReleaseTmpl(tmpl);
+}
+
+namespace {
+
+/// Keeps FFmpeg from printing its own line about a file that is checked
+/// here and reported with a reason of ours.
+class QuietDecoder
+{
+public:
+    QuietDecoder() { av_log_set_level(AV_LOG_QUIET); }
+    ~QuietDecoder() { av_log_set_level(level); }
+
+private:
+    int level = av_log_get_level();
+};
+
+TmplPtr readTheme(int id)
+{
+    BaseTmplFactory factory;
+    const std::wstring file = TmplPathManager::instance()->GetTmplPath(id);
+    TmplPtr tmpl(TmplXmlParser().ParseTmpl(file, &factory));
+    if (tmpl && tmpl->GetScenes().empty())
+        tmpl.reset();
+    return tmpl;
+}
+
+/// The searched folders as a reader can find them again.
+QString searchedText()
+{
+    QStringList folders;
+    for (const QString& folder : TmplPathManager::searchFolders())
+        folders << QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
+    return folders.join(", ");
+}
+
+/// True when the content server answers a HEAD request for \a url with 200.
+bool contentServerHas(const QString& url)
+{
+    QNetworkAccessManager network;
+    QNetworkReply* reply = network.head(QNetworkRequest(QUrl(url, QUrl::TolerantMode)));
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const bool has = reply->isFinished() && reply->error() == QNetworkReply::NoError
+                     && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+    delete reply;
+    return has;
+}
+
+bool checkBackground(int id, int scene, QString* reason)
+{
+    const QString path =
+        QString::fromStdWString(TmplPathManager::instance()->GetSceneVideoPath(id, scene));
+    QString why;
+    QuietDecoder quiet;
+    if (isUsableBackground(path, &why))
+        return true;
+    *reason = QString("theme %1 has a damaged background: %2").arg(id).arg(why);
+    const QString url =
+        TmplDownloadManager::contentBase() + QString("%1/%2").arg(id).arg(QFileInfo(path).fileName());
+    if (contentServerHas(url) && QFile::remove(path))
+        *reason += " It was removed; the next run downloads it again.";
+    return false;
+}
+
+} // namespace
+
+void chooseThemeFolders(const QString& themesDir)
+{
+    if (!themesDir.isEmpty())
+        TmplPathManager::setSearchFolders({QDir(themesDir).filePath("templates") + "/"});
+}
+
+int listThemes()
+{
+    TmplPathManager* paths = TmplPathManager::instance();
+    if (paths->templates().empty())
+        return failWith("no themes in " + searchedText());
+    for (const TmplRecord* record : paths->templates()) {
+        TmplPtr tmpl = readTheme(record->id);
+        const char* state = !tmpl ? "damaged"
+                            : isDownloaded(record->id, paths, tmpl.get()) ? "ready"
+                                                                           : "downloads on first use";
+        std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), state);
+    }
+    return 0;
+}
+
+TmplPtr loadTheme(int id, QString* reason)
+{
+    const QString file = QString::fromStdWString(TmplPathManager::instance()->GetTmplPath(id));
+    if (!QFile::exists(file)) {
+        *reason = QString("theme %1 is not installed (searched %2; see --list-themes)")
+                      .arg(id)
+                      .arg(searchedText());
+        return {};
+    }
+    TmplPtr tmpl = readTheme(id);
+    if (!tmpl)
+        *reason = QString("theme %1 is damaged: %2 cannot be read")
+                      .arg(id)
+                      .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+    return tmpl;
+}
+
+bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
+{
+    TmplPathManager* paths = TmplPathManager::instance();
+    if (isDownloaded(id, paths, tmpl))
+        return true;
+    TmplDownloadManager* manager = TmplDownloadManager::instance();
+    QuietDecoder quiet; // each download is opened as a video before it is kept
+    TerminalDownloadHandler handler(manager);
+    manager->setErrorHandler(&handler);
+    ProgressLine line("Downloading the theme");
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(manager, &TmplDownloadManager::progress, &loop,
+                     [&line](float percent) { line.update(percent); });
+    QObject::connect(manager, &TmplDownloadManager::done, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QObject::connect(manager, &TmplDownloadManager::reselectTheme, &loop, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [manager] {
+        if (interrupted())
+            manager->onReselectTheme();
+    });
+    poll.start(100);
+    manager->download(id, paths, tmpl);
+    if (!finished)
+        loop.exec();
+    line.finish();
+    manager->setErrorHandler(nullptr);
+    if (!finished)
+        *reason = interrupted() ? QString("stopped")
+                                : "the theme could not be downloaded: " + handler.reason();
+    return finished;
+}
+
+bool checkBackgrounds(int id, ITmpl* tmpl, const SceneMediaList& media, QString* reason)
+{
+    std::set<int> used;
+    for (const SceneMediaPair* pair : media)
+        used.insert(pair->first);
+    const auto scenes = tmpl->GetScenes();
+    for (int scene : used) {
+        const auto it = scenes.find(scene);
+        if (it != scenes.end() && it->second && it->second->GetBgType() == BgVideo
+            && !checkBackground(id, scene, reason))
+            return false;
+    }
+    return true;
+}
+
+QString demoFolder()
+{
+    const QString base = QString::fromStdWString(TmplPathManager::instance()->GetTmplDir(0));
+    return QDir::cleanPath(QDir(base).absoluteFilePath("../../demo"));
+}
