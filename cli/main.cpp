@@ -13,6 +13,7 @@
 #include "core/rendercontroller.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
+#include "vidweave/qtimagerender.h"
 #include "vidweave/vidweave.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ std::vector<PlacementSlide> readableSlides(const std::vector<PlacementSlide>& sl
 {
     std::vector<PlacementSlide> kept;
     for (const PlacementSlide& slide : slides) {
-        if (slide.kind == SceneImg && !QImageReader(slide.value).canRead()) {
+        if (slide.kind == SceneImg && !QtImageRender::CanLoadPicture(slide.value)) {
             warn(QString("%1 cannot be read as a picture; it is left out.").arg(slide.value));
             continue;
         }
