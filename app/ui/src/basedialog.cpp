@@ -8,7 +8,7 @@ void fitText(QPushButton* button, const QString& text, int width)
 {
     button->ensurePolished(); // the style sheet sets the font that is measured
     button->setText(button->fontMetrics().elidedText(text, Qt::ElideRight, width));
-    button->resize(button->sizeHint());
+    button->resize(button->sizeHint().width(), button->height()); // stays centred on the divider
 }
 
 } // namespace

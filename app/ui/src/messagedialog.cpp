@@ -9,11 +9,21 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     ui->MessageDialogText->setText(message);
+    fitMessageWidth();
     // Callers may pass no text; a button without one could not be found.
     ui->OkButton->setText(buttonText.isEmpty() ? tr("OK") : buttonText);
     ui->OkButton->setCursor(Qt::PointingHandCursor);
     adjustSize();
     roundWidget(this, 20);
+}
+
+// A wrapping label would break even a short message; widen it up to its maximum first.
+void MessageDialog::fitMessageWidth()
+{
+    QLabel* label = ui->MessageDialogText;
+    label->ensurePolished();
+    const int wanted = label->fontMetrics().horizontalAdvance(label->text()) + 8;
+    label->setMinimumWidth(qBound(label->minimumWidth(), wanted, label->maximumWidth()));
 }
 
 MessageDialog::~MessageDialog()

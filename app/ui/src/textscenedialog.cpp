@@ -21,9 +21,19 @@ TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLe
         ui->TextEdit->SetMaxLength(maxLength); // cuts a text that came in too long
     }
     ui->TextEdit->setPlaceholderText(tr("Type your text here..."));
+    dimPlaceholder();
     ui->TextEdit->moveCursor(QTextCursor::End);
     connect(ui->TextEdit, &QTextEdit::textChanged, this, &TextSceneDialog::on_TextChanged);
     on_TextChanged();
+}
+
+// Style sheets cannot colour a placeholder, and a white one reads as typed text.
+void TextSceneDialog::dimPlaceholder()
+{
+    ui->TextEdit->ensurePolished();
+    QPalette palette = ui->TextEdit->palette();
+    palette.setColor(QPalette::PlaceholderText, QColor(0x72, 0x7c, 0x8d));
+    ui->TextEdit->setPalette(palette);
 }
 
 TextSceneDialog::~TextSceneDialog()

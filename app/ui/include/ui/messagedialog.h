@@ -23,5 +23,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitMessageWidth();
+
     Ui::MessageDialog* ui;
 };

@@ -29,6 +29,7 @@ protected:
 
 private:
     QString trimmedText() const;
+    void dimPlaceholder();
 
     Ui::TextSceneDialog* ui;
 };
