@@ -290,13 +290,15 @@ void TstDialogs::messageDialogShowsTextsAndCloses_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("buttonText");
     QTest::addColumn<QString>("shownButton");
+    QTest::addColumn<bool>("waited");
 
     QTest::newRow("own button text")
-        << "Missed image files will be skipped." << "Continue" << "Continue";
-    QTest::newRow("empty button text") << "Missed audio file will be skipped." << "" << "OK";
+        << "Missed image files will be skipped." << "Continue" << "Continue" << false;
+    QTest::newRow("empty button text") << "Missed audio file will be skipped." << "" << "OK" << false;
     QTest::newRow("long message wraps")
         << QString("This theme could not be loaded because a file is missing. ").repeated(6) << "OK"
-        << "OK";
+        << "OK" << false;
+    QTest::newRow("waited for with exec") << "Missed image files will be skipped." << "" << "OK" << true;
 }
 
 void TstDialogs::messageDialogShowsTextsAndCloses()
@@ -304,6 +306,7 @@ void TstDialogs::messageDialogShowsTextsAndCloses()
     QFETCH(QString, message);
     QFETCH(QString, buttonText);
     QFETCH(QString, shownButton);
+    QFETCH(bool, waited);
 
     QPointer<MessageDialog> dialog = new MessageDialog(nullptr, message, buttonText);
     dialog->show();
@@ -315,7 +318,12 @@ void TstDialogs::messageDialogShowsTextsAndCloses()
     QVERIFY2(dialog->width() <= 600, qPrintable(QString::number(dialog->width())));
     saveShot(dialog, QString("messagedialog-") + QTest::currentDataTag());
 
-    QTest::mouseClick(ok, Qt::LeftButton);
+    if (waited) {
+        QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+        QCOMPARE(dialog->exec(), int(QDialog::Accepted));
+    } else {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    }
     QVERIFY(!dialog->isVisible());
     deleteLaterNow();
     QVERIFY(dialog.isNull());
