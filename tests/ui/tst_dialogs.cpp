@@ -2,6 +2,7 @@
 #include "ui/basedialog.h"
 #include "ui/limitedtextedit.h"
 #include "ui/messagedialog.h"
+#include "ui/overlaywidget.h"
 #include "ui/roundedmask.h"
 #include "ui/textscenedialog.h"
 
@@ -109,6 +110,10 @@ private slots:
     void backdropDimsWhileDialogIsOpen();
     void baseDialogElidesButtonTexts_data();
     void baseDialogElidesButtonTexts();
+    void baseDialogEmitsAndHoldsContent_data();
+    void baseDialogEmitsAndHoldsContent();
+    void overlayCoversItsParent_data();
+    void overlayCoversItsParent();
     void roundedMaskClearsCorners_data();
     void roundedMaskClearsCorners();
 };
@@ -432,6 +437,74 @@ void TstDialogs::baseDialogElidesButtonTexts()
     QCOMPARE(done->x(), doneBefore.x());
     QVERIFY(done->geometry().right() < barWidth);
     QVERIFY(cancel->x() >= 0);
+}
+
+void TstDialogs::baseDialogEmitsAndHoldsContent_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QSize>("contentSize");
+    QTest::addColumn<int>("doneCount");
+    QTest::addColumn<int>("cancelCount");
+
+    QTest::newRow("done, wide content") << "DoneBtn" << QSize(640, 80) << 1 << 0;
+    QTest::newRow("cancel, small content") << "CancelBtn" << QSize(100, 40) << 0 << 1;
+}
+
+void TstDialogs::baseDialogEmitsAndHoldsContent()
+{
+    QFETCH(QString, button);
+    QFETCH(QSize, contentSize);
+    QFETCH(int, doneCount);
+    QFETCH(int, cancelCount);
+
+    BaseDialog dialog(nullptr, "Cancel", "Retry", "Title");
+    auto* content = new QWidget;
+    content->setFixedSize(contentSize);
+    dialog.setContent(content);
+    dialog.show();
+    QCOMPARE(content->parentWidget(), dialog.findChild<QWidget*>("ContentArea"));
+    QVERIFY2(dialog.width() >= contentSize.width(), qPrintable(QString::number(dialog.width())));
+    QCOMPARE(dialog.mask().boundingRect(), dialog.rect());
+
+    QSignalSpy done(&dialog, &BaseDialog::done);
+    QSignalSpy cancel(&dialog, &BaseDialog::cancel);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(done.count(), doneCount);
+    QCOMPARE(cancel.count(), cancelCount);
+}
+
+void TstDialogs::overlayCoversItsParent_data()
+{
+    QTest::addColumn<bool>("reparent");
+    QTest::addColumn<QSize>("resizeTo");
+
+    QTest::newRow("parent grows") << false << QSize(900, 500);
+    QTest::newRow("parent shrinks") << false << QSize(200, 100);
+    QTest::newRow("new parent grows") << true << QSize(640, 480);
+}
+
+void TstDialogs::overlayCoversItsParent()
+{
+    QFETCH(bool, reparent);
+    QFETCH(QSize, resizeTo);
+
+    QWidget first;
+    first.resize(400, 300);
+    first.show();
+    QWidget second;
+    second.resize(320, 200);
+    second.show();
+    auto* overlay = new OverlayWidget(&first);
+    QCOMPARE(overlay->size(), first.size());
+    QWidget* parent = &first;
+    if (reparent) {
+        overlay->setParent(&second);
+        parent = &second;
+    }
+    parent->resize(resizeTo);
+    QCOMPARE(overlay->size(), resizeTo);
+    first.resize(50, 50); // a former parent no longer moves it
+    QCOMPARE(overlay->size(), parent->size());
 }
 
 void TstDialogs::roundedMaskClearsCorners_data()

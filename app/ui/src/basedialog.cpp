@@ -59,6 +59,9 @@ void BaseDialog::setDoneText(const QString& text)
 void BaseDialog::setContent(QWidget* content)
 {
     ui->ContentLayout->addWidget(content);
+    // Layouts of a window not yet shown keep their old size hints until told.
+    for (QWidget* widget = ui->ContentArea; widget != this; widget = widget->parentWidget())
+        widget->updateGeometry();
     adjustSize();
     roundWidget(this, 20);
 }
