@@ -1,0 +1,124 @@
+#include "ui/limitedtextedit.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace {
+
+bool xmlChar(ushort code)
+{
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
+        || (code >= 0xE000 && code <= 0xFFFD);
+}
+
+// Never split a surrogate pair: half of one is not XML either.
+QString leftWhole(const QString& text, int length)
+{
+    if (length >= text.size())
+        return text;
+    QString cut = text.left(qMax(0, length));
+    if (!cut.isEmpty() && cut.at(cut.size() - 1).isHighSurrogate())
+        cut.chop(1);
+    return cut;
+}
+
+} // namespace
+
+QString withoutXmlInvalid(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (xmlChar(c.unicode())) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+LimitedTextEdit::LimitedTextEdit(QWidget* parent)
+    : QTextEdit(parent)
+{
+    setAutoFillBackground(false);
+    // Pasted HTML would bypass the limit, and the slide keeps plain text only.
+    setAcceptRichText(false);
+}
+
+void LimitedTextEdit::SetMaxLength(int length)
+{
+    m_maxLength = length;
+    const QString text = toPlainText();
+    if (length > 0 && text.size() > length)
+        setPlainText(leftWhole(text, length));
+}
+
+bool LimitedTextEdit::keyAllowed(const QKeyEvent& event) const
+{
+    if (m_maxLength <= 0 || toPlainText().size() < m_maxLength)
+        return true;
+    const QString text = event.text();
+    const int key = event.key();
+    if (text.isEmpty() || key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Cancel)
+        return true;
+    const ushort code = text.at(0).unicode();
+    return text.size() == 1 && (code < 32 || code == 127);
+}
+
+void LimitedTextEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!keyAllowed(*event))
+        return;
+    const QString text = event->text();
+    const QString clean = withoutXmlInvalid(text);
+    // A single control character is a shortcut (Ctrl+A...) that the editor never inserts.
+    if (clean == text || text.size() == 1) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent cleaned(event->type(), event->key(), event->modifiers(), clean,
+                      event->isAutoRepeat(), static_cast<ushort>(event->count()));
+    QTextEdit::keyPressEvent(&cleaned);
+}
+
+// Input methods commit whole words, which must obey the same rules as a paste.
+void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    const QString kept = fitting(commit);
+    if (kept == commit) {
+        QTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent cleaned(event->preeditString(), event->attributes());
+    cleaned.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QTextEdit::inputMethodEvent(&cleaned);
+}
+
+QString LimitedTextEdit::fitting(const QString& incoming) const
+{
+    const QString clean = withoutXmlInvalid(incoming);
+    if (m_maxLength <= 0)
+        return clean;
+    return leftWhole(clean, m_maxLength - toPlainText().size());
+}
+
+void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    QMimeData data;
+    if (source->hasColor())
+        data.setColorData(source->colorData());
+    if (source->hasHtml())
+        data.setHtml(withoutXmlInvalid(source->html()));
+    if (source->hasImage())
+        data.setImageData(source->imageData());
+    if (source->hasText())
+        data.setText(fitting(source->text()));
+    if (source->hasUrls())
+        data.setUrls(source->urls());
+    QTextEdit::insertFromMimeData(&data);
+}

@@ -1,0 +1,86 @@
+#include "ui/textscenedialog.h"
+#include "ui/limitedtextedit.h"
+#include "ui/roundedmask.h"
+#include "ui_textscenedialog.h"
+
+#include <QStyle>
+
+TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLength)
+    : QDialog(parent)
+    , ui(new Ui::TextSceneDialog)
+{
+    ui->setupUi(this);
+    ui->DoneButton->setCursor(Qt::PointingHandCursor);
+    ui->CancelButton->setCursor(Qt::PointingHandCursor);
+    ui->TextEdit->SetMaxLength(maxLength);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    roundWidget(this, 20);
+    if (!text.isEmpty()) {
+        ui->HeaderLabel->setText(tr("Edit Text Scene"));
+        ui->TextEdit->setPlainText(withoutXmlInvalid(text));
+        ui->TextEdit->SetMaxLength(maxLength); // cuts a text that came in too long
+    }
+    ui->TextEdit->setPlaceholderText(tr("Type your text here..."));
+    dimPlaceholder();
+    ui->TextEdit->moveCursor(QTextCursor::End);
+    connect(ui->TextEdit, &QTextEdit::textChanged, this, &TextSceneDialog::on_TextChanged);
+    on_TextChanged();
+}
+
+// Style sheets cannot colour a placeholder, and a white one reads as typed text.
+void TextSceneDialog::dimPlaceholder()
+{
+    ui->TextEdit->ensurePolished();
+    QPalette palette = ui->TextEdit->palette();
+    palette.setColor(QPalette::PlaceholderText, QColor(0x72, 0x7c, 0x8d));
+    ui->TextEdit->setPalette(palette);
+}
+
+TextSceneDialog::~TextSceneDialog()
+{
+    delete ui;
+}
+
+QString TextSceneDialog::trimmedText() const
+{
+    return ui->TextEdit->toPlainText().trimmed();
+}
+
+void TextSceneDialog::on_TextChanged()
+{
+    const QString text = trimmedText();
+    QPushButton* done = ui->DoneButton;
+    done->setProperty("class", text.isEmpty() ? "disabled" : "enabled");
+    done->style()->unpolish(done);
+    done->style()->polish(done);
+    const int limit = ui->TextEdit->maxLength();
+    ui->UsedLenLabel->setText(limit > 0 ? tr("%1/%2").arg(text.size()).arg(limit)
+                                        : QString::number(text.size()));
+}
+
+void TextSceneDialog::on_DoneButton_clicked()
+{
+    const QString text = trimmedText();
+    if (text.isEmpty())
+        return;
+    emit textEntered(text);
+    accept();
+}
+
+void TextSceneDialog::on_CancelButton_clicked()
+{
+    reject();
+}
+
+// Escape and close end here as well as the buttons, so no dialog is left behind.
+void TextSceneDialog::done(int result)
+{
+    QDialog::done(result);
+    deleteLater();
+}
+
+void TextSceneDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    roundWidget(this, 20);
+}

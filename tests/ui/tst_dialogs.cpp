@@ -1,0 +1,538 @@
+#include "ui/backdropoverlay.h"
+#include "ui/basedialog.h"
+#include "ui/limitedtextedit.h"
+#include "ui/messagedialog.h"
+#include "ui/overlaywidget.h"
+#include "ui/roundedmask.h"
+#include "ui/textscenedialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QColor windowColour(0x37, 0x41, 0x50);
+
+// Special keys are written <Name>; anything else is sent as the text of one key press.
+void typeInto(QWidget* widget, const QStringList& keys)
+{
+    static const QHash<QString, Qt::Key> named = {
+        {"<Left>", Qt::Key_Left},           {"<Home>", Qt::Key_Home},
+        {"<Backspace>", Qt::Key_Backspace}, {"<Delete>", Qt::Key_Delete},
+        {"<Return>", Qt::Key_Return},
+    };
+    for (const QString& key : keys) {
+        if (named.contains(key)) {
+            QTest::keyClick(widget, named.value(key));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, key);
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+void paste(QTextEdit* edit, const QString& text, const QString& html = QString())
+{
+    auto* data = new QMimeData;
+    data->setText(text);
+    if (!html.isEmpty())
+        data->setHtml(html);
+    QApplication::clipboard()->setMimeData(data);
+    edit->moveCursor(QTextCursor::End);
+    edit->paste();
+}
+
+void deleteLaterNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void saveShot(QWidget* widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("PICTAVIO_SHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    // The offscreen platform ignores window masks; show what the mask leaves.
+    if (!widget->mask().isEmpty()) {
+        QPainter painter(&shot);
+        painter.setClipRegion(QRegion(shot.rect()).subtracted(widget->mask()));
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(shot.rect(), Qt::transparent);
+    }
+    shot.save(folder + "/" + name + ".png");
+}
+
+QColor blend(const QColor& under, const QColor& over)
+{
+    const double a = over.alphaF();
+    auto mix = [a](int u, int o) { return qRound(u * (1 - a) + o * a); };
+    return QColor(mix(under.red(), over.red()), mix(under.green(), over.green()),
+                  mix(under.blue(), over.blue()));
+}
+
+bool near(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2
+        && qAbs(a.blue() - b.blue()) <= 2;
+}
+
+QColor pixelAt(QWidget* widget, const QPoint& at)
+{
+    return widget->grab().toImage().pixelColor(at);
+}
+
+} // namespace
+
+class TstDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typingIsLimited_data();
+    void typingIsLimited();
+    void pastingIsLimited_data();
+    void pastingIsLimited();
+    void xmlInvalidCharactersAreDropped_data();
+    void xmlInvalidCharactersAreDropped();
+    void textSceneDialogCountsAndEmitsTrimmedText_data();
+    void textSceneDialogCountsAndEmitsTrimmedText();
+    void messageDialogShowsTextsAndCloses_data();
+    void messageDialogShowsTextsAndCloses();
+    void backdropDimsWhileDialogIsOpen_data();
+    void backdropDimsWhileDialogIsOpen();
+    void baseDialogElidesButtonTexts_data();
+    void baseDialogElidesButtonTexts();
+    void baseDialogEmitsAndHoldsContent_data();
+    void baseDialogEmitsAndHoldsContent();
+    void overlayCoversItsParent_data();
+    void overlayCoversItsParent();
+    void roundedMaskClearsCorners_data();
+    void roundedMaskClearsCorners();
+};
+
+void TstDialogs::typingIsLimited_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("expected");
+
+    const QString full = "abcdefghijklmnopqrst";
+    QTest::newRow("letter at limit") << 20 << full << QStringList{"x"} << full;
+    QTest::newRow("cyrillic letter at limit") << 20 << full << QStringList{"ж"} << full;
+    QTest::newRow("backspace at limit") << 20 << full << QStringList{"<Backspace>"} << full.left(19);
+    QTest::newRow("delete at limit") << 20 << full << QStringList{"<Home>", "<Delete>"} << full.mid(1);
+    QTest::newRow("arrows at limit")
+        << 20 << full << QStringList{"<Left>", "<Left>", "<Backspace>"} << "abcdefghijklmnopqst";
+    QTest::newRow("enter at limit") << 20 << full << QStringList{"<Return>"} << full + "\n";
+    QTest::newRow("letters under limit")
+        << 20 << "abc" << QStringList{"d", "e"} << "abcde";
+    QTest::newRow("limit 0 means none") << 0 << full << QStringList{"x", "y"} << full + "xy";
+}
+
+void TstDialogs::typingIsLimited()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, initial);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, expected);
+
+    LimitedTextEdit edit;
+    edit.SetMaxLength(limit);
+    edit.setPlainText(initial);
+    edit.moveCursor(QTextCursor::End);
+    typeInto(&edit, keys);
+    QCOMPARE(edit.toPlainText(), expected);
+}
+
+void TstDialogs::pastingIsLimited_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("15 into 10 of 20")
+        << 20 << "0123456789" << "abcdefghijklmno" << "" << "0123456789abcdefghij";
+    QTest::newRow("fits") << 20 << "abc" << "def" << "" << "abcdef";
+    QTest::newRow("full") << 5 << "abcde" << "x" << "" << "abcde";
+    QTest::newRow("already over after enter") << 5 << "abc\ndef" << "x" << "" << "abc\ndef";
+    QTest::newRow("limit 0 means none")
+        << 0 << "0123456789" << "abcdefghijklmno" << "" << "0123456789abcdefghijklmno";
+    QTest::newRow("surrogate pair not split")
+        << 4 << "ab" << QString("c") + QChar(0xD83D) + QChar(0xDE00) << "" << "abc";
+    QTest::newRow("rich text obeys the limit")
+        << 6 << "" << "bold text" << "<b>bold text</b>" << "bold t";
+}
+
+void TstDialogs::pastingIsLimited()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, initial);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QFETCH(QString, expected);
+
+    LimitedTextEdit edit;
+    edit.SetMaxLength(limit);
+    edit.setPlainText(initial);
+    paste(&edit, text, html);
+    QCOMPARE(edit.toPlainText(), expected);
+}
+
+void TstDialogs::xmlInvalidCharactersAreDropped_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+
+    const QString smile = QString(QChar(0xD83D)) + QChar(0xDE00);
+    QTest::newRow("typed control characters")
+        << "typed" << QString("a") + QChar(0x01) + "b" + QChar(0x1F) << "ab";
+    QTest::newRow("typed tab kept") << "typed" << "a\tb" << "a\tb";
+    QTest::newRow("typed lone surrogate") << "typed" << QString("x") + QChar(0xD800) + "y" << "xy";
+    QTest::newRow("typed non-characters")
+        << "typed" << QString("x") + QChar(0xFFFE) + "y" + QChar(0xFFFF) << "xy";
+    QTest::newRow("pasted controls, line break and tab kept")
+        << "pasted" << QString("one\ttwo\nthree") + QChar(0x07) + QChar(0x0B) + QChar(0x00)
+        << "one\ttwo\nthree";
+    QTest::newRow("pasted pair kept") << "pasted" << "smile " + smile << "smile " + smile;
+    QTest::newRow("pasted lone low surrogate") << "pasted" << QString("a") + QChar(0xDC00) + "b" << "ab";
+    QTest::newRow("pasted reversed pair")
+        << "pasted" << QString("a") + QChar(0xDE00) + QChar(0xD83D) + "b" << "ab";
+    QTest::newRow("composed control character")
+        << "composed" << QString("ab") + QChar(0x02) + "c" << "abc";
+}
+
+void TstDialogs::xmlInvalidCharactersAreDropped()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+
+    LimitedTextEdit edit;
+    edit.SetMaxLength(100);
+    if (how == "typed") {
+        typeInto(&edit, {input});
+    } else if (how == "pasted") {
+        paste(&edit, input);
+    } else {
+        QInputMethodEvent event;
+        event.setCommitString(input);
+        QApplication::sendEvent(&edit, &event);
+    }
+    QCOMPARE(edit.toPlainText(), expected);
+}
+
+void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<QString>("doneClass");
+    QTest::addColumn<QString>("emitted");
+
+    QTest::newRow("hello padded")
+        << "" << 20 << "  Hello  " << "DoneButton" << "5/20" << "enabled" << "Hello";
+    QTest::newRow("spaces only") << "" << 20 << "   " << "DoneButton" << "0/20" << "disabled" << "";
+    QTest::newRow("nothing typed") << "" << 20 << "" << "DoneButton" << "0/20" << "disabled" << "";
+    QTest::newRow("opened too long")
+        << "abcdefghijklmnopqrstuvwxyz" << 20 << "" << "DoneButton" << "20/20" << "enabled"
+        << "abcdefghijklmnopqrst";
+    QTest::newRow("edited text trimmed") << " Hi " << 20 << "!" << "DoneButton" << "4/20" << "enabled"
+                                         << "Hi !";
+    QTest::newRow("opened with control character")
+        << QString("a") + QChar(0x01) + "b" << 20 << "" << "DoneButton" << "2/20" << "enabled" << "ab";
+    QTest::newRow("no limit") << QString(30, 'w') << 0 << "" << "DoneButton" << "30" << "enabled"
+                              << QString(30, 'w');
+    QTest::newRow("cancel") << "Hello" << 20 << "" << "CancelButton" << "5/20" << "enabled" << "";
+}
+
+void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText()
+{
+    QFETCH(QString, initial);
+    QFETCH(int, limit);
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, counter);
+    QFETCH(QString, doneClass);
+    QFETCH(QString, emitted);
+
+    QPointer<TextSceneDialog> dialog = new TextSceneDialog(nullptr, initial, limit);
+    QSignalSpy spy(dialog.data(), &TextSceneDialog::textEntered);
+    dialog->show();
+    QTest::keyClicks(dialog->findChild<LimitedTextEdit*>("TextEdit"), typed);
+    const auto header = dialog->findChild<QLabel*>("HeaderLabel")->text();
+    QCOMPARE(header, initial.isEmpty() ? QString("Add Text Scene") : QString("Edit Text Scene"));
+    QCOMPARE(dialog->findChild<QLabel*>("UsedLenLabel")->text(), counter);
+    auto* done = dialog->findChild<QPushButton*>("DoneButton");
+    QCOMPARE(done->property("class").toString(), doneClass);
+    saveShot(dialog, QString("textscenedialog-") + QTest::currentDataTag());
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    deleteLaterNow();
+    QCOMPARE(spy.count(), emitted.isEmpty() ? 0 : 1);
+    if (!emitted.isEmpty())
+        QCOMPARE(spy.at(0).at(0).toString(), emitted);
+    const bool staysOpen = button == "DoneButton" && emitted.isEmpty();
+    QCOMPARE(!dialog.isNull(), staysOpen);
+    delete dialog;
+}
+
+void TstDialogs::messageDialogShowsTextsAndCloses_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("buttonText");
+    QTest::addColumn<QString>("shownButton");
+    QTest::addColumn<bool>("waited");
+
+    QTest::newRow("own button text")
+        << "Missed image files will be skipped." << "Continue" << "Continue" << false;
+    QTest::newRow("empty button text") << "Missed audio file will be skipped." << "" << "OK" << false;
+    QTest::newRow("long message wraps")
+        << QString("This theme could not be loaded because a file is missing. ").repeated(6) << "OK"
+        << "OK" << false;
+    QTest::newRow("waited for with exec") << "Missed image files will be skipped." << "" << "OK" << true;
+}
+
+void TstDialogs::messageDialogShowsTextsAndCloses()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, buttonText);
+    QFETCH(QString, shownButton);
+    QFETCH(bool, waited);
+
+    QPointer<MessageDialog> dialog = new MessageDialog(nullptr, message, buttonText);
+    dialog->show();
+    QCOMPARE(dialog->windowTitle(), QString("Dialog"));
+    QVERIFY(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(dialog->findChild<QLabel*>("MessageDialogText")->text(), message);
+    auto* ok = dialog->findChild<QPushButton*>("OkButton");
+    QCOMPARE(ok->text(), shownButton);
+    QVERIFY2(dialog->width() <= 600, qPrintable(QString::number(dialog->width())));
+    saveShot(dialog, QString("messagedialog-") + QTest::currentDataTag());
+
+    if (waited) {
+        QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+        QCOMPARE(dialog->exec(), int(QDialog::Accepted));
+    } else {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    }
+    QVERIFY(!dialog->isVisible());
+    deleteLaterNow();
+    QVERIFY(dialog.isNull());
+}
+
+void TstDialogs::backdropDimsWhileDialogIsOpen_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QSize>("resizeTo");
+
+    QTest::newRow("message dialog") << "message" << QSize();
+    QTest::newRow("text scene dialog") << "text" << QSize();
+    QTest::newRow("base dialog") << "base" << QSize();
+    QTest::newRow("window grows while open") << "message" << QSize(1000, 700);
+    QTest::newRow("window shrinks while open") << "text" << QSize(500, 400);
+}
+
+void TstDialogs::backdropDimsWhileDialogIsOpen()
+{
+    QFETCH(QString, kind);
+    QFETCH(QSize, resizeTo);
+
+    QWidget window;
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(windowColour));
+    window.resize(800, 600);
+    const QColor dim(0, 0, 0, 64);
+    auto* backdrop = new BackdropOverlay(&window, dim);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!backdrop->isVisible());
+
+    QPointer<QDialog> dialog;
+    if (kind == "message")
+        dialog = new MessageDialog(&window, "Message", "OK");
+    else if (kind == "text")
+        dialog = new TextSceneDialog(&window, "", 20);
+    else
+        dialog = new BaseDialog(&window, "Cancel", "Done", "Title");
+    dialog->setModal(true);
+    dialog->show();
+    QCoreApplication::processEvents();
+    if (resizeTo.isValid())
+        window.resize(resizeTo);
+    QCoreApplication::processEvents();
+
+    QVERIFY(backdrop->isVisible());
+    QCOMPARE(backdrop->geometry(), window.rect());
+    const QPoint corner(window.width() - 3, window.height() - 3);
+    QVERIFY(near(pixelAt(&window, corner), blend(windowColour, dim)));
+    saveShot(&window, QString("backdrop-") + QTest::currentDataTag());
+
+    dialog->close();
+    dialog->deleteLater();
+    deleteLaterNow();
+    QVERIFY(dialog.isNull());
+    QVERIFY(!backdrop->isVisible());
+    QVERIFY(near(pixelAt(&window, corner), windowColour));
+}
+
+void TstDialogs::baseDialogElidesButtonTexts_data()
+{
+    QTest::addColumn<QString>("cancelText");
+    QTest::addColumn<QString>("doneText");
+    QTest::addColumn<bool>("cancelElided");
+    QTest::addColumn<bool>("doneElided");
+
+    const QString longText = "Leave this theme and go back to the list of all themes";
+    QTest::newRow("short texts") << "Cancel" << "Retry" << false << false;
+    QTest::newRow("long cancel") << longText << "Retry" << true << false;
+    QTest::newRow("long done") << "Cancel" << longText << false << true;
+    QTest::newRow("both long") << longText << longText << true << true;
+    QTest::newRow("no cancel") << "" << longText << false << true;
+}
+
+void TstDialogs::baseDialogElidesButtonTexts()
+{
+    QFETCH(QString, cancelText);
+    QFETCH(QString, doneText);
+    QFETCH(bool, cancelElided);
+    QFETCH(bool, doneElided);
+
+    // A dialog with no button texts keeps the buttons where the form put them.
+    BaseDialog plain(nullptr, "", "", "Title");
+    const QRect cancelBefore = plain.findChild<QPushButton*>("CancelBtn")->geometry();
+    const QRect doneBefore = plain.findChild<QPushButton*>("DoneBtn")->geometry();
+    const int barWidth = plain.findChild<QWidget*>("ButtonsBar")->width();
+
+    BaseDialog dialog(nullptr, cancelText, doneText, "Title");
+    auto* cancel = dialog.findChild<QPushButton*>("CancelBtn");
+    auto* done = dialog.findChild<QPushButton*>("DoneBtn");
+    const QString ellipsis(QChar(0x2026));
+    saveShot(&dialog, QString("basedialog-") + QTest::currentDataTag());
+
+    QCOMPARE(cancel->isHidden(), cancelText.isEmpty());
+    if (!cancelText.isEmpty()) {
+        QCOMPARE(cancel->text().endsWith(ellipsis), cancelElided);
+        QVERIFY(cancelText.startsWith(cancel->text().remove(ellipsis)));
+        QVERIFY(cancel->fontMetrics().horizontalAdvance(cancel->text()) <= cancelBefore.x() - 8);
+        QCOMPARE(cancel->geometry().right(), cancelBefore.right());
+    }
+    QCOMPARE(done->text().endsWith(ellipsis), doneElided);
+    QVERIFY(doneText.startsWith(done->text().remove(ellipsis)));
+    QVERIFY(done->fontMetrics().horizontalAdvance(done->text())
+            <= barWidth - doneBefore.x() - doneBefore.width() - 8);
+    QCOMPARE(done->x(), doneBefore.x());
+    QVERIFY(done->geometry().right() < barWidth);
+    QVERIFY(cancel->x() >= 0);
+}
+
+void TstDialogs::baseDialogEmitsAndHoldsContent_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QSize>("contentSize");
+    QTest::addColumn<int>("doneCount");
+    QTest::addColumn<int>("cancelCount");
+
+    QTest::newRow("done, wide content") << "DoneBtn" << QSize(640, 80) << 1 << 0;
+    QTest::newRow("cancel, small content") << "CancelBtn" << QSize(100, 40) << 0 << 1;
+}
+
+void TstDialogs::baseDialogEmitsAndHoldsContent()
+{
+    QFETCH(QString, button);
+    QFETCH(QSize, contentSize);
+    QFETCH(int, doneCount);
+    QFETCH(int, cancelCount);
+
+    BaseDialog dialog(nullptr, "Cancel", "Retry", "Title");
+    auto* content = new QWidget;
+    content->setFixedSize(contentSize);
+    dialog.setContent(content);
+    dialog.show();
+    QCOMPARE(content->parentWidget(), dialog.findChild<QWidget*>("ContentArea"));
+    QVERIFY2(dialog.width() >= contentSize.width(), qPrintable(QString::number(dialog.width())));
+    QCOMPARE(dialog.mask().boundingRect(), dialog.rect());
+
+    QSignalSpy done(&dialog, &BaseDialog::done);
+    QSignalSpy cancel(&dialog, &BaseDialog::cancel);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(done.count(), doneCount);
+    QCOMPARE(cancel.count(), cancelCount);
+}
+
+void TstDialogs::overlayCoversItsParent_data()
+{
+    QTest::addColumn<bool>("reparent");
+    QTest::addColumn<QSize>("resizeTo");
+
+    QTest::newRow("parent grows") << false << QSize(900, 500);
+    QTest::newRow("parent shrinks") << false << QSize(200, 100);
+    QTest::newRow("new parent grows") << true << QSize(640, 480);
+}
+
+void TstDialogs::overlayCoversItsParent()
+{
+    QFETCH(bool, reparent);
+    QFETCH(QSize, resizeTo);
+
+    QWidget first;
+    first.resize(400, 300);
+    first.show();
+    QWidget second;
+    second.resize(320, 200);
+    second.show();
+    auto* overlay = new OverlayWidget(&first);
+    QCOMPARE(overlay->size(), first.size());
+    QWidget* parent = &first;
+    if (reparent) {
+        overlay->setParent(&second);
+        parent = &second;
+    }
+    parent->resize(resizeTo);
+    QCOMPARE(overlay->size(), resizeTo);
+    first.resize(50, 50); // a former parent no longer moves it
+    QCOMPARE(overlay->size(), parent->size());
+}
+
+void TstDialogs::roundedMaskClearsCorners_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("radius");
+
+    QTest::newRow("dialog") << QSize(400, 300) << 20;
+    QTest::newRow("tile") << QSize(150, 150) << 7;
+    QTest::newRow("separator row") << QSize(600, 30) << 7;
+}
+
+void TstDialogs::roundedMaskClearsCorners()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, radius);
+
+    const QBitmap mask = roundedMask(size.width(), size.height(), radius);
+    QCOMPARE(mask.size(), size);
+    const QRegion kept(mask);
+    const int w = size.width() - 1;
+    const int h = size.height() - 1;
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+        QVERIFY(!kept.contains(corner));
+    for (const QPoint& edge : {QPoint(w / 2, 0), QPoint(0, h / 2), QPoint(w / 2, h), QPoint(w, h / 2)})
+        QVERIFY(kept.contains(edge));
+    QVERIFY(kept.contains(QPoint(w / 2, h / 2)));
+}
+
+QTEST_MAIN(TstDialogs)
+#include "tst_dialogs.moc"
