@@ -118,6 +118,12 @@ AVCodecContext* AVInput::GetCodecContext() const
     return d->codec.get();
 }
 
+QString AVInput::CodecName() const
+{
+    return d->stream ? QString::fromLatin1(avcodec_get_name(d->stream->codecpar->codec_id))
+                     : QString();
+}
+
 QString AVInput::Metadata(const char* key) const
 {
     if (!d->format)

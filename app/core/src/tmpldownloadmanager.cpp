@@ -10,7 +10,6 @@
 #include <QTemporaryFile>
 
 extern "C" {
-#include <libavcodec/avcodec.h>
 }
 
 bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
@@ -37,8 +36,7 @@ bool isUsableBackground(const QString& path, QString* reason)
     VideoInput input(path);
     if (!input.IsValid())
         return fail(input.ErrorString());
-    const AVCodecContext* codec = input.GetCodecContext();
-    if (!codec || codec->codec_id != AV_CODEC_ID_H264)
+    if (input.CodecName() != QLatin1String("h264"))
         return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
     if (input.GetFramesNumber() <= 0)
         return fail(QObject::tr("%1 holds no frames.").arg(path));

@@ -31,6 +31,9 @@ public:
     /// A tag of the container ("artist", "title" ...), case-insensitive;
     /// empty when absent.
     QString Metadata(const char* key) const;
+    /// The short name of the stream's codec ("h264", "aac" ...); empty when
+    /// no stream was opened.
+    QString CodecName() const;
 
 protected:
     /// Decodes the next frame of the selected stream into \a frame; false at
