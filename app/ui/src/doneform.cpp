@@ -1,0 +1,113 @@
+#include "ui/doneform.h"
+#include "core/tmpldownloadmanager.h"
+#include "ui/messagedialog.h"
+#include "ui_doneform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+DoneForm::DoneForm(const QString& resultPath, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::DoneForm)
+    , m_resultPath(resultPath)
+{
+    static const bool resources = [] {
+        Q_INIT_RESOURCE(pages);
+        return true;
+    }();
+    Q_UNUSED(resources);
+    ui->setupUi(this);
+    for (QWidget* button : findChildren<QPushButton*>())
+        button->setCursor(Qt::PointingHandCursor);
+    ui->ResultPathLabel->setText(QDir::toNativeSeparators(resultPath));
+    ui->SupportLabel->setText(
+        tr("Questions or ideas? <a href=\"%1\" style=\"color: #0099ff;\">Contact us</a>")
+            .arg(supportUrl().toString()));
+    connect(ui->SupportLabel, &QLabel::linkActivated, this,
+            [this](const QString& link) { openOrTell(QUrl(link)); });
+}
+
+DoneForm::~DoneForm()
+{
+    delete ui;
+}
+
+QString DoneForm::resultPath() const
+{
+    return m_resultPath;
+}
+
+QUrl DoneForm::supportUrl()
+{
+    return QUrl(TmplDownloadManager::contentBase()).resolved(QUrl(QStringLiteral("/contact")));
+}
+
+bool DoneForm::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+void DoneForm::openOrTell(const QUrl& url)
+{
+    if (openUrl(url))
+        return;
+    const QString what = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
+                                           : url.toString();
+    auto* dialog = new MessageDialog(window(), tr("%1 could not be opened.").arg(what), QString());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}
+
+void DoneForm::playVideo()
+{
+    openOrTell(QUrl::fromLocalFile(m_resultPath));
+}
+
+void DoneForm::on_ShowResFileButton_clicked()
+{
+    on_showFile();
+}
+
+// Only Windows and macOS can select the file; elsewhere its folder is opened.
+void DoneForm::on_showFile()
+{
+    const QFileInfo info(m_resultPath);
+#if defined(Q_OS_WIN)
+    const QString native = QDir::toNativeSeparators(m_resultPath);
+    const QStringList args =
+        info.isDir() ? QStringList{native} : QStringList{QStringLiteral("/select,"), native};
+    if (QProcess::startDetached(QStringLiteral("explorer"), args))
+        return;
+#elif defined(Q_OS_MACOS)
+    if (!info.isDir() && QProcess::startDetached(QStringLiteral("open"), {"-R", m_resultPath}))
+        return;
+#endif
+    openOrTell(QUrl::fromLocalFile(info.isDir() ? info.absoluteFilePath() : info.absolutePath()));
+}
+
+void DoneForm::on_DoneSign_clicked()
+{
+    playVideo();
+}
+
+void DoneForm::on_PlayVideoButton_clicked()
+{
+    playVideo();
+}
+
+void DoneForm::on_FBButton_clicked()
+{
+    openOrTell(QUrl(QStringLiteral("https://www.facebook.com/")));
+}
+
+void DoneForm::on_YTButton_clicked()
+{
+    openOrTell(QUrl(QStringLiteral("https://www.youtube.com/upload")));
+}
+
+void DoneForm::on_VimeoButton_clicked()
+{
+    openOrTell(QUrl(QStringLiteral("https://vimeo.com/upload")));
+}

@@ -1,0 +1,149 @@
+#include "ui/selectaudioform.h"
+#include "core/rendercontroller.h"
+#include "ui/audiofileform.h"
+#include "ui/messagedialog.h"
+#include "ui_selectaudioform.h"
+#include "vidweave/audiotools.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+
+SelectAudioForm::SelectAudioForm(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::SelectAudioForm)
+{
+    static const bool resources = [] {
+        Q_INIT_RESOURCE(pages);
+        return true;
+    }();
+    Q_UNUSED(resources);
+    // selected() must pass queued and meta-object connections by its spelled-out type.
+    registerCoreMetaTypes();
+    ui->setupUi(this);
+    for (QWidget* button : {static_cast<QWidget*>(ui->SelectAudioLabel),
+                            static_cast<QWidget*>(ui->SelectAudioBtn),
+                            static_cast<QWidget*>(ui->AddMoreButton),
+                            static_cast<QWidget*>(ui->SkipButton)})
+        button->setCursor(Qt::PointingHandCursor);
+    // Once music is chosen the empty state is gone; more can still be added.
+    connect(ui->AddMoreButton, &QPushButton::clicked, this, &SelectAudioForm::chooseFiles);
+    showListState(false);
+}
+
+SelectAudioForm::~SelectAudioForm()
+{
+    delete ui;
+}
+
+void SelectAudioForm::setTheme(const QString& name, const QString& thumbPath)
+{
+    ui->ThemeName->setText(name);
+    const QPixmap thumb(thumbPath);
+    ui->ThemePicture->setPixmap(
+        thumb.isNull() ? QPixmap()
+                       : thumb.scaled(ui->ThemePicture->size(), Qt::KeepAspectRatioByExpanding,
+                                      Qt::SmoothTransformation));
+}
+
+void SelectAudioForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music)
+{
+    for (AudioFileForm* row : m_rows)
+        delete row;
+    m_rows.clear();
+    for (const auto& info : music)
+        if (info)
+            addRow(info);
+    showListState(!m_rows.isEmpty());
+}
+
+QList<AudioFileForm*> SelectAudioForm::rows() const
+{
+    return m_rows;
+}
+
+void SelectAudioForm::chooseFiles()
+{
+    const QStringList paths = askForFiles();
+    if (paths.isEmpty())
+        return;
+    std::list<QSharedPointer<MediaFileInfo>> added;
+    QStringList refused;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QString path : paths) {
+        const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
+        // A track without length would only add silence of no length; say so instead.
+        if (!info || !(info->getDuration() > 0)) {
+            refused << QFileInfo(path).fileName();
+            continue;
+        }
+        addRow(info);
+        added.push_back(info);
+    }
+    QApplication::restoreOverrideCursor();
+    showListState(!m_rows.isEmpty());
+    if (!refused.isEmpty())
+        tellRefused(refused);
+    if (!added.empty())
+        emit selected(added);
+}
+
+void SelectAudioForm::addRow(QSharedPointer<MediaFileInfo> info)
+{
+    auto* row = new AudioFileForm(info, ui->AudioList);
+    ui->AudioListLayout->insertWidget(m_rows.size(), row);
+    connect(row, SIGNAL(remove(QWidget*)), this, SLOT(fileRemoved(QWidget*)));
+    m_rows.append(row);
+}
+
+void SelectAudioForm::showListState(bool list)
+{
+    ui->EmptyArea->setVisible(!list);
+    ui->ListArea->setVisible(list);
+}
+
+void SelectAudioForm::tellRefused(const QStringList& names)
+{
+    const QString message =
+        names.size() == 1
+            ? tr("\"%1\" cannot be read as music and was not added.").arg(names.first())
+            : tr("These files cannot be read as music and were not added:\n%1")
+                  .arg(names.join('\n'));
+    auto* dialog = new MessageDialog(window(), message, QString());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}
+
+QStringList SelectAudioForm::askForFiles()
+{
+    return QFileDialog::getOpenFileNames(this, tr("Open Audio File"), QString(),
+                                         tr("(*.mp3 *.m4a)"));
+}
+
+void SelectAudioForm::on_SelectAudioLabel_clicked()
+{
+    chooseFiles();
+}
+
+void SelectAudioForm::on_SelectAudioBtn_clicked()
+{
+    chooseFiles();
+}
+
+void SelectAudioForm::on_SkipButton_clicked()
+{
+    emit skip();
+}
+
+void SelectAudioForm::fileRemoved(QWidget* row)
+{
+    const int index = m_rows.indexOf(static_cast<AudioFileForm*>(row));
+    if (index < 0)
+        return;
+    emit removed(index);
+    m_rows.removeAt(index);
+    row->hide();
+    row->deleteLater();
+    if (m_rows.isEmpty())
+        showListState(false);
+}
