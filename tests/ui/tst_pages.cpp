@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,14 +39,17 @@ struct Stage
     Stage(QWidget* shown, const QString& doneText, const QString& backText)
         : page(shown)
     {
-        window.setStyleSheet("background-color: #374150;");
+        window.setObjectName("Stage");
+        window.setStyleSheet("#Stage { background-color: #374150; }");
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         layout->addWidget(page, 1);
         auto* bar = new QWidget;
         bar->setFixedHeight(66);
-        bar->setStyleSheet("background-color: #2E3745;");
+        bar->setObjectName("Bar");
+        bar->setAttribute(Qt::WA_StyledBackground);
+        bar->setStyleSheet("#Bar { background-color: #2E3745; }");
         auto* barLayout = new QVBoxLayout(bar);
         barLayout->setContentsMargins(30, 11, 30, 11);
         barLayout->addWidget(new DoneBackBtnsForm(bar, doneText, backText));
@@ -171,6 +175,14 @@ private slots:
                                    "artist=Band", musicPath(name)};
             QCOMPARE(QProcess::execute("ffmpeg", args), 0);
         }
+        QImage thumb(480, 270, QImage::Format_RGB32);
+        QPainter painter(&thumb);
+        QLinearGradient sky(0, 0, 0, 270);
+        sky.setColorAt(0, QColor("#f7b267"));
+        sky.setColorAt(1, QColor("#5a8f3c"));
+        painter.fillRect(thumb.rect(), sky);
+        painter.end();
+        QVERIFY(thumb.save(music.filePath("thumb.png")));
         QFile text(musicPath("notmusic"));
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("these are words, not sound\n");
@@ -282,7 +294,7 @@ private slots:
         QVERIFY(messageShown(&form).isEmpty());
         if (titles.size() == 3) {
             Stage stage(&form, "Done", "Back to Themes");
-            form.setTheme("Summer Holiday", QString());
+            form.setTheme("Summer Holiday", music.filePath("thumb.png"));
             stage.save("music-list");
         }
     }
@@ -320,6 +332,27 @@ private slots:
             Stage stage(&form, "Skip Audio", "Back to Themes");
             stage.save("music-empty");
         }
+    }
+
+    void themeTileShown_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("pictureShown");
+        QTest::newRow("theme picture") << "thumb.png" << true;
+        QTest::newRow("picture missing") << "none.png" << false;
+    }
+    void themeTileShown()
+    {
+        QFETCH(QString, picture);
+        QFETCH(bool, pictureShown);
+        SelectAudioForm form;
+        form.setTheme("First", music.filePath("thumb.png"));
+        form.setTheme("Summer Holiday", music.filePath(picture));
+        QCOMPARE(form.findChild<QLabel*>("ThemeName")->text(), QString("Summer Holiday"));
+        const QPixmap shown = form.findChild<QLabel*>("ThemePicture")->pixmap(Qt::ReturnByValue);
+        QCOMPARE(!shown.isNull(), pictureShown);
+        if (pictureShown)
+            QCOMPARE(shown.size(), QSize(240, 135));
     }
 
     void settingsReported_data()

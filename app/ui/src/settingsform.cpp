@@ -9,8 +9,14 @@ SettingsForm::SettingsForm(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::SettingsForm)
 {
+    static const bool resources = [] {
+        Q_INIT_RESOURCE(pages);
+        return true;
+    }();
+    Q_UNUSED(resources);
     qRegisterMetaType<VideoSettings>("VideoSettings");
     ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
     ui->SettingsDirBtn->setCursor(Qt::PointingHandCursor);
     setSettings(VideoSettings());
 }
