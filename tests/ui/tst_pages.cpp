@@ -89,7 +89,10 @@ public:
     QList<QStringList> answers;
 
 protected:
-    QStringList askForFiles() override { return answers.isEmpty() ? QStringList() : answers.takeFirst(); }
+    QStringList askForFiles() override
+    {
+        return answers.isEmpty() ? QStringList() : answers.takeFirst();
+    }
 };
 
 class ScriptedSettingsForm : public SettingsForm
@@ -667,6 +670,8 @@ private slots:
             QCOMPARE(done->text(), doneText);
         if (backShown)
             QCOMPARE(back->text(), backText);
+        QCOMPARE(done->cursor().shape(), doneShown ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        QCOMPARE(back->cursor().shape(), backShown ? Qt::PointingHandCursor : Qt::ArrowCursor);
         if (doneShown && !backShown)
             QVERIFY(qAbs(done->geometry().center().x() - form.width() / 2) <= 1);
         if (doneShown && backShown)

@@ -36,7 +36,8 @@ QString AudioFileForm::durationText(float seconds)
 {
     // Not-a-number and negative lengths come from damaged files; they read as nothing.
     const qint64 whole = std::isfinite(seconds) && seconds > 0 ? qint64(seconds) : 0;
-    const QString minSec = QStringLiteral("%1:%2").arg(whole / 60 % 60).arg(whole % 60, 2, 10, QChar('0'));
+    const QString minSec =
+        QStringLiteral("%1:%2").arg(whole / 60 % 60).arg(whole % 60, 2, 10, QChar('0'));
     if (whole < 3600)
         return minSec;
     return QStringLiteral("%1:%2").arg(whole / 3600).arg(minSec.rightJustified(5, QChar('0')));

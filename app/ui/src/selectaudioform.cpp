@@ -137,7 +137,7 @@ void SelectAudioForm::on_SkipButton_clicked()
 
 void SelectAudioForm::fileRemoved(QWidget* row)
 {
-    const int index = m_rows.indexOf(static_cast<AudioFileForm*>(row));
+    const int index = m_rows.indexOf(qobject_cast<AudioFileForm*>(row));
     if (index < 0)
         return;
     emit removed(index);
