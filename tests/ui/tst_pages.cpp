@@ -670,8 +670,9 @@ private slots:
             QCOMPARE(done->text(), doneText);
         if (backShown)
             QCOMPARE(back->text(), backText);
-        QCOMPARE(done->cursor().shape(), doneShown ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        QCOMPARE(back->cursor().shape(), backShown ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        // A hidden done button may be shown again later, so both always point.
+        QCOMPARE(done->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(back->cursor().shape(), Qt::PointingHandCursor);
         if (doneShown && !backShown)
             QVERIFY(qAbs(done->geometry().center().x() - form.width() / 2) <= 1);
         if (doneShown && backShown)
