@@ -31,6 +31,13 @@ void deleteLaterNow()
     QCoreApplication::processEvents();
 }
 
+void saveShot(QWidget* widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("PICTAVIO_SHOT_DIR");
+    if (!folder.isEmpty())
+        widget->grab().save(folder + "/" + name + ".png");
+}
+
 /// The page at the window's size over its button bar, as the main window shows it.
 struct Stage
 {
@@ -60,12 +67,7 @@ struct Stage
     }
     // The page belongs to the test, not to the stage.
     ~Stage() { page->setParent(nullptr); }
-    void save(const QString& name)
-    {
-        const QString folder = qEnvironmentVariable("PICTAVIO_SHOT_DIR");
-        if (!folder.isEmpty())
-            window.grab().save(folder + "/" + name + ".png");
-    }
+    void save(const QString& name) { saveShot(&window, name); }
 };
 
 /// \a text with %1 filled in, when it has one.
@@ -302,6 +304,36 @@ private slots:
         }
     }
 
+    void keptMusicShownAndSkipped_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::newRow("no music") << 0;
+        QTest::newRow("two tracks") << 2;
+    }
+    void keptMusicShownAndSkipped()
+    {
+        QFETCH(int, kept);
+        ScriptedAudioForm form;
+        form.setAudio({track(10, "Old"), track(20, "Older"), track(30, "Oldest")});
+        std::vector<QSharedPointer<MediaFileInfo>> music;
+        for (int i = 0; i < kept; ++i)
+            music.push_back(track(60 + i, QString("Kept %1").arg(i)));
+        QSignalSpy selected(&form, SIGNAL(selected(std::list<QSharedPointer<MediaFileInfo> >)));
+        QSignalSpy removed(&form, &SelectAudioForm::removed);
+        QSignalSpy skipped(&form, &SelectAudioForm::skip);
+        form.setAudio(music);
+        deleteLaterNow();
+        QCOMPARE(form.rows().size(), kept);
+        for (int i = 0; i < kept; ++i)
+            QCOMPARE(form.rows().at(i)->info(), music.at(i));
+        QCOMPARE(emptyStateShown(form), kept == 0);
+        form.findChild<QPushButton*>("SkipButton")->click();
+        QCOMPARE(skipped.count(), 1);
+        QCOMPARE(selected.count(), 0);
+        QCOMPARE(removed.count(), 0);
+        QCOMPARE(form.findChildren<AudioFileForm*>().size(), kept);
+    }
+
     void unreadableMusicRefused_data()
     {
         QTest::addColumn<QStringList>("chosen");
@@ -331,6 +363,8 @@ private slots:
         QCOMPARE(selected.count(), titles.isEmpty() ? 0 : 1);
         QCOMPARE(emptyStateShown(form), titles.isEmpty());
         QCOMPARE(messageShown(&form), message);
+        saveShot(form.findChild<MessageDialog*>(),
+                 QString("music-refused-") + QTest::currentDataTag());
         if (titles.isEmpty() && chosen.size() == 1) {
             Stage stage(&form, "Skip Audio", "Back to Themes");
             stage.save("music-empty");
