@@ -265,12 +265,11 @@ private slots:
         QCOMPARE(start->isVisible(), startShown);
         QCOMPARE(previewButton->isVisible(), previewShown);
         if (previewShown) {
+            saveShot(&tile, "theme-tile-hover");
             urls.opened.clear();
             QTest::mouseClick(previewButton, Qt::LeftButton);
             QCOMPARE(urls.opened, QList<QUrl>{QUrl(preview)});
         }
-        if (startShown)
-            saveShot(&tile, "theme-tile-hover");
         hover(&tile, false);
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
     }
