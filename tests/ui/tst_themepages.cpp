@@ -230,6 +230,10 @@ private slots:
             QVERIFY(tile);
             QCOMPARE(tile->templateId(), sorted.at(i));
             QCOMPARE(tile->findChild<QLabel*>("NameLabel")->text(), QString("Theme %1").arg(sorted.at(i)));
+            const QImage picture =
+                tile->findChild<QLabel*>("PreviewLabel")->pixmap(Qt::ReturnByValue).toImage();
+            const int hue = picture.pixelColor(picture.width() / 2, picture.height() / 2).hue();
+            QVERIFY(qAbs(hue - (sorted.at(i) * 37) % 360) < 8); // the theme's own thumb.jpg
             hover(tile, true);
             QTest::mouseClick(button(tile, "StartButton"), Qt::LeftButton);
             QCOMPARE(chosen.count(), i + 1);
@@ -272,6 +276,28 @@ private slots:
         }
         hover(&tile, false);
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
+    }
+
+    void pageLinks_data()
+    {
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("fragment");
+        QTest::newRow("subscribe") << "SubscButton_2" << "/afterinstall" << "mac_subscribe";
+        QTest::newRow("social network") << "FBButton" << "/" << "";
+    }
+
+    void pageLinks()
+    {
+        QFETCH(QString, buttonName);
+        QFETCH(QString, path);
+        QFETCH(QString, fragment);
+        SelectThemeForm page;
+        urls.opened.clear();
+        QTest::mouseClick(button(&page, qPrintable(buttonName)), Qt::LeftButton);
+        QCOMPARE(urls.opened.size(), 1);
+        QCOMPARE(urls.opened.first().path(), path);
+        QCOMPARE(urls.opened.first().fragment(), fragment);
     }
 
     void projectList_data()
