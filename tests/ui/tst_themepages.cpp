@@ -1,5 +1,6 @@
 #include "ui/basedialog.h"
 #include "ui/downloadingthemeform.h"
+#include "ui/messagedialog.h"
 #include "ui/projectform.h"
 #include "ui/selectthemeform.h"
 #include "ui/themedownloaderrordialog.h"
@@ -404,11 +405,13 @@ private slots:
         QTest::addColumn<int>("projects");
         QTest::addColumn<int>("deleted");
         QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("goneMeanwhile");
         QTest::addColumn<QStringList>("remaining");
-        QTest::newRow("confirmed") << 3 << 1 << true << QStringList{"p0", "p2"};
-        QTest::newRow("cancelled") << 3 << 1 << false << QStringList{"p0", "p1", "p2"};
-        QTest::newRow("down to one") << 2 << 0 << true << QStringList{"p1"};
-        QTest::newRow("the last one") << 1 << 0 << true << QStringList{};
+        QTest::newRow("confirmed") << 3 << 1 << true << false << QStringList{"p0", "p2"};
+        QTest::newRow("cancelled") << 3 << 1 << false << false << QStringList{"p0", "p1", "p2"};
+        QTest::newRow("down to one") << 2 << 0 << true << false << QStringList{"p1"};
+        QTest::newRow("the last one") << 1 << 0 << true << false << QStringList{};
+        QTest::newRow("removed while asking") << 3 << 2 << true << true << QStringList{"p0", "p1"};
     }
 
     void deleteProject()
@@ -416,8 +419,9 @@ private slots:
         QFETCH(int, projects);
         QFETCH(int, deleted);
         QFETCH(bool, confirm);
+        QFETCH(bool, goneMeanwhile);
         QFETCH(QStringList, remaining);
-        makeProjects(projects);
+        const QStringList ids = makeProjects(projects);
         SelectThemeForm page;
         page.resize(1280, 800);
         page.show();
@@ -430,9 +434,12 @@ private slots:
         QVERIFY(dialog->isModal() || dialog->windowModality() != Qt::NonModal);
         QCOMPARE(PrjManager::instance()->projectIds().size(), projects); // nothing gone yet
         saveShot(dialog, "delete-project-dialog");
+        if (goneMeanwhile)
+            QVERIFY(QDir(projectFolder(ids.at(deleted))).removeRecursively());
         QTest::mouseClick(button(dialog, confirm ? "DoneBtn" : "CancelBtn"), Qt::LeftButton);
         deleteLaterNow();
         QVERIFY(!openDialog(&page));
+        QVERIFY(!page.findChild<MessageDialog*>()); // nothing failed
         QCOMPARE(PrjManager::instance()->projectIds(), remaining);
         QCOMPARE(tileIds(page), remaining);
         QCOMPARE(page.findChild<QWidget*>("RecentProjectsBox")->isVisible(), !remaining.isEmpty());

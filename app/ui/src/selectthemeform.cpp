@@ -136,7 +136,9 @@ void SelectThemeForm::onProjectDeleted(QWidget* widget, QString id)
 
 void SelectThemeForm::deleteConfirmed(const QString& id)
 {
-    if (!PrjManager::instance()->deleteProject(id))
+    PrjManager* store = PrjManager::instance();
+    // A project removed meanwhile by other means is not a failure to report.
+    if (!store->deleteProject(id) && store->projectIds().contains(id))
         openModal(new MessageDialog(window(), tr("The project could not be deleted."), QString()));
     refreshProjects();
 }
