@@ -1,0 +1,30 @@
+#include "ui/themedownloaderrorform.h"
+#include "ui/themethumbnailform.h"
+#include "ui_themedownloaderrorform.h"
+
+namespace {
+
+const char* const supportAddress = "https://pictavio.org/contact";
+
+} // namespace
+
+ThemeDownloadErrorForm::ThemeDownloadErrorForm(QWidget* parent, const QString& reason)
+    : QWidget(parent)
+    , ui(new Ui::ThemeDownloadErrorForm)
+{
+    initThemeResources();
+    ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    ui->SupportLabel->setText(
+        QString("%1<a href=\"%2\" style=\"color: #0099ff;\">%2</a>")
+            .arg(tr("If this problem persists, please contact our support at ").toHtmlEscaped(),
+                 QString(supportAddress)));
+    // The reason tells support what went wrong; users can copy it.
+    ui->ReasonLabel->setText(reason);
+    ui->ReasonLabel->setVisible(!reason.isEmpty());
+}
+
+ThemeDownloadErrorForm::~ThemeDownloadErrorForm()
+{
+    delete ui;
+}

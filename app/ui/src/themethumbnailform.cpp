@@ -1,0 +1,104 @@
+#include "ui/themethumbnailform.h"
+#include "ui/roundedmask.h"
+#include "ui_themethumbnailform.h"
+
+#include <QDesktopServices>
+#include <QImageReader>
+#include <QUrl>
+
+namespace {
+
+/// The picture scaled to cover \a label, cut to its size; a neutral picture
+/// when the file is missing or unreadable.
+QPixmap fittedPicture(const QString& path, const QLabel* label)
+{
+    const qreal ratio = label->devicePixelRatioF();
+    QImage image(path);
+    if (image.isNull())
+        image.load(":/images/theme-placeholder.png");
+    const QSize box = label->size() * ratio;
+    image = image.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    image = image.copy((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
+                       box.width(), box.height());
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
+void initThemeResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(themes);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& name,
+                                       const QString& thumbPath, const QString& previewUrl,
+                                       bool interactive)
+    : QWidget(parent)
+    , ui(new Ui::ThemeThumbnailForm)
+    , id(id)
+    , previewUrl(previewUrl)
+    , interactive(interactive)
+{
+    initThemeResources();
+    ui->setupUi(this);
+    setAttribute(Qt::WA_Hover);
+    setAttribute(Qt::WA_StyledBackground);
+    ui->StartButton->setCursor(Qt::PointingHandCursor);
+    ui->PreviewButton->setCursor(Qt::PointingHandCursor);
+    showButtons(false);
+    setData(name, thumbPath);
+}
+
+ThemeThumbnailForm::~ThemeThumbnailForm()
+{
+    delete ui;
+}
+
+void ThemeThumbnailForm::setData(const QString& name, const QString& thumbPath)
+{
+    ui->NameLabel->setText(name);
+    ui->PreviewLabel->setPixmap(fittedPicture(thumbPath, ui->PreviewLabel));
+}
+
+void ThemeThumbnailForm::showButtons(bool show)
+{
+    ui->StartButton->setVisible(show);
+    // A theme without a preview address has nothing to open.
+    ui->PreviewButton->setVisible(show && !previewUrl.isEmpty());
+    ui->ButtonsBar->setVisible(show);
+}
+
+void ThemeThumbnailForm::enterEvent(QEvent* event)
+{
+    QWidget::enterEvent(event);
+    showButtons(interactive);
+}
+
+void ThemeThumbnailForm::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    showButtons(false);
+}
+
+void ThemeThumbnailForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!size().isEmpty())
+        roundWidget(this, 7);
+}
+
+void ThemeThumbnailForm::on_StartButton_clicked()
+{
+    emit selected(id);
+}
+
+void ThemeThumbnailForm::on_PreviewButton_clicked()
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(previewUrl));
+}
