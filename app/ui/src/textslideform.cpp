@@ -34,11 +34,14 @@ ISceneMedia* TextSlideForm::mediaValue()
     return factory.GetTextMediaVal(value().toStdWString());
 }
 
-void TextSlideForm::setScene(int templateId, ITextMedia* textMedia)
+void TextSlideForm::setScene(int tmplId, ITextMedia* textMedia)
 {
-    if (!textMedia || textMedia == media)
+    if (!textMedia || (textMedia == media && tmplId == templateId))
         return;
     media = textMedia;
+    templateId = tmplId;
+    look = {media->GetFont(), media->GetFontColor(), boxFactor(media->GetMaxWidth()),
+            boxFactor(media->GetMaxHeight()), media->GetShadow()};
     background = QImage();
     requestThumbnail(backgroundPath(templateId, media));
 }
@@ -81,12 +84,12 @@ QImage TextSlideForm::withText(const QImage& picture)
     QImage copy = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     float fontSize = 0;
     const std::unique_ptr<QPixmap> text(PixmapUtil::getTextPixmap(
-        copy.width(), copy.height(), value(), media->GetFont(), media->GetFontColor(),
-        boxFactor(media->GetMaxWidth()), boxFactor(media->GetMaxHeight()), fontSize));
+        copy.width(), copy.height(), value(), look.font, look.colour, look.widthFactor,
+        look.heightFactor, fontSize));
     if (!text)
         return copy;
     textQuad.clear();
-    const QPixmap shadowed = PixmapUtil::AddShadow(*text, media->GetShadow(), int(fontSize), textQuad);
+    const QPixmap shadowed = PixmapUtil::AddShadow(*text, look.shadow, int(fontSize), textQuad);
     QPainter painter(&copy);
     painter.drawPixmap(-int(textQuad.value(0).x()), -int(textQuad.value(0).y()), shadowed);
     return copy;
