@@ -11,6 +11,8 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
 
 // Resources of a static library are dropped by the linker unless referenced.
 static void initTileResources()
@@ -194,6 +196,16 @@ void SlideForm::mouseMoveEvent(QMouseEvent* event)
         && (event->pos() - pressPosition).manhattanLength() >= QApplication::startDragDistance())
         startDrag();
     QWidget::mouseMoveEvent(event);
+}
+
+// The slides area marks where a drop goes with a border in the tile's style
+// sheet; a plain widget subclass draws none by itself.
+void SlideForm::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }
 
 void SlideForm::startDrag()

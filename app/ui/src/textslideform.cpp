@@ -81,7 +81,12 @@ void TextSlideForm::setThumbnail(QSharedPointer<QImage> img)
 
 QImage TextSlideForm::withText(const QImage& picture)
 {
-    QImage copy = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The background covers the picture and overhangs it; the text must fit
+    // the part that shows, so the overhang goes first.
+    const QSize box = QSize(task().width, task().height).boundedTo(picture.size());
+    const QRect shown(QPoint((picture.width() - box.width()) / 2,
+                             (picture.height() - box.height()) / 2), box);
+    QImage copy = picture.copy(shown).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     float fontSize = 0;
     const std::unique_ptr<QPixmap> text(PixmapUtil::getTextPixmap(
         copy.width(), copy.height(), value(), look.font, look.colour, look.widthFactor,
