@@ -374,6 +374,41 @@ private slots:
         QCOMPARE(drag->pixmap().width(), ThumbForm::side * tile.devicePixelRatio());
     }
 
+    void areaKnowsWhichTileIsDragged_data()
+    {
+        QTest::addColumn<int>("dragged");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("first tile to the end") << 0 << "b c a";
+        QTest::newRow("middle tile to the end") << 1 << "a c b";
+    }
+    void areaKnowsWhichTileIsDragged()
+    {
+        QFETCH(int, dragged);
+        QFETCH(QString, order);
+        ThumbGenerator::instance()->pauseFullStage();
+        MediaForm area;
+        for (const char* name : {"a", "b", "c"})
+            area.addTextSlide(QString::fromLatin1(name), 70);
+        area.resize(800, 400);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QWidget* tile = area.slides().at(dragged);
+        QMouseEvent press(QEvent::MouseButtonPress, {50, 50}, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tile, &press);
+        QMouseEvent move(QEvent::MouseMove, {90, 50}, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tile, &move);
+        // The drop carries no source widget: only the tile's report tells
+        // the area what moves.
+        QMimeData data;
+        data.setData(MediaForm::dragMimeType, QByteArray());
+        QDropEvent drop(QPoint(790, 390), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject&>(area).event(&drop);
+        QStringList texts;
+        for (QWidget* w : area.slides())
+            texts << static_cast<TextSlideForm*>(w)->text();
+        QCOMPARE(texts.join(' '), order);
+    }
+
     void setActiveFadesPicture_data()
     {
         QTest::addColumn<QList<bool>>("states");
