@@ -213,12 +213,14 @@ private slots:
         QFETCH(bool, taken);
         ThumbGenerator::instance()->pauseFullStage();
         ImageSlideForm tile(nullptr, dir.filePath(QStringLiteral("absent.jpg")), 0);
+        ImageSlideForm twin(nullptr, tile.value(), 0);
         const ThumbGeneratorTask own = tile.task();
         QCOMPARE(own.width, ThumbForm::side * tile.devicePixelRatio());
         const ThumbGeneratorTask sent(own.path + pathSuffix, own.height + extraHeight,
                                       own.width + extraWidth);
         emit ThumbGenerator::instance()->generated(sent, filledImage(150, Qt::green));
         QCOMPARE(!tile.thumb()->shown().isNull(), taken);
+        QCOMPARE(!twin.thumb()->shown().isNull(), taken);
         // A null picture for another task must not mark this one broken.
         emit ThumbGenerator::instance()->generated(sent, QSharedPointer<QImage>::create());
         QCOMPARE(tile.isBroken(), taken);
@@ -437,17 +439,23 @@ private slots:
     {
         QTest::addColumn<bool>("withScene");
         QTest::addColumn<bool>("themeReplaced");
+        QTest::addColumn<QString>("background");
         QTest::addColumn<bool>("picture");
-        QTest::newRow("before the layout run") << false << false << false;
-        QTest::newRow("after setScene") << true << false << true;
-        QTest::newRow("theme replaced before the answer") << true << true << true;
+        QTest::addColumn<QColor>("corner");
+        const QColor scene(40, 90, 160), panel(0x2E, 0x37, 0x45);
+        QTest::newRow("before the layout run") << false << false << "slide-bg.png" << false << QColor();
+        QTest::newRow("after setScene") << true << false << "slide-bg.png" << true << scene;
+        QTest::newRow("theme replaced before the answer") << true << true << "slide-bg.png" << true << scene;
+        QTest::newRow("background unreadable") << true << false << "missing.png" << true << panel;
     }
     void textTileShowsTextOverSceneBackground()
     {
         QFETCH(bool, withScene);
         QFETCH(bool, themeReplaced);
+        QFETCH(QString, background);
         QFETCH(bool, picture);
-        std::unique_ptr<TextMediaBase> media(textMedia(QStringLiteral("slide-bg.png")));
+        QFETCH(QColor, corner);
+        std::unique_ptr<TextMediaBase> media(textMedia(background));
         TextSlideForm tile(nullptr, QStringLiteral("Hello there"), 70);
         if (withScene)
             tile.setScene(5, media.get());
@@ -463,7 +471,8 @@ private slots:
             for (int x = 0; x < shown.width(); ++x)
                 textPixels += shown.pixelColor(x, y).red() > 200;
         QVERIFY(textPixels > 50);
-        QCOMPARE(shown.pixelColor(2, 2), QColor(40, 90, 160));
+        QCOMPARE(shown.pixelColor(2, 2), corner);
+        QVERIFY(!tile.isBroken());
     }
 
     void textTileClickAsksForEdit_data()

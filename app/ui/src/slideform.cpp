@@ -54,9 +54,6 @@ SlideForm::SlideForm(QWidget* parent, const QString& value, int kind, const QStr
     setupButton(ui->removeButton, "icon-slide-remove");
     setupButton(ui->rotateLeftButton, "icon-rotate-left");
     setupButton(ui->rotateRightButton, "icon-rotate-right");
-    ui->removeButton->setToolTip(tr("Remove"));
-    ui->rotateLeftButton->setToolTip(tr("Turn left"));
-    ui->rotateRightButton->setToolTip(tr("Turn right"));
     if (clickable) {
         ui->Thumb->setCursor(Qt::PointingHandCursor);
         connect(ui->Thumb, &ThumbForm::clicked, this, &SlideForm::on_thumbClicked);
