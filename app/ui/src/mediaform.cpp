@@ -1,8 +1,10 @@
 #include "ui/mediaform.h"
 
 #include "ui/flowlayout.h"
+#include "ui/imageslideform.h"
 #include "ui/mediahover.h"
 #include "ui/mediaverticalseparator.h"
+#include "ui/textslideform.h"
 
 #include <QCursor>
 #include <QDragMoveEvent>
@@ -62,6 +64,20 @@ void MediaForm::addSlide(QWidget* tile)
     tile->show();
     if (tile->metaObject()->indexOfSignal("remove(QWidget*)") >= 0)
         connect(tile, SIGNAL(remove(QWidget*)), this, SLOT(removeSlide(QWidget*)));
+}
+
+ImageSlideForm* MediaForm::addImageSlide(const QString& path, int rotation)
+{
+    auto* tile = new ImageSlideForm(container, path, rotation);
+    addSlide(tile);
+    return tile;
+}
+
+TextSlideForm* MediaForm::addTextSlide(const QString& text, int maxLength)
+{
+    auto* tile = new TextSlideForm(container, text, maxLength);
+    addSlide(tile);
+    return tile;
 }
 
 int MediaForm::slidesCount() const

@@ -6,8 +6,10 @@
 #include <QWidget>
 
 class FlowLayout;
+class ImageSlideForm;
 class MediaVerticalSeparator;
 class QScrollArea;
+class TextSlideForm;
 
 /// The scrollable area of the slides page: tiles flow and wrap like words,
 /// are reordered by drag and drop with a white insertion mark, and a
@@ -25,6 +27,10 @@ public:
     /// Appends \a tile (made a child of the tile container); a tile with a
     /// remove(QWidget*) signal is removed through removeSlide().
     void addSlide(QWidget* tile);
+    /// A new picture tile at the end; owned by the area.
+    ImageSlideForm* addImageSlide(const QString& path, int rotation);
+    /// A new text tile at the end; owned by the area.
+    TextSlideForm* addTextSlide(const QString& text, int maxLength);
     /// Layout items, less the separator while it is shown.
     int slidesCount() const;
     /// The tiles in order, without the separator.

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/thumbgenerator.h"
+
+#include <QPoint>
+#include <QSharedPointer>
+#include <QWidget>
+
+class ISceneMedia;
+class QDrag;
+class ThumbForm;
+
+namespace Ui {
+class SlideForm;
+}
+
+/// One slide on the slides page: a rounded picture with buttons that show
+/// while the mouse is over it, and the drag source for reordering.
+class SlideForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Kind { Picture = 1, Text = 2 };
+
+    /// \a icon is the placeholder picture under ":/images/" shown until a
+    /// thumbnail arrives.
+    SlideForm(QWidget* parent, const QString& value, int kind, const QString& icon,
+              bool clickable, bool rotatable, int rotation);
+    ~SlideForm() override;
+
+    /// The slide's value for the project; the caller owns it.
+    virtual ISceneMedia* mediaValue() = 0;
+    virtual void setThumbnail(QSharedPointer<QImage> img);
+
+    int kind() const { return slideKind; }
+    QString value() const { return slideValue; }
+    int rotation() const { return turns; }
+    ThumbGeneratorTask task() const { return thumbTask; }
+    ThumbForm* thumb() const;
+    /// The picture could not be read: it cannot go into the video.
+    bool isBroken() const { return broken; }
+
+signals:
+    void remove(QWidget* slide_form);
+
+protected slots:
+    void on_removeButton_clicked();
+    virtual void on_valueChanged(QString new_value);
+    virtual void thumbClicked();
+    void slideHovered(QWidget* slide);
+    virtual void thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img);
+    virtual void on_thumbClicked();
+
+private slots:
+    void on_rotateLeftButton_clicked();
+    void on_rotateRightButton_clicked();
+
+protected:
+    /// Asks the thumbnail service for \a path at the picture's size in
+    /// device pixels, withdrawing any earlier request.
+    void requestThumbnail(const QString& path);
+    void setValue(const QString& value) { slideValue = value; }
+    /// Shows the broken-picture mark; \a reason goes into the tooltip.
+    void showBroken(const QString& reason);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void setControlsVisible(bool on);
+    void rotateBy(int quarterTurns);
+    void startDrag();
+    QPixmap dragPixmap() const;
+
+    int slideKind;
+    ThumbGeneratorTask thumbTask;
+    QPoint pressPosition;
+    Ui::SlideForm* ui;
+    QString slideValue;
+    bool rotatable;
+    int turns;
+    bool broken = false;
+};

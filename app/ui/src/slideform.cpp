@@ -1,0 +1,232 @@
+#include "ui/slideform.h"
+
+#include "ui/mediaform.h"
+#include "ui/mediahover.h"
+#include "ui/roundedmask.h"
+#include "ui/thumbform.h"
+#include "ui_slideform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+// Resources of a static library are dropped by the linker unless referenced.
+static void initTileResources()
+{
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(tiles);
+        done = true;
+    }
+}
+
+namespace {
+
+QIcon buttonIcon(const char* name)
+{
+    return QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(name)));
+}
+
+void setupButton(QAbstractButton* button, const char* icon)
+{
+    button->setIcon(buttonIcon(icon));
+    button->setIconSize(button->size());
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+}
+
+} // namespace
+
+SlideForm::SlideForm(QWidget* parent, const QString& value, int kind, const QString& icon,
+                     bool clickable, bool rotatable, int rotation)
+    : QWidget(parent), slideKind(kind), ui(new Ui::SlideForm), slideValue(value),
+      rotatable(rotatable), turns(rotation)
+{
+    initTileResources();
+    ui->setupUi(this);
+    ui->Thumb->setStyleSheet(QStringLiteral("background-image: url(:/images/") + icon
+                             + QStringLiteral(");background-repeat: none;background-position: "
+                                              "center;background-color: #2E3745;"));
+    setupButton(ui->removeButton, "icon-slide-remove");
+    setupButton(ui->rotateLeftButton, "icon-rotate-left");
+    setupButton(ui->rotateRightButton, "icon-rotate-right");
+    if (clickable) {
+        ui->Thumb->setCursor(Qt::PointingHandCursor);
+        connect(ui->Thumb, &ThumbForm::clicked, this, &SlideForm::on_thumbClicked);
+    }
+    ui->Thumb->setRotation(turns);
+    ui->ItemThumbnail->installEventFilter(this);
+    connect(MediaHover::instance(), &MediaHover::slideHovered, this, &SlideForm::slideHovered);
+}
+
+SlideForm::~SlideForm()
+{
+    if (!thumbTask.path.isEmpty())
+        ThumbGenerator::instance()->removeTask(thumbTask);
+    delete ui;
+}
+
+ThumbForm* SlideForm::thumb() const
+{
+    return ui->Thumb;
+}
+
+void SlideForm::setThumbnail(QSharedPointer<QImage> img)
+{
+    ui->Thumb->setRotation(turns);
+    ui->Thumb->setImage(*img);
+}
+
+void SlideForm::on_removeButton_clicked()
+{
+    emit remove(this);
+}
+
+void SlideForm::on_valueChanged(QString new_value)
+{
+    slideValue = new_value;
+    if (!thumbTask.path.isEmpty())
+        ThumbGenerator::instance()->addTask(thumbTask);
+}
+
+void SlideForm::thumbClicked() {}
+
+void SlideForm::on_thumbClicked()
+{
+    thumbClicked();
+}
+
+void SlideForm::slideHovered(QWidget* slide)
+{
+    if (slide != this) {
+        setControlsVisible(false);
+        return;
+    }
+    const QRect picture(ui->ItemThumbnail->mapToGlobal(QPoint(0, 0)),
+                        ui->ItemThumbnail->size());
+    setControlsVisible(picture.contains(QCursor::pos()));
+}
+
+void SlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img)
+{
+    if (!(path == thumbTask) || !img)
+        return;
+    if (img->isNull()) {
+        showBroken(tr("This picture cannot be read; it is left out of the video."));
+        return;
+    }
+    broken = false;
+    setToolTip(QString());
+    setThumbnail(img);
+}
+
+void SlideForm::on_rotateLeftButton_clicked()
+{
+    rotateBy(-1);
+}
+
+void SlideForm::on_rotateRightButton_clicked()
+{
+    rotateBy(1);
+}
+
+void SlideForm::rotateBy(int quarterTurns)
+{
+    turns += quarterTurns;
+    ui->Thumb->setRotation(turns);
+}
+
+void SlideForm::requestThumbnail(const QString& path)
+{
+    ThumbGenerator* generator = ThumbGenerator::instance();
+    if (!thumbTask.path.isEmpty())
+        generator->removeTask(thumbTask);
+    connect(generator, &ThumbGenerator::generated, this, &SlideForm::thumbGenerated,
+            Qt::UniqueConnection);
+    const int ratio = ui->Thumb->devicePixelRatio();
+    thumbTask = ThumbGeneratorTask(path, ui->Thumb->height() * ratio, ui->Thumb->width() * ratio);
+    generator->addTask(thumbTask);
+}
+
+void SlideForm::showBroken(const QString& reason)
+{
+    broken = true;
+    ui->Thumb->clear();
+    ui->Thumb->setStyleSheet(QStringLiteral(
+        "background-image: url(:/images/icon-broken-image.png);background-repeat: none;"
+        "background-position: center;background-color: #2E3745;"));
+    setToolTip(reason);
+}
+
+void SlideForm::setControlsVisible(bool on)
+{
+    ui->removeButton->setVisible(on);
+    ui->rotateLeftButton->setVisible(on && rotatable);
+    ui->rotateRightButton->setVisible(on && rotatable);
+}
+
+bool SlideForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->ItemThumbnail) {
+        if (event->type() == QEvent::Enter)
+            setControlsVisible(true);
+        else if (event->type() == QEvent::Leave)
+            setControlsVisible(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SlideForm::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressPosition = event->pos();
+    QWidget::mousePressEvent(event);
+}
+
+void SlideForm::mouseMoveEvent(QMouseEvent* event)
+{
+    if ((event->buttons() & Qt::LeftButton)
+        && (event->pos() - pressPosition).manhattanLength() >= QApplication::startDragDistance())
+        startDrag();
+    QWidget::mouseMoveEvent(event);
+}
+
+// The slides area marks where a drop goes with a border in the tile's style
+// sheet; a plain widget subclass draws none by itself.
+void SlideForm::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}
+
+void SlideForm::startDrag()
+{
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(MediaForm::dragMimeType), QByteArray());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->setHotSpot(ui->Thumb->mapFrom(this, pressPosition));
+    drag->setPixmap(dragPixmap());
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* area = qobject_cast<MediaForm*>(w)) {
+            area->beginDrag(this);
+            break;
+        }
+    }
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+}
+
+QPixmap SlideForm::dragPixmap() const
+{
+    QPixmap picture = ui->Thumb->grab();
+    const qreal ratio = picture.devicePixelRatio();
+    picture.setMask(roundedMask(picture.width(), picture.height(),
+                                qRound(ThumbForm::cornerRadius * ratio)));
+    return picture;
+}
