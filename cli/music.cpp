@@ -1,5 +1,7 @@
 #include "music.h"
 
+#include "core/prjmanager.h"
+
 #include "terminal.h"
 
 #include "vidweave/audiotools.h"
@@ -48,8 +50,5 @@ QString audioSummary(const MusicList& tracks)
 {
     if (tracks.isEmpty())
         return {};
-    const auto& first = tracks.first();
-    if (first->getArtist().isEmpty())
-        return first->getDisplayTitle();
-    return first->getArtist() + " - " + first->getDisplayTitle();
+    return ::audioSummary(tracks.first().data());
 }

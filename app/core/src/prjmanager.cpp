@@ -66,6 +66,15 @@ void drawPicture(QImage& preview, IImgScene* scene, IImgMediaVal* value)
 
 } // namespace
 
+QString audioSummary(const MediaFileInfo* firstTrack)
+{
+    if (!firstTrack)
+        return {};
+    if (firstTrack->getArtist().isEmpty())
+        return firstTrack->getDisplayTitle();
+    return firstTrack->getArtist() + QStringLiteral(" - ") + firstTrack->getDisplayTitle();
+}
+
 PrjManager* PrjManager::instance()
 {
     static QMutex mutex;

@@ -4,6 +4,7 @@
 #include "common/iusrdata.h"
 #include "common/prjinfo.h"
 #include "core/thumbgenerator.h"
+#include "vidweave/mediafileinfo.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -26,6 +27,10 @@ struct ProjectEntry
     QStringList smallThumbs;
     QDateTime modified;
 };
+
+/// The summary's music text: the first track's "artist - title", or its
+/// title alone without an artist; empty without music.
+QString audioSummary(const MediaFileInfo* firstTrack);
 
 /// Saves, lists, resumes and deletes projects under the per-user data folder
 /// + "/Pictavio/projects/". GUI thread only.
