@@ -1,0 +1,105 @@
+#pragma once
+
+#include "common/iprj.h"
+#include "common/itmpl.h"
+#include "core/placement.h"
+#include "vidweave/mediafileinfo.h"
+
+#include <QSharedPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <list>
+#include <memory>
+#include <vector>
+
+class BasePrjFactory;
+class MediaForm;
+class SlideForm;
+class TextSlideForm;
+
+namespace Ui {
+class SelectImagesForm;
+}
+
+/// One slide as the placement sees it; widget is null until its tile exists.
+struct SlideEntry
+{
+    QString value;
+    int kind = SceneImg;
+    SlideForm* widget = nullptr;
+    int rotation = 0;
+};
+
+/// "m:ss" below an hour, else "h:mm:ss", of whole seconds.
+QString clockText(float seconds);
+/// The duration label's text for \a total seconds of video over \a music
+/// seconds of music (0: none), and the share of the music used in percent.
+QString timelineText(float total, float music, int* percent);
+/// The pictures of \a folder the page imports, by name ignoring case.
+QStringList picturesInFolder(const QString& folder);
+
+/// The slides page: pictures and text scenes in the order they play, laid
+/// out over the theme's scenes and the music after every change.
+class SelectImagesForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SelectImagesForm(QWidget* parent = nullptr);
+    ~SelectImagesForm() override;
+
+    void setTemplate(int id, ITmpl* tmpl);
+    void setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& tracks);
+    /// Replaces every slide with those of a loaded project.
+    void setSlides(const SlideList& slides);
+    std::list<SlideEntry> collectSlides() const;
+    /// The placement over \a slides; with \a out, a build run that also
+    /// fills the scene-media list.
+    void layoutSlides(SceneMediaList* out, std::list<SlideEntry> slides);
+    /// A build run over the current slides; the caller owns the list.
+    SceneMediaList buildSceneMedia();
+    /// Each tile's media value in order; a null pointer where a tile has none.
+    QList<QSharedPointer<ISceneMedia>> mediaValues() const;
+    int slidesCount() const;
+    float totalDuration() const { return total; }
+    MediaForm* slidesArea() const;
+    /// Appends pictures and lays them out with the full decodes held back
+    /// until every tile asked for its stored preview.
+    void addImages(const QStringList& paths);
+
+signals:
+    void slidesCountChanged(int slides_count);
+    void slidesUpdated();
+    void addAudio();
+
+public slots:
+    void slidesCountChangedSlot(int slides_count);
+    void slidesOrderCahangedSlot();
+    void on_ImportFilesBtn_clicked();
+    void on_ImportFolderBtn_clicked();
+    void on_AddTextSceneBtn_clicked();
+    void on_TextSceneAdded(QString text);
+    void on_AddAudioBtnClicked(bool);
+
+protected:
+    /// The file dialogs; tests answer them without a window.
+    virtual QStringList askForPictures();
+    virtual QString askForFolder();
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateTimeline(float seconds);
+    void showMusic(const std::vector<QSharedPointer<MediaFileInfo>>& tracks);
+    SlideForm* createTile(const SlideEntry& entry);
+    void placeAddButton();
+    void editText(TextSlideForm* tile);
+
+    Ui::SelectImagesForm* ui;
+    std::unique_ptr<BasePrjFactory> factory;
+    int tmplId = 0;
+    ITmpl* tmpl = nullptr;
+    float musicLength = 0;
+    float total = 0;
+};

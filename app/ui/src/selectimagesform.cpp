@@ -1,0 +1,382 @@
+#include "ui/selectimagesform.h"
+#include "ui_selectimagesform.h"
+
+#include "ui/imageslideform.h"
+#include "ui/mediaform.h"
+#include "ui/messagedialog.h"
+#include "ui/slideform.h"
+#include "ui/textscenedialog.h"
+#include "ui/textslideform.h"
+#include "ui/thumbform.h"
+
+#include "common/baseprjfactory.h"
+#include "core/thumbgenerator.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+
+namespace {
+
+const QStringList picturePatterns{"*.jpg", "*jpeg", "*.png", "*.gif"};
+
+} // namespace
+
+QString clockText(float seconds)
+{
+    const int whole = seconds > 0 ? int(seconds) : 0;
+    const int h = whole / 3600;
+    const int m = whole / 60 % 60;
+    const int s = whole % 60;
+    if (whole < 3600)
+        return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QChar('0'));
+    return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QChar('0')).arg(s, 2, 10, QChar('0'));
+}
+
+QString timelineText(float total, float music, int* percent)
+{
+    QString text = clockText(total);
+    *percent = 0;
+    if (music > 0) {
+        *percent = int(total / music * 100.f);
+        text += QStringLiteral(" / ") + clockText(music);
+    }
+    return text + QLatin1Char(' ');
+}
+
+QStringList picturesInFolder(const QString& folder)
+{
+    // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
+    QStringList paths;
+    const QFileInfoList files = QDir(folder).entryInfoList(picturePatterns, QDir::Files,
+                                                           QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& file : files)
+        paths << file.absoluteFilePath();
+    return paths;
+}
+
+SelectImagesForm::SelectImagesForm(QWidget* parent)
+    : QWidget(parent), ui(new Ui::SelectImagesForm), factory(std::make_unique<BasePrjFactory>())
+{
+    ui->setupUi(this);
+    connect(ui->Slides, &MediaForm::slidesCountChanged, this,
+            &SelectImagesForm::slidesCountChangedSlot);
+    connect(ui->Slides, &MediaForm::slidesOrderCahanged, this,
+            &SelectImagesForm::slidesOrderCahangedSlot);
+    connect(ui->AddAudioButton, &QPushButton::clicked, this,
+            &SelectImagesForm::on_AddAudioBtnClicked);
+    ui->TimeLine->installEventFilter(this);
+    showMusic({});
+    updateTimeline(0);
+}
+
+SelectImagesForm::~SelectImagesForm()
+{
+    delete ui;
+}
+
+MediaForm* SelectImagesForm::slidesArea() const
+{
+    return ui->Slides;
+}
+
+void SelectImagesForm::setTemplate(int id, ITmpl* newTmpl)
+{
+    tmplId = id;
+    tmpl = newTmpl;
+}
+
+void SelectImagesForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& tracks)
+{
+    musicLength = 0;
+    for (const auto& track : tracks)
+        if (track)
+            musicLength += track->getDuration();
+    showMusic(tracks);
+    updateTimeline(total);
+}
+
+void SelectImagesForm::showMusic(const std::vector<QSharedPointer<MediaFileInfo>>& tracks)
+{
+    // Emptied rather than deleted, so that music chosen later still shows.
+    ui->AudioTitle->clear();
+    ui->AudioTitleBig->clear();
+    ui->AudioArtist->clear();
+    if (tracks.size() == 1 && tracks.front()) {
+        const MediaFileInfo& track = *tracks.front();
+        if (!track.getArtist().isEmpty()) {
+            ui->AudioArtist->setText(track.getArtist());
+            ui->AudioTitle->setText(track.getDisplayTitle());
+        } else {
+            ui->AudioTitleBig->setText(track.getDisplayTitle());
+        }
+    } else if (tracks.size() > 1) {
+        ui->AudioTitleBig->setText(QString::number(tracks.size()) + QLatin1Char(' ')
+                                   + tr("Audio Files"));
+    }
+    ui->AudioTitle->setVisible(!ui->AudioTitle->text().isEmpty());
+    ui->AudioArtist->setVisible(!ui->AudioArtist->text().isEmpty());
+    ui->AudioTitleBig->setVisible(!ui->AudioTitleBig->text().isEmpty());
+}
+
+void SelectImagesForm::updateTimeline(float seconds)
+{
+    int percent = 0;
+    ui->DurationLabel->setText(timelineText(seconds, musicLength, &percent));
+    ui->TimeLineProgressBar->setValue(qBound(0, percent, 100));
+}
+
+int SelectImagesForm::slidesCount() const
+{
+    return ui->Slides->slidesCount();
+}
+
+std::list<SlideEntry> SelectImagesForm::collectSlides() const
+{
+    std::list<SlideEntry> entries;
+    for (QWidget* widget : ui->Slides->slides()) {
+        auto* tile = qobject_cast<SlideForm*>(widget);
+        if (tile)
+            entries.push_back({tile->value(), tile->kind(), tile, tile->rotation()});
+    }
+    return entries;
+}
+
+QList<QSharedPointer<ISceneMedia>> SelectImagesForm::mediaValues() const
+{
+    QList<QSharedPointer<ISceneMedia>> values;
+    for (QWidget* widget : ui->Slides->slides()) {
+        auto* tile = qobject_cast<SlideForm*>(widget);
+        values << QSharedPointer<ISceneMedia>(tile ? tile->mediaValue() : nullptr);
+    }
+    return values;
+}
+
+SlideForm* SelectImagesForm::createTile(const SlideEntry& entry)
+{
+    if (entry.kind == SceneImg)
+        return ui->Slides->addImageSlide(entry.value, entry.rotation);
+    TextSlideForm* tile = ui->Slides->addTextSlide(entry.value, tmpl ? tmpl->GetTextMaxSize() : 0);
+    connect(tile, &TextSlideForm::editRequested, this, &SelectImagesForm::editText);
+    return tile;
+}
+
+void SelectImagesForm::layoutSlides(SceneMediaList* out, std::list<SlideEntry> slides)
+{
+    if (slides.empty()) {
+        total = 0;
+        updateTimeline(0);
+        return;
+    }
+    ui->TipsLabel->hide();
+    MediaForm* area = ui->Slides;
+    area->setAutoScroll(true);
+
+    // Tiles are made one by one with the event loop running in between, so
+    // the window stays responsive while hundreds appear; a tile may go away
+    // meanwhile, hence the guarded pointers.
+    bool created = false;
+    std::vector<QPointer<SlideForm>> tiles;
+    for (SlideEntry& entry : slides) {
+        if (!entry.widget) {
+            entry.widget = createTile(entry);
+            created = true;
+            QCoreApplication::processEvents();
+        }
+        tiles.emplace_back(entry.widget);
+    }
+
+    // A picture that cannot be read stays a tile but plays no part.
+    std::vector<PlacementSlide> playable;
+    std::vector<SlideForm*> playing;
+    for (const QPointer<SlideForm>& tile : tiles) {
+        if (!tile || tile->isBroken())
+            continue;
+        playable.push_back({tile->value(), tile->kind(), tile->rotation()});
+        playing.push_back(tile);
+    }
+    PlacementResult result;
+    if (tmpl)
+        result = placeSlides(playable, *tmpl, musicLength, out ? factory.get() : nullptr, out);
+    else
+        result.included.assign(playable.size(), false), result.textPreview.assign(playable.size(), nullptr);
+
+    for (const QPointer<SlideForm>& tile : tiles)
+        if (tile && tile->isBroken())
+            tile->thumb()->setActive(false);
+    for (size_t i = 0; i < playing.size(); ++i) {
+        playing[i]->thumb()->setActive(result.included[i]);
+        if (auto* text = qobject_cast<TextSlideForm*>(playing[i]))
+            if (result.textPreview[i])
+                text->setScene(tmplId, result.textPreview[i]);
+    }
+
+    total = result.totalDuration;
+    updateTimeline(total);
+    area->hideSeparator();
+    if (!tmpl || result.separatorIndex >= 0) {
+        const size_t cut = tmpl ? size_t(result.separatorIndex) : 0;
+        const int at = cut < playing.size() ? area->slides().indexOf(playing[cut]) : area->slidesCount();
+        area->showSeparatorAt(at);
+    }
+    area->setAutoScroll(false);
+    if (created)
+        area->scrollToBottom();
+    emit slidesUpdated();
+}
+
+SceneMediaList SelectImagesForm::buildSceneMedia()
+{
+    SceneMediaList list;
+    layoutSlides(&list, collectSlides());
+    return list;
+}
+
+void SelectImagesForm::addImages(const QStringList& paths)
+{
+    std::list<SlideEntry> entries = collectSlides();
+    for (const QString& path : paths)
+        entries.push_back({path, SceneImg, nullptr, 0});
+    ThumbGenerator* thumbs = ThumbGenerator::instance();
+    thumbs->pauseFullStage();
+    layoutSlides(nullptr, entries);
+    thumbs->resumeFullStage();
+}
+
+void SelectImagesForm::setSlides(const SlideList& slides)
+{
+    std::list<SlideEntry> entries;
+    bool missed = false;
+    for (const QSharedPointer<ISceneMedia>& value : slides) {
+        if (!value)
+            continue;
+        if (value->GetType() == SceneImg) {
+            auto* picture = static_cast<IImgMediaVal*>(value.data());
+            const QString path = QString::fromStdWString(picture->GetSrc());
+            if (!QFileInfo::exists(path)) {
+                missed = true;
+                continue;
+            }
+            entries.push_back({path, SceneImg, nullptr, picture->GetRotation()});
+        } else if (value->GetType() == SceneText) {
+            const auto* text = static_cast<ITextMediaVal*>(value.data());
+            entries.push_back({QString::fromStdWString(text->GetText()), SceneText, nullptr, 0});
+        }
+    }
+    if (missed)
+        (new MessageDialog(window(), tr("Missed image files will be skipped."), QString()))->exec();
+    ui->Slides->clearSlides();
+    if (entries.empty()) {
+        layoutSlides(nullptr, {});
+        emit slidesCountChanged(0);
+        return;
+    }
+    ThumbGenerator::instance()->pauseFullStage();
+    layoutSlides(nullptr, entries);
+    ThumbGenerator::instance()->resumeFullStage();
+    emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::slidesCountChangedSlot(int slides_count)
+{
+    layoutSlides(nullptr, collectSlides());
+    emit slidesCountChanged(slides_count);
+}
+
+void SelectImagesForm::slidesOrderCahangedSlot()
+{
+    layoutSlides(nullptr, collectSlides());
+}
+
+QStringList SelectImagesForm::askForPictures()
+{
+    return QFileDialog::getOpenFileNames(this, tr("Import Image Files"), QStringLiteral("image"),
+                                         "(" + picturePatterns.join(' ') + ")");
+}
+
+QString SelectImagesForm::askForFolder()
+{
+    return QFileDialog::getExistingDirectory(this, QString(), QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+void SelectImagesForm::on_ImportFilesBtn_clicked()
+{
+    const QStringList paths = askForPictures();
+    if (paths.isEmpty())
+        return;
+    addImages(paths);
+    emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::on_ImportFolderBtn_clicked()
+{
+    const QString folder = askForFolder();
+    if (folder.isEmpty())
+        return;
+    const QStringList paths = picturesInFolder(folder);
+    if (paths.isEmpty())
+        return;
+    addImages(paths);
+    emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::on_AddTextSceneBtn_clicked()
+{
+    auto* dialog = new TextSceneDialog(window(), QString(), tmpl ? tmpl->GetTextMaxSize() : 0);
+    connect(dialog, &TextSceneDialog::textEntered, this, &SelectImagesForm::on_TextSceneAdded);
+    dialog->setModal(true);
+    dialog->show();
+}
+
+void SelectImagesForm::on_TextSceneAdded(QString text)
+{
+    SlideEntry entry{text, SceneText, nullptr, 0};
+    createTile(entry);
+    layoutSlides(nullptr, collectSlides());
+    ui->Slides->scrollToBottom();
+    emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::editText(TextSlideForm* tile)
+{
+    auto* dialog = new TextSceneDialog(window(), tile->text(), tmpl ? tmpl->GetTextMaxSize() : 0);
+    QPointer<TextSlideForm> guarded(tile);
+    connect(dialog, &TextSceneDialog::textEntered, this, [this, guarded](const QString& text) {
+        if (!guarded)
+            return;
+        guarded->setText(text);
+        layoutSlides(nullptr, collectSlides());
+    });
+    dialog->setModal(true);
+    dialog->show();
+}
+
+void SelectImagesForm::on_AddAudioBtnClicked(bool)
+{
+    emit addAudio();
+}
+
+void SelectImagesForm::hideEvent(QHideEvent* event)
+{
+    // Tiles keep what they have; waiting requests would only hold the workers.
+    ThumbGenerator::instance()->clearTasks();
+    QWidget::hideEvent(event);
+}
+
+bool SelectImagesForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->TimeLine && (event->type() == QEvent::Paint || event->type() == QEvent::Resize))
+        placeAddButton();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SelectImagesForm::placeAddButton()
+{
+    const QRect bar = ui->TimeLineProgressBar->geometry();
+    const QSize size = ui->AddAudioButton->size();
+    ui->AddAudioButton->move(bar.right() - size.width() / 2, bar.center().y() - size.height() / 2);
+    ui->AddAudioButton->raise();
+}
