@@ -1,0 +1,132 @@
+// A bulk import on the slides page: 300 camera-like 4000x3000 JPEGs with
+// stored previews (or the pictures of a folder given as the only argument).
+// Prints when every tile exists, when every tile shows its stored preview,
+// when every full thumbnail arrived, the longest stall of the event loop,
+// and the time of a layout run over 1,000 existing tiles.
+#include "benchphotos.h"
+
+#include "ui/mediaform.h"
+#include "ui/selectimagesform.h"
+
+#include "common/basetmplfactory.h"
+#include "common/release.h"
+#include "core/thumbgenerator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+/// One picture scene of a single slot, 3 s long, and one text scene.
+ITmpl* makeTemplate()
+{
+    BaseTmplFactory f;
+    auto* images = new std::map<int, IImgMedia*>{
+        {0, f.GetImgMedia({}, 1.f, 0.f, {}, {}, 1.f, 1.f, IMedia::VCenter, IMedia::HCenter)}};
+    auto* texts = new std::map<int, ITextMedia*>{
+        {0, f.GetTextMedia({}, 1.f, {}, 1.f, 1.f, "DejaVu Sans,SansSerif,20,#ffffff", {},
+                           IMedia::VCenter, IMedia::HCenter, {})}};
+    std::map<int, IScene*> scenes{{1, f.GetImgScene(images, BgVideo, L"", 90, 1, 30)},
+                                  {2, f.GetTextScene(texts, BgVideo, L"", 90, 1, 30)}};
+    return f.GetTmpl(scenes, 0, 0, 15, 70);
+}
+
+/// The longest gap between two turns of the event loop.
+struct StallMeter
+{
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+
+    StallMeter()
+    {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.elapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+};
+
+void waitUntil(const std::function<bool()>& done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir scratch;
+    QStringList files;
+    if (argc > 1) {
+        files = picturesInFolder(QString::fromLocal8Bit(argv[1]));
+    } else {
+        QElapsedTimer making;
+        making.start();
+        files = makeCameraPhotos(scratch.path(), 300);
+        std::printf("made %d 4000x3000 JPEGs in %.1f s\n", int(files.size()), making.elapsed() / 1000.0);
+    }
+    if (files.isEmpty()) {
+        std::printf("no pictures\n");
+        return 1;
+    }
+
+    std::unique_ptr<ITmpl, void (*)(ITmpl*)> tmpl(makeTemplate(), [](ITmpl* t) { ReleaseTmpl(t); });
+    SelectImagesForm page;
+    page.setTemplate(1, tmpl.get());
+    page.resize(1280, 800);
+    page.show();
+    QHash<QString, int> answers;
+    QObject::connect(ThumbGenerator::instance(), &ThumbGenerator::generated,
+                     [&](ThumbGeneratorTask task, QSharedPointer<QImage>) { ++answers[task.path]; });
+
+    StallMeter stalls;
+    QElapsedTimer clock;
+    clock.start();
+    page.addImages(files);
+    const qint64 tilesAt = clock.elapsed();
+    waitUntil([&] { return answers.size() == files.size(); });
+    const qint64 previewsAt = clock.elapsed();
+    waitUntil([&] { return ThumbGenerator::instance()->runningWorkers() == 0
+                           && ThumbGenerator::instance()->queuedFullTasks().isEmpty(); });
+    const qint64 fullAt = clock.elapsed();
+    const qint64 longestStall = stalls.longest;
+
+    std::printf("tiles: all %d exist after %lld ms\n", int(files.size()), tilesAt);
+    std::printf("previews: every tile shows its first picture after %lld ms\n", previewsAt);
+    std::printf("full thumbnails: all arrived after %lld ms\n", fullAt);
+    std::printf("event loop: longest stall %lld ms\n", longestStall);
+
+    // A layout run over 1,000 tiles that exist: texts, which need no decoding.
+    page.setSlides({});
+    ThumbGenerator::instance()->clearTasks();
+    std::list<SlideEntry> texts;
+    for (int i = 0; i < 1000; ++i)
+        texts.push_back({QString("Text %1").arg(i), SceneText, nullptr, 0});
+    page.layoutSlides(nullptr, texts);
+    QElapsedTimer layout;
+    layout.start();
+    page.slidesOrderCahangedSlot();
+    const qint64 layoutMs = layout.elapsed();
+    std::printf("layout run: %d existing tiles in %lld ms\n", page.slidesCount(), layoutMs);
+
+    std::printf("summary: %d pictures, tiles %lld ms, previews %lld ms, full %lld ms, "
+                "longest stall %lld ms (goal 100), layout of 1000 tiles %lld ms (goal 50)\n",
+                int(files.size()), tilesAt, previewsAt, fullAt, longestStall, layoutMs);
+    return 0;
+}
