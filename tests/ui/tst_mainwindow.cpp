@@ -1,6 +1,10 @@
 #include "ui/donebackbtnsform.h"
+#include "ui/flowlayout.h"
+#include "ui/mediaform.h"
+#include "ui/mediaverticalseparator.h"
 #include "ui/mainwindow.h"
 #include "ui/selectimagesform.h"
+#include "ui/settingsform.h"
 
 #include "core/prjmanager.h"
 #include "core/tmpldownloadmanager.h"
@@ -169,6 +173,35 @@ private slots:
         QVERIFY(PrjManager::instance()->projectIds().contains(id));
     }
 
+    // Twelve pictures and a text over 20 s of music: the music ends before
+    // the slides do. With PICTAVIO_SHOT_DIR set the page is saved there.
+    void slidesPastTheMusic()
+    {
+        QTemporaryDir dir;
+        const QString song = tone(dir.filePath("song.m4a"), 20);
+        QVERIFY(!song.isEmpty());
+        Window window;
+        window.resize(1280, 800);
+        window.show();
+        window.TmplSelected(1);
+        window.audioSelected({QSharedPointer<MediaFileInfo>::create(20.f, "The Band", "Summer Song",
+                                                                    QString(), song)});
+        QStringList pictures = photos(12);
+        QCOMPARE(pictures.size(), 12);
+        window.slidesPage()->addImages(pictures.mid(0, 6));
+        window.slidesPage()->on_TextSceneAdded("Our summer by the sea");
+        window.slidesPage()->addImages(pictures.mid(6));
+        MediaForm* area = window.slidesPage()->slidesArea();
+        QVERIFY(area->separatorShown());
+        const int cut = area->flowLayout()->indexOf(area->separator());
+        QVERIFY2(cut > 0 && cut < 13, qPrintable(QString::number(cut)));
+        QVERIFY(window.slidesPage()->totalDuration() <= 20.f);
+        QTest::qWait(1500); // the thumbnails arrive
+        const QString shots = qEnvironmentVariable("PICTAVIO_SHOT_DIR");
+        if (!shots.isEmpty())
+            window.grab().save(QDir(shots).filePath("slides-page.png"));
+    }
+
     void makesTheVideo()
     {
         QTemporaryDir out;
@@ -179,9 +212,10 @@ private slots:
         window.slidesDone();
         VideoSettings settings;
         settings.resultDir = out.path();
-        window.onSettingsUpdated(settings);
-        auto* settingsPage = window.currentPage();
-        QMetaObject::invokeMethod(settingsPage, "setResultDir", Q_ARG(QString, out.path()));
+        settings.endLogo = false; // the closing picture is the program's resource
+        auto* settingsPage = qobject_cast<SettingsForm*>(window.currentPage());
+        QVERIFY(settingsPage);
+        settingsPage->setSettings(settings);
         window.settingsDone();
         QCOMPARE(window.step(), int(MainWindow::RenderStep));
         QCOMPARE(buttonTexts(window), (QStringList{"", "Cancel"}));

@@ -1,4 +1,6 @@
+#include "ui/flowlayout.h"
 #include "ui/mediaform.h"
+#include "ui/mediaverticalseparator.h"
 #include "ui/selectimagesform.h"
 #include "ui/slideform.h"
 #include "ui/thumbform.h"
@@ -26,9 +28,9 @@ using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
 TmplPtr workedExample()
 {
     BaseTmplFactory f;
-    auto images = [&](int slots) {
+    auto images = [&](int count) {
         auto* media = new std::map<int, IImgMedia*>;
-        for (int i = 0; i < slots; ++i)
+        for (int i = 0; i < count; ++i)
             (*media)[i] = f.GetImgMedia({}, 1.f, 0.f, {}, {}, 1.f, 1.f, IMedia::VCenter, IMedia::HCenter);
         return media;
     };

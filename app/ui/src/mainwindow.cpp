@@ -61,7 +61,10 @@ MainWindow::MainWindow(QWidget* parent)
     auto* pages = new QVBoxLayout(pageArea);
     pages->setContentsMargins(0, 0, 0, 0);
     auto* buttonsLayout = new QVBoxLayout(buttonArea);
-    buttonsLayout->setContentsMargins(0, 0, 0, 0);
+    buttonsLayout->setContentsMargins(30, 10, 30, 10);
+    buttonArea->setObjectName(QStringLiteral("ButtonBar"));
+    buttonArea->setAttribute(Qt::WA_StyledBackground);
+    buttonArea->setStyleSheet(QStringLiteral("#ButtonBar { background-color: #2E3745; }"));
     buttonArea->setFixedHeight(buttonBarHeight);
     setCentralWidget(central);
 
@@ -225,7 +228,7 @@ void MainWindow::onProjectSelected(QString id)
         return;
     prjId = id;
     music.clear();
-    for (const QString& path : data->GetAudio()) {
+    for (QString path : data->GetAudio()) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {
             file.close();

@@ -2,6 +2,7 @@
 
 #include "common/iprj.h"
 #include "common/itmpl.h"
+#include "common/iusrdata.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
 #include "vidweave/mediafileinfo.h"
