@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictavio (with its themes and demo media)
 # and starts it.
-#   ./run.sh          start the program (the renderer's help for now)
+#   ./run.sh          start the program
 #   ./run.sh --demo   render the demo video without a window
 # Further arguments go to pictavio-render, run in the themes folder.
 set -euo pipefail
@@ -29,15 +29,15 @@ cd "$themes"
 if [ "${1:-}" = "--demo" ]; then
     shift
     out="${PICTAVIO_DEMO_OUTPUT:-$themes/demo/pictavio-demo.mp4}"
-    "$render" --demo --output "$out" "$@"
+    "$render" --demo --overwrite --output "$out" "$@"
     echo "The demo video is $out"
 elif [ $# -gt 0 ]; then
     "$render" "$@"
-else
-    echo "Pictavio is built. The window program is not part of this build yet;"
-    echo "the same engine runs from the command line:"
+elif [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Pictavio is built, but there is no display to open its window on."
+    echo "Start it from a desktop session, or render from the command line:"
     echo
     "$render" --help
-    echo
-    "$render" --list-themes
+else
+    "$PWD/../bin/pictavio"
 fi
