@@ -122,11 +122,11 @@ int main(int argc, char** argv)
     QElapsedTimer layout;
     layout.start();
     page.slidesOrderCahangedSlot();
-    const qint64 layoutMs = layout.elapsed();
-    std::printf("layout run: %d existing tiles in %lld ms\n", page.slidesCount(), layoutMs);
+    const double layoutMs = layout.nsecsElapsed() / 1e6;
+    std::printf("layout run: %d existing tiles in %.2f ms\n", page.slidesCount(), layoutMs);
 
     std::printf("summary: %d pictures, tiles %lld ms, previews %lld ms, full %lld ms, "
-                "longest stall %lld ms (goal 100), layout of 1000 tiles %lld ms (goal 50)\n",
+                "longest stall %lld ms (goal 100), layout of 1000 tiles %.2f ms (goal 50)\n",
                 int(files.size()), tilesAt, previewsAt, fullAt, longestStall, layoutMs);
     return 0;
 }
