@@ -1,8 +1,10 @@
 #include "ui/doneform.h"
-#include "core/tmpldownloadmanager.h"
+#include "ui/links.h"
 #include "ui/messagedialog.h"
 #include "ui_doneform.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +43,7 @@ QString DoneForm::resultPath() const
 
 QUrl DoneForm::supportUrl()
 {
-    return QUrl(TmplDownloadManager::contentBase()).resolved(QUrl(QStringLiteral("/contact")));
+    return Links::support();
 }
 
 bool DoneForm::openUrl(const QUrl& url)
@@ -70,11 +72,34 @@ void DoneForm::on_ShowResFileButton_clicked()
     on_showFile();
 }
 
-// Only Windows and macOS can select the file; elsewhere its folder is opened.
+#if defined(Q_OS_LINUX)
+namespace {
+
+// Asks the desktop's file manager to show the file selected; false when none
+// answers (no session bus, or a desktop without that service).
+bool showSelected(const QString& path)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    return bus.call(call, QDBus::Block, 3000).type() == QDBusMessage::ReplyMessage;
+}
+
+} // namespace
+#endif
+
+// The file is shown selected where the system can; else its folder is opened.
 void DoneForm::on_showFile()
 {
     const QFileInfo info(m_resultPath);
-#if defined(Q_OS_WIN)
+#if defined(Q_OS_LINUX)
+    if (!info.isDir() && showSelected(info.absoluteFilePath()))
+        return;
+#elif defined(Q_OS_WIN)
     const QString native = QDir::toNativeSeparators(m_resultPath);
     const QStringList args =
         info.isDir() ? QStringList{native} : QStringList{QStringLiteral("/select,"), native};
@@ -99,15 +124,15 @@ void DoneForm::on_PlayVideoButton_clicked()
 
 void DoneForm::on_FBButton_clicked()
 {
-    openOrTell(QUrl(QStringLiteral("https://www.facebook.com/")));
+    openOrTell(Links::shareFacebook());
 }
 
 void DoneForm::on_YTButton_clicked()
 {
-    openOrTell(QUrl(QStringLiteral("https://www.youtube.com/upload")));
+    openOrTell(Links::shareYouTube());
 }
 
 void DoneForm::on_VimeoButton_clicked()
 {
-    openOrTell(QUrl(QStringLiteral("https://vimeo.com/upload")));
+    openOrTell(Links::shareVimeo());
 }

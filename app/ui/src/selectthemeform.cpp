@@ -1,4 +1,5 @@
 #include "ui/selectthemeform.h"
+#include "ui/links.h"
 #include "ui/basedialog.h"
 #include "ui/messagedialog.h"
 #include "ui/projectform.h"
@@ -15,8 +16,6 @@
 namespace {
 
 const int themeColumns = 3;
-const char* const subscribeAddress = "https://pictavio.org/afterinstall#mac_subscribe";
-const char* const socialAddress = "https://www.facebook.com/";
 
 void openModal(QDialog* dialog)
 {
@@ -157,10 +156,10 @@ void SelectThemeForm::on_HideProjectsButton_clicked()
 
 void SelectThemeForm::on_FBButton_clicked()
 {
-    QDesktopServices::openUrl(QUrl(socialAddress));
+    QDesktopServices::openUrl(Links::social());
 }
 
 void SelectThemeForm::on_SubscButton_2_clicked()
 {
-    QDesktopServices::openUrl(QUrl(subscribeAddress));
+    QDesktopServices::openUrl(Links::subscribe());
 }

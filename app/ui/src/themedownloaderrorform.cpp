@@ -1,12 +1,7 @@
 #include "ui/themedownloaderrorform.h"
+#include "ui/links.h"
 #include "ui/themethumbnailform.h"
 #include "ui_themedownloaderrorform.h"
-
-namespace {
-
-const char* const supportAddress = "https://pictavio.org/contact";
-
-} // namespace
 
 ThemeDownloadErrorForm::ThemeDownloadErrorForm(QWidget* parent, const QString& reason)
     : QWidget(parent)
@@ -18,7 +13,7 @@ ThemeDownloadErrorForm::ThemeDownloadErrorForm(QWidget* parent, const QString& r
     ui->SupportLabel->setText(
         QString("%1<a href=\"%2\" style=\"color: #0099ff;\">%2</a>")
             .arg(tr("If this problem persists, please contact our support at ").toHtmlEscaped(),
-                 QString(supportAddress)));
+                 Links::support().toString()));
     // The reason tells support what went wrong; users can copy it.
     ui->ReasonLabel->setText(reason);
     ui->ReasonLabel->setVisible(!reason.isEmpty());
