@@ -202,6 +202,34 @@ private slots:
             window.grab().save(QDir(shots).filePath("slides-page.png"));
     }
 
+    void aFailedSaveIsToldOnceAndTheWorkKept()
+    {
+        Window window;
+        window.TmplSelected(2);
+        window.audioDone();
+        window.slidesPage()->addImages(photos(2));
+        // A file where the projects folder should be: nothing can be saved.
+        const QString folder = PrjManager::projectsFolder();
+        const QString aside = folder.chopped(1) + ".aside";
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QDir().rename(folder, aside));
+        QFile blocker(folder.chopped(1));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        window.slidesDone();
+        window.settingsBack();
+        window.slidesDone();
+        QVERIFY(blocker.remove());
+        QVERIFY(QDir().rename(aside, folder));
+        QCOMPARE(window.told.size(), 1);
+        QVERIFY(window.projectId().isEmpty());
+        QCOMPARE(window.step(), int(MainWindow::SettingsStep));
+        QCOMPARE(window.slidesPage()->slidesCount(), 2);
+        window.settingsBack();
+        window.slidesDone(); // saving works again
+        QVERIFY(!window.projectId().isEmpty());
+    }
+
     void makesTheVideo()
     {
         QTemporaryDir out;

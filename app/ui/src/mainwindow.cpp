@@ -310,9 +310,13 @@ bool MainWindow::saveProject()
     QString error;
     const QString id = PrjManager::instance()->save(prjId, data.get(), info, tmpl, &error);
     if (id.isEmpty()) {
-        tell(error);
+        // Once per run of failures: the autosave would repeat it every few changes.
+        if (!saveFailing)
+            tell(error);
+        saveFailing = true;
         return false;
     }
+    saveFailing = false;
     prjId = id;
     return true;
 }

@@ -103,6 +103,7 @@ private:
     VideoSettings settings;
     SlideList pendingSlides;
     QString resultPath;
+    bool saveFailing = false;
 
     SelectThemeForm* themePage = nullptr;
     SelectAudioForm* musicPage = nullptr;
