@@ -34,10 +34,10 @@ if [ "${1:-}" = "--demo" ]; then
 elif [ $# -gt 0 ]; then
     "$render" "$@"
 elif [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    echo "Pictavio is built, but there is no display to open its window on."
-    echo "Start it from a desktop session, or render from the command line:"
-    echo
-    "$render" --help
+    out="${PICTAVIO_DEMO_OUTPUT:-$themes/demo/pictavio-demo.mp4}"
+    echo "There is no display to open Pictavio's window on; rendering the demo instead."
+    "$render" --demo --overwrite --output "$out"
+    echo "The demo video is $out; start ./run.sh from a desktop session for the window."
 else
     "$PWD/../bin/pictavio"
 fi

@@ -4,6 +4,7 @@
 // including failures on purpose.
 #include <QByteArray>
 #include <QMap>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -40,6 +41,17 @@ public:
     /// Called as each request arrives.
     std::function<void(const QByteArray& path)> onRequest;
 
+    /// While held, requests wait unanswered; releasing answers them in order.
+    void hold(bool on)
+    {
+        held = on;
+        while (!held && !waiting.isEmpty()) {
+            QPointer<QTcpSocket> socket = waiting.takeFirst();
+            if (socket)
+                answer(socket);
+        }
+    }
+
 private:
     void accept()
     {
@@ -51,6 +63,10 @@ private:
 
     void answer(QTcpSocket* socket)
     {
+        if (held) {
+            waiting << socket;
+            return;
+        }
         const QByteArray request = socket->readAll();
         const QByteArray path = request.split(' ').value(1);
         const bool headOnly = request.startsWith("HEAD ");
@@ -102,6 +118,8 @@ private:
         QTimer::singleShot(30, socket, [=] { sendSlowly(socket, body, from + chunk); });
     }
 
+    bool held = false;
+    QList<QPointer<QTcpSocket>> waiting;
     QMap<QByteArray, Route> routes;
     QMap<QByteArray, int> counts;
 };

@@ -9,6 +9,9 @@
 #include "core/prjmanager.h"
 #include "core/tmpldownloadmanager.h"
 
+#include "httptestserver.h"
+
+#include <QApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -50,6 +53,46 @@ QSharedPointer<MediaFileInfo> musicInfo(const QString& path)
                                                  QString(), path);
 }
 
+void press(MainWindow& window, const char* name)
+{
+    QVERIFY(window.buttons());
+    auto* button = window.buttons()->findChild<QPushButton*>(name);
+    QVERIFY(button && button->isVisibleTo(window.buttons()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+void forward(MainWindow& window) { press(window, "DoneButton"); }
+void back(MainWindow& window) { press(window, "BackButton"); }
+
+/// Closes every modal window that opens while it lives (file dialogs).
+struct ModalCloser
+{
+    QTimer timer;
+    int closed = 0;
+    ModalCloser()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+                ++closed;
+            }
+        });
+        timer.start(20);
+    }
+};
+
+void copyTemplates(const QString& from, const QString& to)
+{
+    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot)) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir()) {
+            QDir().mkpath(target);
+            copyTemplates(entry.filePath(), target);
+        } else {
+            QFile::copy(entry.filePath(), target);
+        }
+    }
+}
+
 /// The texts of the visible buttons of the bar, forward first.
 QStringList buttonTexts(const MainWindow& window)
 {
@@ -70,12 +113,27 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     QTemporaryDir home;
+    QTemporaryDir work;
+
+    /// Settings for a quick render into \a folder.
+    static void renderInto(MainWindow& window, const QString& folder, int quality = 0)
+    {
+        VideoSettings settings;
+        settings.resultDir = folder;
+        settings.quality = quality;
+        settings.endLogo = false; // the closing picture is the program's resource
+        auto* page = qobject_cast<SettingsForm*>(window.currentPage());
+        QVERIFY(page);
+        page->setSettings(settings);
+    }
 
 private slots:
     void initTestCase()
     {
-        // The themes beside the build, projects of this run only.
-        QVERIFY(QDir::setCurrent(themes));
+        // A copy of the bundled themes, so that downloads stay in this run;
+        // projects of this run only.
+        copyTemplates(themes + "/templates", work.filePath("templates"));
+        QVERIFY(QDir::setCurrent(work.path()));
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         qputenv("HOME", home.path().toUtf8());
         qputenv("PICTAVIO_CONTENT_HOST", "127.0.0.1:9");
@@ -92,40 +150,97 @@ private slots:
         window.TmplSelected(2);
         QCOMPARE(window.step(), int(MainWindow::MusicStep));
         QCOMPARE(buttonTexts(window), (QStringList{"Skip Audio", "Back to Themes"}));
-        window.audioDone();
+        forward(window);
         QCOMPARE(window.step(), int(MainWindow::SlidesStep));
         QCOMPARE(buttonTexts(window), (QStringList{"", "Back to Music"}));
         window.slidesPage()->addImages(photos(2));
-        window.slidesCountChanged(window.slidesPage()->slidesCount());
         QCOMPARE(buttonTexts(window), (QStringList{"Done", "Back to Music"}));
-        window.slidesDone();
+        forward(window);
         QCOMPARE(window.step(), int(MainWindow::SettingsStep));
         QCOMPARE(buttonTexts(window), (QStringList{"Make Video", "Back"}));
         QVERIFY(!window.projectId().isEmpty());
         QVERIFY(PrjManager::instance()->projectIds().contains(window.projectId()));
-        window.settingsBack();
+        back(window);
         QCOMPARE(window.step(), int(MainWindow::SlidesStep));
         QCOMPARE(window.slidesPage()->slidesCount(), 2); // the slides stay
-        window.slidesBack();
+        back(window);
         QCOMPARE(window.step(), int(MainWindow::MusicStep));
-        window.audioBack();
+        window.audioSelected({musicInfo("/music/a.m4a")});
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        {
+            ModalCloser closer; // the music page opens its file dialog at once
+            window.onAddAudio();
+            QCOMPARE(window.step(), int(MainWindow::MusicStep));
+        }
+        QCOMPARE(buttonTexts(window), (QStringList{"Done", "Back to Themes"}));
+        window.audioRemoved(0);
+        QCOMPARE(buttonTexts(window), (QStringList{"Skip Audio", "Back to Themes"}));
+        back(window);
         QCOMPARE(window.step(), int(MainWindow::ThemeStep));
         QVERIFY(!window.buttons());
+        window.TmplSelected(2);
+        window.audioDone();
+        window.onReselectTheme(); // the download was given up
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
         QVERIFY(window.told.isEmpty());
     }
 
-    void missingFilesWaitForTheDownload()
+    void aThemeThatCannotBeReadIsRefused()
     {
+        const QString folder = work.filePath("templates/2");
+        QFile xml(folder + "/template.xml");
+        QVERIFY(xml.open(QIODevice::ReadOnly));
+        const QByteArray good = xml.readAll();
+        xml.close();
+        QVERIFY(xml.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        xml.write(good.left(good.size() / 2));
+        xml.close();
         Window window;
-        window.TmplSelected(3); // its videos live on the content server
+        window.TmplSelected(2);
+        QVERIFY(xml.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        xml.write(good);
+        xml.close();
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
+        QCOMPARE(window.told.size(), 1);
+        QVERIFY(window.told.first().contains("cannot be read"));
+    }
+
+    void theRenderStartsWhenTheDownloadEnds()
+    {
+        HttpTestServer server;
+        const QString content = themes + "/content/app/1.2.0/themes/3/";
+        for (const QString& name : QDir(content).entryList({"*.mp4"}, QDir::Files)) {
+            QFile file(content + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            server.route("/app/1.2.0/themes/3/" + name.toUtf8(), file.readAll());
+        }
+        server.hold(true);
+        qputenv("PICTAVIO_CONTENT_HOST", server.host().toUtf8());
+        QTemporaryDir out;
+        Window window;
+        window.TmplSelected(3);
         window.audioDone();
         window.slidesPage()->addImages(photos(1));
-        window.slidesDone();
-        window.settingsDone();
+        forward(window);
+        renderInto(window, out.path());
+        forward(window); // "Make Video" before the theme's files are here
         QCOMPARE(window.step(), int(MainWindow::WaitStep));
         QCOMPARE(buttonTexts(window), (QStringList{"", "Back"}));
-        window.backToImages();
+        server.hold(false);
+        QTRY_COMPARE_WITH_TIMEOUT(window.step(), int(MainWindow::DoneStep), 120000);
+        QCOMPARE(QDir(out.path()).entryList({"slideshow_*.mp4"}, QDir::Files).size(), 1);
+        back(window);
         QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        // The files are here now: "Make Video" renders at once.
+        forward(window);
+        renderInto(window, out.path());
+        forward(window);
+        QCOMPARE(window.step(), int(MainWindow::RenderStep));
+        QCOMPARE(buttonTexts(window), (QStringList{"", "Cancel"}));
+        back(window); // "Cancel"
+        QTRY_COMPARE_WITH_TIMEOUT(window.step(), int(MainWindow::SlidesStep), 60000);
+        qputenv("PICTAVIO_CONTENT_HOST", "127.0.0.1:9");
+        QVERIFY(window.told.isEmpty());
     }
 
     void resumeSkipsMissingMusic()
@@ -230,28 +345,39 @@ private slots:
         QVERIFY(!window.projectId().isEmpty());
     }
 
-    void makesTheVideo()
+    // From the theme page to a video and back to the project.
+    void endToEnd()
     {
         QTemporaryDir out;
         Window window;
-        window.TmplSelected(2);
-        window.audioDone();
-        window.slidesPage()->addImages(photos(1));
-        window.slidesDone();
-        VideoSettings settings;
-        settings.resultDir = out.path();
-        settings.endLogo = false; // the closing picture is the program's resource
-        auto* settingsPage = qobject_cast<SettingsForm*>(window.currentPage());
-        QVERIFY(settingsPage);
-        settingsPage->setSettings(settings);
-        window.settingsDone();
+        window.TmplSelected(1);
+        forward(window); // "Skip Audio"
+        window.slidesPage()->addImages(photos(3));
+        forward(window);
+        renderInto(window, out.path(), 0);
+        forward(window);
         QCOMPARE(window.step(), int(MainWindow::RenderStep));
-        QCOMPARE(buttonTexts(window), (QStringList{"", "Cancel"}));
-        QTRY_COMPARE_WITH_TIMEOUT(window.step(), int(MainWindow::DoneStep), 120000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.step(), int(MainWindow::DoneStep), 300000);
         const QStringList videos = QDir(out.path()).entryList({"slideshow_*.mp4"}, QDir::Files);
         QCOMPARE(videos.size(), 1);
-        QVERIFY(QFileInfo(out.filePath(videos.first())).size() > 10000);
-        QVERIFY(window.told.isEmpty());
+        QProcess probe;
+        probe.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                                "stream=codec_name,width,height", "-of", "csv=p=0",
+                                out.filePath(videos.first())});
+        QVERIFY(probe.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QString("h264,1280,720"));
+        const QString id = window.projectId();
+        back(window);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        back(window);
+        back(window);
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
+
+        Window resumed;
+        resumed.onProjectSelected(id);
+        QCOMPARE(resumed.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(resumed.slidesPage()->slidesCount(), 3);
+        QVERIFY(window.told.isEmpty() && resumed.told.isEmpty());
     }
 };
 

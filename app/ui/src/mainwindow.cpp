@@ -51,7 +51,8 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Pictavio"));
     resize(1000, 680);
     setMinimumSize(1000, 680);
-    setStyleSheet(QStringLiteral("#MainWindow { background-color: #374150; }"));
+    setStyleSheet(QStringLiteral("#MainWindow { background-color: #374150;"
+                                " border-image: url(:/images/bg.png) 0 0 0 0 stretch stretch; }"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -281,6 +282,9 @@ void MainWindow::slidesCountChanged(int count)
 
 void MainWindow::slidesUpdated()
 {
+    // Every layout run knows the count, whichever way the slides changed.
+    if (imagesPage)
+        slidesCountChanged(imagesPage->slidesCount());
     if (++slidesUpdates <= 5)
         return;
     slidesUpdates = 0;
