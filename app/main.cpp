@@ -1,12 +1,16 @@
 // pictavio: the window program.
 #include "ui/backdropoverlay.h"
 #include "ui/mainwindow.h"
+#include "ui/tour.h"
 
 #include "core/rendercontroller.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -27,8 +31,24 @@ int main(int argc, char** argv)
     if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
         QApplication::installTranslator(&translator);
 
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addOption({QStringLiteral("tour"),
+                       QStringLiteral("Walk through every page with the demo content of the themes "
+                                      "folder and save a picture of each in <folder>."),
+                       QStringLiteral("folder")});
+    options.process(app);
+
     MainWindow window;
     new BackdropOverlay(&window, QColor(0, 0, 0, 64));
+    if (options.isSet(QStringLiteral("tour"))) {
+        QString error;
+        if (!runTour(window, options.value(QStringLiteral("tour")), &error)) {
+            std::fprintf(stderr, "pictavio: the tour stopped: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
     window.showMaximized();
     return app.exec();
 }

@@ -1,6 +1,8 @@
 #include "ui/renderprogressform.h"
 #include "ui_renderprogressform.h"
 
+#include <QPainter>
+
 #include <cmath>
 
 RenderProgressForm::RenderProgressForm(QWidget* parent)
@@ -37,7 +39,19 @@ void RenderProgressForm::preview(QSharedPointer<QPixmap> pm)
         return;
     const QSize size = pm->size() / pm->devicePixelRatio();
     ui->PreviewLabel->setFixedSize(size + QSize(12, 12));
-    ui->PreviewLabel->setPixmap(*pm);
+    // The white edge is drawn with the picture, so only the picture has one.
+    const qreal ratio = pm->devicePixelRatio();
+    QPixmap framed((size + QSize(12, 12)) * ratio);
+    framed.setDevicePixelRatio(ratio);
+    framed.fill(Qt::transparent);
+    QPainter painter(&framed);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size + QSize(12, 12))), 6, 6);
+    painter.drawPixmap(6, 6, *pm);
+    painter.end();
+    ui->PreviewLabel->setPixmap(framed);
     ui->ProgressPreview->setFixedWidth(qMax(700, size.width() + 12));
     ui->PreviewLabel->show();
     ui->ProgressPreview->show();
