@@ -158,6 +158,18 @@ private slots:
         QCOMPARE(int(list.size()), 3);
         ClearSceneMedia(list);
 
+        // Tab goes from the menu through the tiles in playing order, also
+        // after a tile was moved.
+        area->flowLayout()->moveItem(0, 3);
+        page.slidesOrderCahangedSlot();
+        QWidget* focus = page.findChild<QWidget*>("AddTextSceneBtn");
+        for (QWidget* tile : area->slides()) {
+            focus = focus->nextInFocusChain();
+            while (focus->focusPolicy() == Qt::NoFocus || !focus->isVisibleTo(&page))
+                focus = focus->nextInFocusChain();
+            QCOMPARE(focus, tile);
+        }
+
         page.setAudio({});
         page.slidesOrderCahangedSlot();
         QVERIFY(!area->separatorShown());

@@ -497,6 +497,43 @@ private slots:
             QVERIFY(!qobject_cast<QDialog*>(top));
     }
 
+    void keysWorkTheTile_data()
+    {
+        QTest::addColumn<bool>("text");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<int>("removes");
+        QTest::addColumn<int>("edits");
+        QTest::newRow("picture, [") << false << int(Qt::Key_BracketLeft) << -1 << 0 << 0;
+        QTest::newRow("picture, ]") << false << int(Qt::Key_BracketRight) << 1 << 0 << 0;
+        QTest::newRow("picture, Delete") << false << int(Qt::Key_Delete) << 0 << 1 << 0;
+        QTest::newRow("picture, Enter") << false << int(Qt::Key_Return) << 0 << 0 << 0;
+        QTest::newRow("text, Enter") << true << int(Qt::Key_Return) << 0 << 0 << 1;
+        QTest::newRow("text, Space") << true << int(Qt::Key_Space) << 0 << 0 << 1;
+        QTest::newRow("text, ]") << true << int(Qt::Key_BracketRight) << 0 << 0 << 0;
+        QTest::newRow("text, Backspace") << true << int(Qt::Key_Backspace) << 0 << 1 << 0;
+    }
+    void keysWorkTheTile()
+    {
+        QFETCH(bool, text);
+        QFETCH(int, key);
+        QFETCH(int, rotation);
+        QFETCH(int, removes);
+        QFETCH(int, edits);
+        ThumbGenerator::instance()->pauseFullStage();
+        TextSlideForm textTile(nullptr, QStringLiteral("Hi"), 70);
+        ImageSlideForm imageTile(nullptr, picture, 0);
+        SlideForm* tile = text ? static_cast<SlideForm*>(&textTile) : &imageTile;
+        QCOMPARE(tile->focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!tile->accessibleName().isEmpty());
+        QSignalSpy removed(tile, &SlideForm::remove);
+        QSignalSpy edited(&textTile, &TextSlideForm::editRequested);
+        QTest::keyClick(tile, Qt::Key(key));
+        QCOMPARE(tile->rotation(), rotation);
+        QCOMPARE(removed.count(), removes);
+        QCOMPARE(edited.count(), edits);
+    }
+
     void areaMakesAndRemovesTiles_data()
     {
         QTest::addColumn<bool>("text");

@@ -224,7 +224,19 @@ void SelectImagesForm::layoutSlides(SceneMediaList* out, std::list<SlideEntry> s
     area->setAutoScroll(false);
     if (created)
         area->scrollToBottom();
+    chainTabOrder();
     emit slidesUpdated();
+}
+
+// Tab walks the tiles in the order they play, also after a drag moved one.
+void SelectImagesForm::chainTabOrder()
+{
+    QWidget* previous = ui->AddTextSceneBtn;
+    for (QWidget* tile : ui->Slides->slides()) {
+        setTabOrder(previous, tile);
+        previous = tile;
+    }
+    setTabOrder(previous, ui->AddAudioButton);
 }
 
 SceneMediaList SelectImagesForm::buildSceneMedia()

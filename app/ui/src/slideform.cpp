@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDrag>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,6 +63,54 @@ SlideForm::SlideForm(QWidget* parent, const QString& value, int kind, const QStr
     ui->Thumb->setRotation(turns);
     ui->ItemThumbnail->installEventFilter(this);
     connect(MediaHover::instance(), &MediaHover::slideHovered, this, &SlideForm::slideHovered);
+    // Tiles are reached with Tab and worked with keys (see keyPressEvent).
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(kind == Picture ? QFileInfo(value).fileName() : value);
+    setAccessibleDescription(rotatable ? tr("Delete removes the slide; [ and ] turn the picture.")
+                                       : tr("Delete removes the slide; Enter edits the text."));
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->removeButton),
+                                    static_cast<QAbstractButton*>(ui->rotateLeftButton),
+                                    static_cast<QAbstractButton*>(ui->rotateRightButton)}) {
+        button->setFocusPolicy(Qt::NoFocus); // the tile's keys do what they do
+        button->setAccessibleName(button->toolTip());
+    }
+}
+
+void SlideForm::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        emit remove(this);
+        return;
+    case Qt::Key_BracketLeft:
+        if (rotatable)
+            rotateBy(-1);
+        return;
+    case Qt::Key_BracketRight:
+        if (rotatable)
+            rotateBy(1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        thumbClicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void SlideForm::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void SlideForm::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 SlideForm::~SlideForm()
@@ -203,6 +253,13 @@ void SlideForm::paintEvent(QPaintEvent*)
     option.initFrom(this);
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    if (hasFocus()) {
+        // The focus must show on the dark page: a ring in the link colour.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x00, 0x99, 0xff), 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 15, 15);
+    }
 }
 
 void SlideForm::startDrag()

@@ -94,6 +94,7 @@ private:
     void showMusic(const std::vector<QSharedPointer<MediaFileInfo>>& tracks);
     SlideForm* createTile(const SlideEntry& entry);
     void placeAddButton();
+    void chainTabOrder();
     void editText(TextSlideForm* tile);
 
     Ui::SelectImagesForm* ui;
