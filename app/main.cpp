@@ -1,5 +1,6 @@
 // pictavio: the window program.
 #include "ui/backdropoverlay.h"
+#include "ui/focusstyle.h"
 #include "ui/mainwindow.h"
 #include "ui/tour.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    QApplication::setStyle(new FocusStyle);
     QFont font;
     // The light face of the look where it is installed, else the nearest.
     font.setFamilies({QStringLiteral("Segoe UI Light"), QStringLiteral("Lato Light"),

@@ -1,5 +1,6 @@
 #include "ui/backdropoverlay.h"
 #include "ui/basedialog.h"
+#include "ui/focusstyle.h"
 #include "ui/limitedtextedit.h"
 #include "ui/messagedialog.h"
 #include "ui/overlaywidget.h"
@@ -96,6 +97,40 @@ class TstDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    void focusShowsOnTheDarkPage_data()
+    {
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("focused") << true;
+        QTest::newRow("not focused") << false;
+    }
+    // Page style sheets take borders away; the focus ring still shows.
+    void focusShowsOnTheDarkPage()
+    {
+        QFETCH(bool, focused);
+        FocusStyle style;
+        QWidget page;
+        page.setStyleSheet("QWidget { background-color: #374150; }"
+                           " QPushButton { color: white; border: none; padding: 8px; }");
+        auto* button = new QPushButton("Add Images", &page);
+        auto* other = new QPushButton("Other", &page);
+        other->move(0, 60);
+        for (QWidget* w : {&page, static_cast<QWidget*>(button), static_cast<QWidget*>(other)})
+            w->setStyle(&style);
+        page.resize(200, 120);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        (focused ? button : other)->setFocus();
+        QTRY_VERIFY((focused ? button : other)->hasFocus());
+        const QImage image = button->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                blue += c.blue() > 200 && c.red() < 60 && c.green() > 100;
+            }
+        QCOMPARE(blue > 20, focused);
+    }
+
     void typingIsLimited_data();
     void typingIsLimited();
     void pastingIsLimited_data();
