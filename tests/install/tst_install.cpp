@@ -42,9 +42,14 @@ private slots:
     void programsFromElsewhere();
     void videoFromElsewhere_data();
     void videoFromElsewhere();
+    void downloadsOutsideInstall_data();
+    void downloadsOutsideInstall();
 
 private:
-    Run run(const QString& program, const QStringList& args, int seconds = 60) const;
+    Run run(const QString& program, const QStringList& args, int seconds = 60,
+            const QString& contentHost = {}) const;
+    QString render(const QStringList& args, const QString& video,
+                   const QString& contentHost = {}) const;
     QString tool(const QString& name) const;
     QString installed(const QString& path) const { return prefix + "/" + path; }
 
@@ -53,7 +58,8 @@ private:
     QString elsewhere;
 };
 
-Run TestInstall::run(const QString& program, const QStringList& args, int seconds) const
+Run TestInstall::run(const QString& program, const QStringList& args, int seconds,
+                     const QString& contentHost) const
 {
     QProcess process;
     // Nothing may come from the build tree or the user's own folders.
@@ -63,6 +69,9 @@ Run TestInstall::run(const QString& program, const QStringList& args, int second
     env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath("home/.local/share"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath("home/.config"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A port nothing listens on, unless a test serves the content.
+    env.insert(QStringLiteral("PICTAVIO_CONTENT_HOST"),
+               contentHost.isEmpty() ? QStringLiteral("127.0.0.1:9") : contentHost);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(elsewhere);
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -202,7 +211,7 @@ void TestInstall::programsFromElsewhere_data()
     QTest::newRow("window program starts") << "bin/pictavio" << QStringList{"--help"} << "--tour";
     // The template store must reach the installed themes from here.
     QTest::newRow("installed themes listed")
-        << "bin/pictavio-render" << QStringList{"--list-themes"} << "share/pictavio/templates";
+        << "bin/pictavio-render" << QStringList{"--list-themes"} << "Golden Hour";
 }
 
 void TestInstall::programsFromElsewhere()
@@ -228,26 +237,72 @@ void TestInstall::videoFromElsewhere_data()
     QTest::newRow("demo") << QStringList{"--demo", "--no-logo"} << 720 << "demo.mp4";
 }
 
+/// Renders with the installed pictavio-render; the ffprobe summary of the
+/// video, or the reason it failed.
+QString TestInstall::render(const QStringList& args, const QString& video,
+                            const QString& contentHost) const
+{
+    const Run made = run(installed("bin/pictavio-render"),
+                         QStringList(args) << "--output" << video << "--overwrite", 600, contentHost);
+    if (!made.finished || made.code != 0)
+        return "pictavio-render failed: " + made.out;
+    const QString ffprobe = tool(QStringLiteral("ffprobe"));
+    if (ffprobe.isEmpty())
+        return QStringLiteral("ffprobe is missing");
+    const Run probe = run(ffprobe, {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                                    "stream=codec_name,height:format=duration", "-of",
+                                    "default=noprint_wrappers=1", video});
+    return probe.out;
+}
+
 void TestInstall::videoFromElsewhere()
 {
     QFETCH(QStringList, args);
     QFETCH(int, height);
     QFETCH(QString, name);
-    const QString video = root.filePath(name);
-    const Run render =
-        run(installed("bin/pictavio-render"), args << "--output" << video << "--overwrite", 600);
-    QVERIFY2(render.finished && render.code == 0, qPrintable(render.out));
-    const QString ffprobe = tool(QStringLiteral("ffprobe"));
-    QVERIFY(!ffprobe.isEmpty());
-    const Run probe = run(ffprobe, {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                                    "stream=codec_name,height:format=duration", "-of",
-                                    "default=noprint_wrappers=1", video});
-    QVERIFY2(probe.finished && probe.code == 0, qPrintable(probe.out));
-    QVERIFY2(probe.out.contains("codec_name=h264"), qPrintable(probe.out));
-    QVERIFY2(probe.out.contains(QString("height=%1").arg(height)), qPrintable(probe.out));
+    const QString probe = render(args, root.filePath(name));
+    QVERIFY2(probe.contains("codec_name=h264"), qPrintable(probe));
+    QVERIFY2(probe.contains(QString("height=%1").arg(height)), qPrintable(probe));
     const QRegularExpressionMatch duration =
-        QRegularExpression(QStringLiteral("duration=([0-9.]+)")).match(probe.out);
-    QVERIFY2(duration.hasMatch() && duration.captured(1).toDouble() > 1.0, qPrintable(probe.out));
+        QRegularExpression(QStringLiteral("duration=([0-9.]+)")).match(probe);
+    QVERIFY2(duration.hasMatch() && duration.captured(1).toDouble() > 1.0, qPrintable(probe));
+}
+
+void TestInstall::downloadsOutsideInstall_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<bool>("fetched");
+    QTest::newRow("videos shipped") << 1 << false;
+    QTest::newRow("videos on the content server") << 3 << true;
+}
+
+void TestInstall::downloadsOutsideInstall()
+{
+    QFETCH(int, theme);
+    QFETCH(bool, fetched);
+    // The content server stand-in on a free port; it says which.
+    QProcess server;
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    server.start(tool(QStringLiteral("python3")),
+                 {"-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory",
+                  PICTAVIO_BUILD_DIR "/themes/content", "0"});
+    QVERIFY(server.waitForStarted());
+    const QRegularExpression served(QStringLiteral("port (\\d+)"));
+    QTRY_VERIFY_WITH_TIMEOUT(served.match(QString::fromLocal8Bit(server.peek(4096))).hasMatch(),
+                             10000);
+    const QString host = "127.0.0.1:" + served.match(QString::fromLocal8Bit(server.peek(4096))).captured(1);
+    const QString picture = installed("share/pictavio/demo/generated/generated-02.jpg");
+    const QString probe = render({"--theme", QString::number(theme), "--no-logo", picture},
+                                 root.filePath(QString("download-%1.mp4").arg(theme)), host);
+    server.kill();
+    server.waitForFinished();
+    QVERIFY2(probe.contains("codec_name=h264"), qPrintable(probe));
+    // Fetched into the user's data folder, never into the installed themes.
+    const QDir user(root.filePath("home/.local/share/Pictavio Ltd./Pictavio/templates/")
+                    + QString::number(theme));
+    QCOMPARE(!user.entryList({"*.mp4"}, QDir::Files).isEmpty(), fetched);
+    const QDir system(installed("share/pictavio/templates/") + QString::number(theme));
+    QCOMPARE(system.entryList({"*.mp4"}, QDir::Files).isEmpty(), fetched);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
