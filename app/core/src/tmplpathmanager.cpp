@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMutexLocker>
+#include <QStandardPaths>
 
 #include <sstream>
 
@@ -26,6 +28,17 @@ QStringList installedFolders()
             QDir::cleanPath(bin.filePath("../share/pictavio/templates")) + "/"};
 }
 
+/// Theme videos fetched later go where the user can write: not into the
+/// themes installed with the program, which belong to the system.
+QString downloadFolderFor(const QString& themes)
+{
+    const QStringList installed = installedFolders();
+    if (installed.isEmpty() || themes != installed.last())
+        return themes;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? themes : data + "/templates/";
+}
+
 } // namespace
 
 TmplPathManager* TmplPathManager::instance()
@@ -33,8 +46,10 @@ TmplPathManager* TmplPathManager::instance()
     static QMutex mutex;
     static TmplPathManager* single = nullptr;
     QMutexLocker locker(&mutex);
-    if (!single)
-        single = new TmplPathManager(firstWithThemes(searchFolders()));
+    if (!single) {
+        const QString themes = firstWithThemes(searchFolders());
+        single = new TmplPathManager(themes, downloadFolderFor(themes));
+    }
     return single;
 }
 
@@ -59,7 +74,8 @@ QString TmplPathManager::firstWithThemes(const QStringList& folders)
     return folders.value(0, QStringLiteral("./templates/"));
 }
 
-TmplPathManager::TmplPathManager(const QString& base) : base(base), videosBase(base)
+TmplPathManager::TmplPathManager(const QString& base, const QString& videos)
+    : base(base), videosBase(videos.isEmpty() ? base : videos)
 {
     readCatalogue();
 }
@@ -100,9 +116,11 @@ std::wstring TmplPathManager::GetTmplDir(int tmplId) const
 
 std::wstring TmplPathManager::GetSceneVideoPath(int tmplId, int sceneId) const
 {
-    std::wostringstream out;
-    out << videosBase.toStdWString() << tmplId << L"/" << sceneId << L".mp4";
-    return out.str();
+    const QString name = QStringLiteral("%1/%2.mp4").arg(tmplId).arg(sceneId);
+    // The videos shipped with the theme first, then those fetched since.
+    if (videosBase != base && !QFileInfo::exists(base + name))
+        return (videosBase + name).toStdWString();
+    return (base + name).toStdWString();
 }
 
 std::list<const TmplRecord*> TmplPathManager::templates() const

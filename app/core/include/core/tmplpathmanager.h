@@ -24,7 +24,8 @@ class TmplPathManager : public ITmplPathManager
 {
 public:
     /// The process-wide instance over the first of searchFolders() that holds
-    /// a theme; never destroyed.
+    /// a theme; never destroyed. Over the installed themes, videos fetched
+    /// later go to "templates/" of the user's data folder.
     static TmplPathManager* instance();
 
     /// Where instance() looks for themes, each ending in "/": "./templates/",
@@ -39,7 +40,9 @@ public:
     static QString firstWithThemes(const QStringList& folders);
 
     /// Builds a catalogue of \a base (ending in "/"); for tests and tools.
-    explicit TmplPathManager(const QString& base);
+    /// A scene video that \a base lacks is looked for, and downloaded, in
+    /// \a videos (ending in "/"); in \a base itself when that is empty.
+    explicit TmplPathManager(const QString& base, const QString& videos = {});
 
     std::wstring GetTmplPath(int tmplId) const override;
     std::wstring GetTmplInfoPath(int tmplId) const override;
