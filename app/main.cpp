@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
     QApplication::setOrganizationName(QStringLiteral("Pictavio Ltd."));
     QApplication::setApplicationName(QStringLiteral("Pictavio"));
+    // The desktop entry's id lets the desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pictavio.Pictavio"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pictavio.Pictavio"),
+                                                 QIcon(QStringLiteral(":/images/pictavio.svg"))));
     registerCoreMetaTypes();
 
     QTranslator translator;
