@@ -113,8 +113,29 @@ void BackgroundPainter::paintBase(QPainter& p) const
     p.fillRect(0, 0, width, height, g);
 }
 
+/// Pools of light from lamps above a gallery wall, breathing slowly.
+static void paintSpots(QPainter& p, double t, int width, int height, QColor light)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QPointF centre(width * (0.18 + 0.32 * i), -height * 0.05);
+        const double r = height * (0.95 + 0.05 * std::sin(t * M_PI * 2 + i));
+        QRadialGradient g(centre, r);
+        light.setAlpha(110);
+        g.setColorAt(0, light);
+        light.setAlpha(0);
+        g.setColorAt(1, light);
+        p.setCompositionMode(QPainter::CompositionMode_Screen);
+        p.fillRect(0, 0, width, height, g);
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 void BackgroundPainter::paintLight(QPainter& p, double t) const
 {
+    if (style == BgStyle::Studio) {
+        paintSpots(p, t, width, height, palette.light);
+        return;
+    }
     // A warm light leak drifting across the frame.
     const QPointF centre(width * (-0.2 + 1.4 * t), height * (0.25 + 0.2 * std::sin(t * M_PI)));
     const double r = width * (style == BgStyle::Night ? 0.45 : 0.7);

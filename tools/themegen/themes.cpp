@@ -93,7 +93,7 @@ std::vector<SlotSpec> glowPair(int f)
 /// A tall card rising from below: the portrait scene of the theme.
 std::vector<SlotSpec> glowTall(int f)
 {
-    const Placement tall = card(0.5, 0.5, 0.3, 0.72, 2);
+    const Placement tall = card(0.5, 0.5, 0.36, 0.8, 2);
     return {leaving(slot(arrive(0, 34, turned(moved(tall, 0, 0.95), 9), tall,
                                 turned(scaled(tall, 1.04), 0), f, Overshoot, 1.0)))};
 }
@@ -116,7 +116,7 @@ std::vector<SlotSpec> glowTrio(int f)
 /// A tall photo settling from close up, a wide one rising beside it.
 std::vector<SlotSpec> glowMixed(int f)
 {
-    const Placement tall = card(0.32, 0.5, 0.3, 0.75, -2);
+    const Placement tall = card(0.31, 0.5, 0.32, 0.8, -2);
     const Placement wide = card(0.69, 0.5, 0.4, 1.5, 2);
     return {slot(arrive(0, 30, turned(scaled(tall, 1.22), 0), tall, moved(tall, 0.01, 0.005), f)),
             slot(arrive(16, 30, moved(wide, 0, 0.06), wide, moved(wide, -0.01, -0.01), f))};
@@ -185,7 +185,7 @@ std::vector<SlotSpec> paperThree(int f)
 /// A tall print, the portrait scene of the theme.
 std::vector<SlotSpec> paperTall(int f)
 {
-    const Placement rest = card(0.5, 0.5, 0.29, 0.78, 3);
+    const Placement rest = card(0.5, 0.5, 0.34, 0.82, 3);
     return {slot(then(dealt(rest, 0, -7), 26, f - 1, turned(rest, 1)))};
 }
 
@@ -193,7 +193,7 @@ std::vector<SlotSpec> paperTall(int f)
 std::vector<SlotSpec> paperOverlap(int f)
 {
     const Placement wide = card(0.4, 0.47, 0.48, 1.5, -3);
-    const Placement tall = card(0.71, 0.55, 0.26, 0.78, 5);
+    const Placement tall = card(0.7, 0.53, 0.3, 0.82, 5);
     return {slot(then(dealt(wide, 0, 6), 24, f - 1, moved(wide, -0.01, 0))),
             slot(then(dealt(tall, 28, -7), 52, f - 1, turned(tall, 3)))};
 }
@@ -246,7 +246,7 @@ std::vector<SlotSpec> nightFlow(int f)
 /// A tall photo turning to face the viewer: the portrait scene.
 std::vector<SlotSpec> nightTall(int f)
 {
-    const Placement tall = card(0.5, 0.5, 0.31, 0.75);
+    const Placement tall = card(0.5, 0.5, 0.36, 0.82);
     Placement away = leant(tall, -0.55);
     away.w *= 0.6;
     return {slot(arrive(0, 40, away, tall, leant(scaled(tall, 1.04), 0.06), f))};
@@ -311,7 +311,7 @@ std::vector<SlotSpec> wallTall(int f)
 {
     std::vector<SlotSpec> tiles;
     for (int i = 0; i < 3; ++i) {
-        const Placement p = card(0.21 + 0.29 * i, 0.5, 0.25, 0.75);
+        const Placement p = card(0.21 + 0.29 * i, 0.5, 0.27, 0.8);
         tiles.push_back(slot(hung(p, i * 8, 28 + i * 30, i < 2 ? 6 : 0, f, 1.12)));
     }
     return tiles;
@@ -342,9 +342,11 @@ std::vector<SlotSpec> textPop(int f)
 
 // ---- Quiet Cinema: photos filling the frame, slow zoom and pan ----
 
+/// The whole frame, in the shape of most camera photos (3:2): they fill
+/// it, cropped a little at the top and bottom.
 Placement whole(double factor = 1.0)
 {
-    return scaled(card(0.5, 0.5, 1.0, 16.0 / 9.0), factor);
+    return scaled(card(0.5, 0.5, 1.0, 1.5), factor);
 }
 
 /// The photo fills the frame and grows a few percent while it pans.
@@ -465,7 +467,7 @@ ThemeSpec galleryWall()
     t.id = 4;
     t.name = "Gallery Wall";
     t.style = BgStyle::Studio;
-    t.palette = {QColor(242, 240, 236), QColor(214, 210, 204), QColor(255, 252, 244),
+    t.palette = {QColor(226, 221, 212), QColor(190, 184, 175), QColor(255, 250, 236),
                  QColor(190, 200, 214)};
     t.look = {0.03f, QColor(255, 255, 255), "0.4,0.8 2.2 40,40,50,90",
               "Lato,SansSerif,60,#3a3f4a", "0,0.01 0.05 255,255,255,120", ""};

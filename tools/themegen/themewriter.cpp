@@ -17,6 +17,7 @@ extern "C" {
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -51,7 +52,8 @@ std::pair<double, double> largestSize(const SlotSpec& slot)
     double w = 0, h = 0;
     for (const Key& key : slot.keys) {
         w = std::max(w, key.at.w);
-        h = std::max(h, key.at.h);
+        // A lean makes one side edge longer than the slot's height.
+        h = std::max(h, key.at.h * (1 + std::abs(key.at.lean) / 2));
     }
     return {std::min(1.5, w * 1.05), std::min(1.5, h * 1.05)};
 }
