@@ -129,8 +129,10 @@ bool writeContactSheet(const QString& themeDir, const QString& contentDir, int t
         const auto frames = sceneFrames(scene, id, entry, themeDir, contentDir);
         for (size_t col = 0; col < frames.size(); ++col)
             painter.drawImage(cell + int(col) * (W + cell), cell + row * (H + cell), frames[col]);
+        // A dark tab keeps the label readable on light themes too.
+        painter.fillRect(cell, cell + row * (H + cell), 72, 24, QColor(0, 0, 0, 150));
         painter.setPen(Qt::white);
-        painter.drawText(cell + 8, cell + row * (H + cell) + 18, QString("scene %1").arg(id));
+        painter.drawText(cell + 8, cell + row * (H + cell) + 17, QString("scene %1").arg(id));
         release(entry);
         ++row;
     }

@@ -500,7 +500,8 @@ ThemeSpec quietCinema()
     t.scenes = {{1, 1, 150, true, cinemaPan(150)},     {2, 1, 135, false, cinemaSplit(135)},
                 {3, 1, 135, false, cinemaStrips(135)}, {4, 1, 120, true, cinemaWide(120)},
                 {5, 2, 120, false, textSettle(120)},   {6, 2, 105, true, textZoom(105)}};
-    t.previewScene = 1;
+    t.previewScene = 2;
+    t.previewAt = 0.8;
     return t;
 }
 

@@ -201,6 +201,10 @@ bool writeTheme(const ThemeSpec& theme, const QString& templatesDir, const QStri
     const QDir content(QDir(contentDir).filePath(QString::number(theme.id)));
     if (!QDir().mkpath(folder.path()) || !QDir().mkpath(content.path()))
         return fail("cannot create " + folder.path());
+    // Videos and stills of an earlier run (or a download of a download-only
+    // theme) must not outlive the scenes that used them.
+    for (const QString& stale : folder.entryList({"*.mp4", "bg*.jpg"}, QDir::Files))
+        QFile::remove(folder.filePath(stale));
     if (!writeTemplateXml(theme, folder.filePath("template.xml"))
         || !writeInfoXml(theme, folder.filePath("info.xml")))
         return fail("cannot write the XML files of theme " + QString::number(theme.id));
