@@ -97,16 +97,20 @@ bool inFrame(const IMedia::transformation_t& t)
     return true;
 }
 
-/// Calls \a check for every image slot of every scene of theme \a id.
+/// Calls \a check for every slot of every scene of theme \a id.
 template <typename Check>
-void forEachImageSlot(int id, Check check)
+void forEachSlot(int id, Check check)
 {
     TmplPtr tmpl = load(id);
     QVERIFY(tmpl);
-    for (const auto& [sceneId, scene] : tmpl->GetScenes())
+    for (const auto& [sceneId, scene] : tmpl->GetScenes()) {
         if (auto* img = dynamic_cast<IImgScene*>(scene))
             for (const auto& [slotId, slot] : *img->GetMedia())
-                check(sceneId, slotId, slot, scene->GetFramesNumber());
+                check(sceneId, slotId, static_cast<IMedia*>(slot), scene->GetFramesNumber());
+        if (auto* text = dynamic_cast<ITextScene*>(scene))
+            for (const auto& [slotId, slot] : *text->GetMedia())
+                check(sceneId, slotId, static_cast<IMedia*>(slot), scene->GetFramesNumber());
+    }
 }
 
 } // namespace
@@ -214,7 +218,7 @@ private slots:
     {
         QFETCH(int, id);
         int marked = 0;
-        forEachImageSlot(id, [&](int scene, int slot, IImgMedia* media, long frames) {
+        forEachSlot(id, [&](int scene, int slot, IMedia* media, long frames) {
             const bool meant = leavesOnPurpose(id, scene, slot);
             bool left = false;
             IMedia::transformation_t t;
@@ -234,7 +238,9 @@ private slots:
     {
         QFETCH(int, id);
         const double w = 1280, h = 720;
-        forEachImageSlot(id, [&](int scene, int slot, IImgMedia* media, long frames) {
+        forEachSlot(id, [&](int scene, int slot, IMedia* media, long frames) {
+            if (!dynamic_cast<IImgMedia*>(media))
+                return;
             IMedia::transformation_t t;
             double widest = 0, tallest = 0;
             for (int f = 0; f < frames; ++f) {
@@ -282,7 +288,7 @@ private slots:
     {
         QFETCH(int, id);
         float narrowest = 10.f;
-        forEachImageSlot(id, [&](int, int, IImgMedia* media, long) {
+        forEachSlot(id, [&](int, int, IMedia* media, long) {
             narrowest = std::min(narrowest, media->GetAspect());
         });
         QVERIFY(narrowest < 0.95f);

@@ -124,7 +124,7 @@ int makeThemes(const QString& out, int only)
         std::printf("theme %d \"%s\": %.1f s\n", theme.id, qPrintable(theme.name),
                     timer.elapsed() / 1000.0);
     }
-    std::printf("all themes: %.1f s\n", total.elapsed() / 1000.0);
+    std::printf("done in %.1f s\n", total.elapsed() / 1000.0);
     const QString music = QDir(demo).filePath("music.m4a");
     QString error;
     if (!QFile::exists(music) && !writeDemoMusic(music, &error)) {
