@@ -290,7 +290,7 @@ std::vector<Key> hung(Placement p, int start, int step, int stay, int f, double 
 /// One small photo on the wall that steps forward to fill the view.
 std::vector<SlotSpec> wallOne(int f)
 {
-    const Placement tile = card(0.3, 0.36, 0.26, 1.5);
+    const Placement tile = card(0.36, 0.4, 0.3, 1.5);
     const Placement front = card(0.5, 0.5, 0.62, 1.5);
     return {slot({{0, scaled(tile, 0.9), 0.0, Out},
                   {16, tile, 1.0, InOut},
