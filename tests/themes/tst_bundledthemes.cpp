@@ -1,4 +1,5 @@
 #include "core/placement.h"
+#include "themes.h"
 
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
@@ -13,6 +14,8 @@ extern "C" {
 
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -59,6 +62,57 @@ void checkSlots(const MediaMap* media, long frames)
     }
 }
 
+void addThemeRows()
+{
+    QTest::addColumn<int>("id");
+    for (const ThemeSpec& theme : bundledThemes())
+        QTest::newRow(qPrintable(theme.name)) << theme.id;
+}
+
+const ThemeSpec* specOf(int id)
+{
+    static const std::vector<ThemeSpec> themes = bundledThemes();
+    for (const ThemeSpec& theme : themes)
+        if (theme.id == id)
+            return &theme;
+    return nullptr;
+}
+
+/// Whether the theme's description means slot \a slot of scene \a scene to
+/// reach past the frame.
+bool leavesOnPurpose(int theme, int scene, int slot)
+{
+    for (const SceneSpec& s : specOf(theme)->scenes)
+        if (s.id == scene)
+            return s.media.at(size_t(slot)).leaves;
+    return false;
+}
+
+bool inFrame(const IMedia::transformation_t& t)
+{
+    const double margin = 1e-4;
+    for (double v : {t.x0, t.y0, t.x1, t.y1, t.x2, t.y2, t.x3, t.y3})
+        if (v < -margin || v > 1 + margin)
+            return false;
+    return true;
+}
+
+/// Calls \a check for every slot of every scene of theme \a id.
+template <typename Check>
+void forEachSlot(int id, Check check)
+{
+    TmplPtr tmpl = load(id);
+    QVERIFY(tmpl);
+    for (const auto& [sceneId, scene] : tmpl->GetScenes()) {
+        if (auto* img = dynamic_cast<IImgScene*>(scene))
+            for (const auto& [slotId, slot] : *img->GetMedia())
+                check(sceneId, slotId, static_cast<IMedia*>(slot), scene->GetFramesNumber());
+        if (auto* text = dynamic_cast<ITextScene*>(scene))
+            for (const auto& [slotId, slot] : *text->GetMedia())
+                check(sceneId, slotId, static_cast<IMedia*>(slot), scene->GetFramesNumber());
+    }
+}
+
 } // namespace
 
 class TestBundledThemes : public QObject
@@ -68,13 +122,7 @@ class TestBundledThemes : public QObject
 private slots:
     void initTestCase() { VidweaveInit(); }
 
-    void themes_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::newRow("1") << 1;
-        QTest::newRow("2") << 2;
-        QTest::newRow("3") << 3;
-    }
+    void themes_data() { addThemeRows(); }
 
     void themes()
     {
@@ -112,15 +160,18 @@ private slots:
                 QVERIFY(QFile::exists(dir + QString::fromStdWString(scene->GetBgFileName())));
             }
         }
-        QVERIFY(images >= 6);
+        QVERIFY(images >= 4);
         QVERIFY(texts >= 2);
         QVERIFY(stills >= 1);
         QVERIFY(slotCounts.contains(1) && slotCounts.contains(2) && slotCounts.contains(3));
     }
 
+    void backgroundsDecodeToTheirFrameCounts_data() { addThemeRows(); }
+
     void backgroundsDecodeToTheirFrameCounts()
     {
-        for (int id : {1, 2, 3}) {
+        QFETCH(int, id);
+        {
             TmplPtr tmpl = load(id);
             QVERIFY(tmpl);
             for (const auto& [sceneId, scene] : tmpl->GetScenes()) {
@@ -143,16 +194,112 @@ private slots:
         }
     }
 
-    void downloadOnlyThemeHasNoVideosInItsFolder()
+    void videosLieWhereTheThemeIsServed_data() { addThemeRows(); }
+
+    void videosLieWhereTheThemeIsServed()
     {
-        QVERIFY(QDir(root + "/templates/3").entryList({"*.mp4"}, QDir::Files).isEmpty());
-        QVERIFY(QFile::exists(root + "/content/app/1.2.0/themes/3/1.mp4"));
-        QVERIFY(QFile::exists(root + "/templates/1/1.mp4"));
+        QFETCH(int, id);
+        const bool local = !specOf(id)->downloadOnly;
+        const QString folder = QString("%1/templates/%2").arg(root).arg(id);
+        const QString served = QString("%1/content/app/1.2.0/themes/%2/1.mp4").arg(root).arg(id);
+        QCOMPARE(QDir(folder).entryList({"*.mp4"}, QDir::Files).isEmpty(), !local);
+        QCOMPARE(QFile::exists(served), !local);
     }
+
+    void someThemeIsDownloadOnly()
+    {
+        const std::vector<ThemeSpec> themes = bundledThemes();
+        QVERIFY(std::any_of(themes.begin(), themes.end(), [](const ThemeSpec& t) { return t.downloadOnly; }));
+    }
+
+    void slotsStayInTheFrameUnlessMeantToLeave_data() { addThemeRows(); }
+
+    void slotsStayInTheFrameUnlessMeantToLeave()
+    {
+        QFETCH(int, id);
+        int marked = 0;
+        forEachSlot(id, [&](int scene, int slot, IMedia* media, long frames) {
+            const bool meant = leavesOnPurpose(id, scene, slot);
+            bool left = false;
+            IMedia::transformation_t t;
+            for (int f = 0; f < frames; ++f)
+                if (media->GetTransform(f, t) && t.opacity > 0.01f && !inFrame(t))
+                    left = true;
+            // A mark must be needed: a slot marked as leaving does leave.
+            QVERIFY2(left == meant, qPrintable(QString("scene %1 slot %2").arg(scene).arg(slot)));
+            marked += meant;
+        });
+        QVERIFY(marked < 8);
+    }
+
+    void picturesAreNeverShownLargerThanPrepared_data() { addThemeRows(); }
+
+    void picturesAreNeverShownLargerThanPrepared()
+    {
+        QFETCH(int, id);
+        const double w = 1280, h = 720;
+        forEachSlot(id, [&](int scene, int slot, IMedia* media, long frames) {
+            if (!dynamic_cast<IImgMedia*>(media))
+                return;
+            IMedia::transformation_t t;
+            double widest = 0, tallest = 0;
+            for (int f = 0; f < frames; ++f) {
+                if (!media->GetTransform(f, t))
+                    continue;
+                widest = std::max({widest, std::hypot((t.x1 - t.x0) * w, (t.y1 - t.y0) * h),
+                                   std::hypot((t.x2 - t.x3) * w, (t.y2 - t.y3) * h)});
+                tallest = std::max({tallest, std::hypot((t.x3 - t.x0) * w, (t.y3 - t.y0) * h),
+                                    std::hypot((t.x2 - t.x1) * w, (t.y2 - t.y1) * h)});
+            }
+            const QString where = QString("scene %1 slot %2").arg(scene).arg(slot);
+            QVERIFY2(widest <= media->GetMaxWidth() * w, qPrintable(where));
+            QVERIFY2(tallest <= media->GetMaxHeight() * h, qPrintable(where));
+        });
+    }
+
+    void movesStartOutOfSightOrGently_data() { addThemeRows(); }
+
+    /// Every move eases; one that starts at full speed starts invisible or
+    /// outside the frame, so no photo is seen jumping into motion.
+    void movesStartOutOfSightOrGently()
+    {
+        QFETCH(int, id);
+        for (const SceneSpec& scene : specOf(id)->scenes) {
+            for (const SlotSpec& slot : scene.media) {
+                for (size_t k = 0; k + 1 < slot.keys.size(); ++k) {
+                    const Key& key = slot.keys[k];
+                    const QString where = QString("scene %1 key %2").arg(scene.id).arg(k);
+                    QVERIFY2(key.easing != Easing::Linear, qPrintable(where));
+                    if (key.easing == Easing::EaseInOut || key.easing == Easing::EaseIn)
+                        continue;
+                    const auto c = corners(key.at, 1280, 720);
+                    const bool outside = std::any_of(c.begin(), c.end(), [](const QPointF& p) {
+                        return p.x() < 0 || p.x() > 1 || p.y() < 0 || p.y() > 1;
+                    });
+                    QVERIFY2(key.opacity == 0.0 || outside, qPrintable(where));
+                }
+            }
+        }
+    }
+
+    void everyThemeHasAPortraitSlot_data() { addThemeRows(); }
+
+    void everyThemeHasAPortraitSlot()
+    {
+        QFETCH(int, id);
+        float narrowest = 10.f;
+        forEachSlot(id, [&](int, int, IMedia* media, long) {
+            narrowest = std::min(narrowest, media->GetAspect());
+        });
+        QVERIFY(narrowest < 0.95f);
+    }
+
+    void anyMixWithoutMusicIsPlacedWhole_data() { addThemeRows(); }
 
     void anyMixWithoutMusicIsPlacedWhole()
     {
-        for (int id : {1, 2, 3}) {
+        QFETCH(int, id);
+        {
             TmplPtr tmpl = load(id);
             for (int count = 1; count <= 30; ++count) {
                 std::vector<PlacementSlide> slides;

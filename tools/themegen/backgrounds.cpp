@@ -66,17 +66,19 @@ BackgroundPainter::BackgroundPainter(BgStyle style, Palette palette, unsigned se
     std::mt19937 rng(seed);
     std::uniform_real_distribution<double> u(0, 1);
     const int count = style == BgStyle::Night ? 26 : style == BgStyle::Glow ? 18 : 10;
+    // A quiet wall: few, faint and small lights.
+    const bool quiet = style == BgStyle::Paper || style == BgStyle::Studio;
     for (int i = 0; i < count; ++i) {
         Bokeh b;
         b.x = u(rng) * width;
         b.y = u(rng) * height;
-        const double scale = style == BgStyle::Paper ? 0.35 : 1.0;
+        const double scale = quiet ? 0.35 : 1.0;
         b.radius = (18 + u(rng) * (style == BgStyle::Night ? 60 : 90)) * scale * width / 1280;
         b.vx = (u(rng) - 0.5) * 0.8;
         b.vy = -0.2 - u(rng) * 0.6;
         b.phase = u(rng) * 2 * M_PI;
         QColor c = u(rng) < 0.5 ? palette.light : palette.accent;
-        c.setAlpha(style == BgStyle::Paper ? 60 : int(35 + u(rng) * (style == BgStyle::Night ? 50 : 70)));
+        c.setAlpha(style == BgStyle::Paper ? 60 : style == BgStyle::Studio ? 30 : int(35 + u(rng) * (style == BgStyle::Night ? 50 : 70)));
         b.colour = c;
         bokeh.push_back(b);
     }
@@ -111,14 +113,35 @@ void BackgroundPainter::paintBase(QPainter& p) const
     p.fillRect(0, 0, width, height, g);
 }
 
+/// Pools of light from lamps above a gallery wall, breathing slowly.
+static void paintSpots(QPainter& p, double t, int width, int height, QColor light)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QPointF centre(width * (0.18 + 0.32 * i), -height * 0.05);
+        const double r = height * (0.95 + 0.05 * std::sin(t * M_PI * 2 + i));
+        QRadialGradient g(centre, r);
+        light.setAlpha(110);
+        g.setColorAt(0, light);
+        light.setAlpha(0);
+        g.setColorAt(1, light);
+        p.setCompositionMode(QPainter::CompositionMode_Screen);
+        p.fillRect(0, 0, width, height, g);
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 void BackgroundPainter::paintLight(QPainter& p, double t) const
 {
+    if (style == BgStyle::Studio) {
+        paintSpots(p, t, width, height, palette.light);
+        return;
+    }
     // A warm light leak drifting across the frame.
     const QPointF centre(width * (-0.2 + 1.4 * t), height * (0.25 + 0.2 * std::sin(t * M_PI)));
     const double r = width * (style == BgStyle::Night ? 0.45 : 0.7);
     QRadialGradient g(centre, r);
     QColor inner = palette.light;
-    inner.setAlpha(style == BgStyle::Paper ? 55 : style == BgStyle::Night ? 70 : 120);
+    inner.setAlpha(style == BgStyle::Paper ? 55 : style == BgStyle::Night ? 70 : style == BgStyle::Studio ? 90 : 120);
     QColor outer = inner;
     outer.setAlpha(0);
     g.setColorAt(0, inner);
@@ -153,7 +176,7 @@ void BackgroundPainter::paintFinish(QPainter& p, int index) const
 {
     QRadialGradient vignette(QPointF(width / 2.0, height / 2.0), width * 0.75);
     vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, style == BgStyle::Paper ? 70 : 110));
+    vignette.setColorAt(1, QColor(0, 0, 0, style == BgStyle::Studio ? 45 : style == BgStyle::Paper ? 70 : 110));
     p.fillRect(0, 0, width, height, vignette);
     const QImage& tile = grain[size_t(index) % grain.size()];
     p.drawTiledPixmap(QRect(0, 0, width, height), QPixmap::fromImage(tile),

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-enum class BgStyle { Glow, Paper, Night };
+enum class BgStyle { Glow, Paper, Night, Studio };
 
 struct Palette
 {

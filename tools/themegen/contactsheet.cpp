@@ -36,7 +36,8 @@ QSharedPointer<IAVInput> background(IScene* scene, int sceneId, const QString& t
 }
 
 std::vector<QImage> sceneFrames(IScene* scene, int sceneId, const SceneMediaPair& entry,
-                                const QString& themeDir, const QString& contentDir)
+                                const QString& themeDir, const QString& contentDir,
+                                const std::vector<double>& moments = {0.1, 0.5, 0.9})
 {
     auto input = background(scene, sceneId, themeDir, contentDir);
     std::unique_ptr<ISceneReader> reader;
@@ -47,7 +48,7 @@ std::vector<QImage> sceneFrames(IScene* scene, int sceneId, const SceneMediaPair
                                                    &entry, themeDir + "/");
     const long n = scene->GetFramesNumber();
     std::vector<QImage> frames;
-    for (double at : {0.1, 0.5, 0.9}) {
+    for (double at : moments) {
         const int wanted = int(at * double(n));
         while (reader->GetFrameIndex() < wanted && reader->NextFrame()) {
         }
@@ -56,16 +57,61 @@ std::vector<QImage> sceneFrames(IScene* scene, int sceneId, const SceneMediaPair
     return frames;
 }
 
+using TmplPtr = std::unique_ptr<ITmpl, void (*)(ITmpl*)>;
+
+TmplPtr loadTemplate(const QString& themeDir)
+{
+    BaseTmplFactory tmplFactory;
+    return TmplPtr(TmplXmlParser().ParseTmpl(
+                       QDir(themeDir).filePath("template.xml").toStdWString(), &tmplFactory),
+                   ReleaseTmpl);
+}
+
+/// Fills the scene's slots with photos (from \a next on) or a line of text.
+SceneMediaPair filled(int id, IScene* scene, const QStringList& photos, int& next)
+{
+    BasePrjFactory values;
+    SceneMediaPair entry(id, {});
+    for (int slot = 0; slot < scene->GetMediaSize(); ++slot) {
+        if (scene->GetType() == SceneImg)
+            entry.second[slot] =
+                values.GetImgMediaVal(photos.at(next++ % photos.size()).toStdWString(), 0);
+        else
+            entry.second[slot] = values.GetTextMediaVal(L"Summer by the sea\nwith all of us");
+    }
+    return entry;
+}
+
+void release(SceneMediaPair& entry)
+{
+    for (auto& [slot, value] : entry.second)
+        delete value;
+    entry.second.clear();
+}
+
 } // namespace
+
+QImage renderSceneFrame(const QString& themeDir, const QString& contentDir, int sceneId,
+                        double at, const QStringList& photos)
+{
+    TmplPtr tmpl = loadTemplate(themeDir);
+    if (!tmpl || photos.isEmpty())
+        return {};
+    const auto scenes = tmpl->GetScenes();
+    const auto found = scenes.find(sceneId);
+    if (found == scenes.end())
+        return {};
+    int next = 0;
+    SceneMediaPair entry = filled(sceneId, found->second, photos, next);
+    const auto frames = sceneFrames(found->second, sceneId, entry, themeDir, contentDir, {at});
+    release(entry);
+    return frames.empty() ? QImage() : frames.front();
+}
 
 bool writeContactSheet(const QString& themeDir, const QString& contentDir, int themeId,
                        const QStringList& photos, const QString& output, QString* error)
 {
-    BaseTmplFactory tmplFactory;
-    std::unique_ptr<ITmpl, void (*)(ITmpl*)> tmpl(
-        TmplXmlParser().ParseTmpl(QDir(themeDir).filePath("template.xml").toStdWString(),
-                                  &tmplFactory),
-        ReleaseTmpl);
+    TmplPtr tmpl = loadTemplate(themeDir);
     if (!tmpl || photos.isEmpty()) {
         *error = "no template or no photos for theme " + QString::number(themeId);
         return false;
@@ -76,25 +122,18 @@ bool writeContactSheet(const QString& themeDir, const QString& contentDir, int t
                  QImage::Format_RGB32);
     sheet.fill(QColor(40, 40, 40));
     QPainter painter(&sheet);
-    BasePrjFactory values;
     int row = 0;
     int photo = 0;
     for (const auto& [id, scene] : scenes) {
-        SceneMediaPair entry(id, {});
-        for (int slot = 0; slot < scene->GetMediaSize(); ++slot) {
-            if (scene->GetType() == SceneImg)
-                entry.second[slot] = values.GetImgMediaVal(
-                    photos.at(photo++ % photos.size()).toStdWString(), 0);
-            else
-                entry.second[slot] = values.GetTextMediaVal(L"Summer by the sea\nwith all of us");
-        }
+        SceneMediaPair entry = filled(id, scene, photos, photo);
         const auto frames = sceneFrames(scene, id, entry, themeDir, contentDir);
         for (size_t col = 0; col < frames.size(); ++col)
             painter.drawImage(cell + int(col) * (W + cell), cell + row * (H + cell), frames[col]);
+        // A dark tab keeps the label readable on light themes too.
+        painter.fillRect(cell, cell + row * (H + cell), 72, 24, QColor(0, 0, 0, 150));
         painter.setPen(Qt::white);
-        painter.drawText(cell + 8, cell + row * (H + cell) + 18, QString("scene %1").arg(id));
-        for (auto& [slot, value] : entry.second)
-            delete value;
+        painter.drawText(cell + 8, cell + row * (H + cell) + 17, QString("scene %1").arg(id));
+        release(entry);
         ++row;
     }
     painter.end();

@@ -14,7 +14,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -76,23 +78,53 @@ QStringList demoPhotos(const QString& generatedDir)
     return photos;
 }
 
-int makeThemes(const QString& out)
+/// Warns of slots that leave the frame where their scene does not mean them to.
+void warnOutside(const ThemeSpec& theme)
+{
+    for (const SceneSpec& scene : theme.scenes) {
+        for (size_t i = 0; i < scene.media.size(); ++i) {
+            if (scene.media[i].leaves)
+                continue;
+            for (const auto& [frame, t] : expand(scene.media[i].keys, 1280, 720)) {
+                const double xs[] = {t.x0, t.x1, t.x2, t.x3};
+                const double ys[] = {t.y0, t.y1, t.y2, t.y3};
+                const bool out = std::any_of(std::begin(xs), std::end(xs), [](double v) { return v < 0 || v > 1; })
+                    || std::any_of(std::begin(ys), std::end(ys), [](double v) { return v < 0 || v > 1; });
+                if (out && t.opacity > 0.01f) {
+                    std::fprintf(stderr, "themegen: theme %d scene %d slot %zu leaves the frame at %d\n",
+                                 theme.id, scene.id, i, frame);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+int makeThemes(const QString& out, int only)
 {
     const QString templates = QDir(out).filePath("templates");
     const QString content = QDir(out).filePath("content/app/1.2.0/themes");
+    const QString demo = QDir(out).filePath("demo");
+    writeGeneratedPhotos(QDir(demo).filePath("generated"));
+    const QStringList photos = demoPhotos(QDir(demo).filePath("generated"));
+    QElapsedTimer total;
+    total.start();
     for (const ThemeSpec& theme : bundledThemes()) {
+        if (only && theme.id != only)
+            continue;
+        warnOutside(theme);
         QElapsedTimer timer;
         timer.start();
         QString error;
-        if (!writeTheme(theme, templates, content, &error)) {
+        if (!writeTheme(theme, templates, content, &error)
+            || !writePreviews(theme, templates, content, photos, &error)) {
             std::fprintf(stderr, "themegen: %s\n", qPrintable(error));
             return 1;
         }
         std::printf("theme %d \"%s\": %.1f s\n", theme.id, qPrintable(theme.name),
                     timer.elapsed() / 1000.0);
     }
-    const QString demo = QDir(out).filePath("demo");
-    writeGeneratedPhotos(QDir(demo).filePath("generated"));
+    std::printf("done in %.1f s\n", total.elapsed() / 1000.0);
     const QString music = QDir(demo).filePath("music.m4a");
     QString error;
     if (!QFile::exists(music) && !writeDemoMusic(music, &error)) {
@@ -102,11 +134,13 @@ int makeThemes(const QString& out)
     return 0;
 }
 
-int makeContactSheets(const QString& out, const QString& sheets)
+int makeContactSheets(const QString& out, const QString& sheets, int only)
 {
     QDir().mkpath(sheets);
     const QStringList photos = demoPhotos(QDir(out).filePath("demo/generated"));
     for (const ThemeSpec& theme : bundledThemes()) {
+        if (only && theme.id != only)
+            continue;
         const QString dir = QDir(out).filePath(QString("templates/%1").arg(theme.id));
         const QString content = QDir(out).filePath(QString("content/app/1.2.0/themes/%1").arg(theme.id));
         const QString file = QDir(sheets).filePath(QString("contact-%1.png").arg(theme.id));
@@ -134,14 +168,16 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addOption({"out", "Folder for templates/, content/ and demo/.", "dir", "themes"});
     parser.addOption({"contact-sheet", "Also draw contact sheets of the themes into <dir>.", "dir"});
+    parser.addOption({"theme", "Only the theme with this id (for a quick look).", "id"});
     parser.process(app);
+    const int only = parser.value("theme").toInt();
 
     const QString out = parser.value("out");
     if (!parser.isSet("contact-sheet") || !QFile::exists(QDir(out).filePath("templates/1/template.xml"))) {
-        if (const int rc = makeThemes(out))
+        if (const int rc = makeThemes(out, only))
             return rc;
     }
     if (parser.isSet("contact-sheet"))
-        return makeContactSheets(out, parser.value("contact-sheet"));
+        return makeContactSheets(out, parser.value("contact-sheet"), only);
     return 0;
 }

@@ -14,6 +14,11 @@ struct SlotSpec
     std::vector<Key> keys;
     int vPos = 0;
     int hPos = 0;
+    /// The scene means the slot to reach past the frame's edges (an entry
+    /// from outside, or a photo filling the frame while it zooms).
+    bool leaves = false;
+    /// No border and no shadow, for photos that fill the frame.
+    bool plain = false;
 };
 
 struct SceneSpec
@@ -50,6 +55,9 @@ struct ThemeSpec
     /// Its background videos live only on the content server.
     bool downloadOnly = false;
     std::vector<SceneSpec> scenes;
+    /// The scene and moment (fraction of its frames) the gallery pictures show.
+    int previewScene = 1;
+    double previewAt = 0.6;
 };
 
 /// The themes that ship with the program.

@@ -1,5 +1,7 @@
 #include "themewriter.h"
 
+#include "contactsheet.h"
+
 #include "vidweave/avoutput.h"
 
 extern "C" {
@@ -15,6 +17,7 @@ extern "C" {
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -49,7 +52,8 @@ std::pair<double, double> largestSize(const SlotSpec& slot)
     double w = 0, h = 0;
     for (const Key& key : slot.keys) {
         w = std::max(w, key.at.w);
-        h = std::max(h, key.at.h);
+        // A lean makes one side edge longer than the slot's height.
+        h = std::max(h, key.at.h * (1 + std::abs(key.at.lean) / 2));
     }
     return {std::min(1.5, w * 1.05), std::min(1.5, h * 1.05)};
 }
@@ -68,8 +72,8 @@ void writeSlot(QXmlStreamWriter& xml, const ThemeSpec& theme, const SceneSpec& s
         const QColor c = theme.look.borderColor;
         xml.writeAttribute("border-color",
                            QString("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()));
-        xml.writeAttribute("border-width", number(theme.look.borderWidth));
-        if (!theme.look.shadow.isEmpty())
+        xml.writeAttribute("border-width", number(slot.plain ? 0.f : theme.look.borderWidth));
+        if (!theme.look.shadow.isEmpty() && !slot.plain)
             xml.writeAttribute("shadow", theme.look.shadow);
     } else {
         xml.writeAttribute("font", theme.look.font);
@@ -170,56 +174,6 @@ bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& pa
     return QFile::rename(partial, path);
 }
 
-/// A small landscape standing in for a photo on the gallery picture.
-void drawSamplePhoto(QPainter& p, const QRectF& box, const QColor& sky, const QColor& hill)
-{
-    QLinearGradient g(box.topLeft(), box.bottomLeft());
-    g.setColorAt(0, sky.lighter(130));
-    g.setColorAt(1, sky);
-    p.fillRect(box, g);
-    p.setBrush(QColor(255, 240, 200));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(box.left() + box.width() * 0.7, box.top() + box.height() * 0.3),
-                  box.width() * 0.08, box.width() * 0.08);
-    QPainterPath hills;
-    hills.moveTo(box.bottomLeft());
-    hills.cubicTo(box.left() + box.width() * 0.3, box.top() + box.height() * 0.45,
-                  box.left() + box.width() * 0.6, box.top() + box.height() * 0.85, box.right(),
-                  box.top() + box.height() * 0.6);
-    hills.lineTo(box.bottomRight());
-    hills.closeSubpath();
-    p.setBrush(hill);
-    p.drawPath(hills);
-}
-
-QImage galleryPicture(const ThemeSpec& theme, const QImage& background)
-{
-    QImage image = background.scaled(480, 270, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor border = theme.look.borderColor;
-    const double frame = theme.look.borderWidth > 0.03f ? 10 : 5;
-    const struct
-    {
-        QPointF centre;
-        double angle;
-        QColor sky, hill;
-    } cards[] = {{{160, 128}, -6, QColor(120, 170, 220), QColor(70, 120, 70)},
-                 {{320, 142}, 5, QColor(240, 170, 120), QColor(120, 80, 60)}};
-    for (const auto& c : cards) {
-        p.save();
-        p.translate(c.centre);
-        p.rotate(c.angle);
-        const QRectF outer(-95, -68, 190, 136);
-        p.fillRect(outer.translated(4, 6), QColor(0, 0, 0, 70));
-        p.fillRect(outer, border);
-        drawSamplePhoto(p, outer.adjusted(frame, frame, -frame, -frame), c.sky, c.hill);
-        p.restore();
-    }
-    return image;
-}
-
 QImage textureFor(const ThemeSpec&)
 {
     QImage texture(256, 256, QImage::Format_RGB32);
@@ -247,15 +201,15 @@ bool writeTheme(const ThemeSpec& theme, const QString& templatesDir, const QStri
     const QDir content(QDir(contentDir).filePath(QString::number(theme.id)));
     if (!QDir().mkpath(folder.path()) || !QDir().mkpath(content.path()))
         return fail("cannot create " + folder.path());
+    // Videos and stills of an earlier run (or a download of a download-only
+    // theme) must not outlive the scenes that used them.
+    for (const QString& stale : folder.entryList({"*.mp4", "bg*.jpg"}, QDir::Files))
+        QFile::remove(folder.filePath(stale));
     if (!writeTemplateXml(theme, folder.filePath("template.xml"))
         || !writeInfoXml(theme, folder.filePath("info.xml")))
         return fail("cannot write the XML files of theme " + QString::number(theme.id));
 
     const BackgroundPainter look(theme.style, theme.palette, 7u * theme.id, videoWidth, videoHeight);
-    const QImage poster = look.frame(40, 120);
-    galleryPicture(theme, poster).save(folder.filePath("thumb.jpg"), "JPG", 90);
-    poster.scaled(384, 216, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .save(folder.filePath("thumb-prj.jpg"), "JPG", 90);
     look.frame(60, 120)
         .scaled(320, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .save(folder.filePath("slide-bg.png"));
@@ -280,4 +234,23 @@ bool writeTheme(const ThemeSpec& theme, const QString& templatesDir, const QStri
         }
     }
     return true;
+}
+
+bool writePreviews(const ThemeSpec& theme, const QString& templatesDir, const QString& contentDir,
+                   const QStringList& photos, QString* error)
+{
+    const QDir folder(QDir(templatesDir).filePath(QString::number(theme.id)));
+    const QString content = QDir(contentDir).filePath(QString::number(theme.id));
+    const QImage gallery =
+        renderSceneFrame(folder.path(), content, theme.previewScene, theme.previewAt, photos);
+    const QImage project = renderSceneFrame(folder.path(), content, 1, 0.5, photos);
+    if (gallery.isNull() || project.isNull()) {
+        if (error)
+            *error = "cannot render the previews of theme " + QString::number(theme.id);
+        return false;
+    }
+    return gallery.scaled(480, 270, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+               .save(folder.filePath("thumb.jpg"), "JPG", 90)
+           && project.scaled(384, 216, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                  .save(folder.filePath("thumb-prj.jpg"), "JPG", 90);
 }
