@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Pictavio"));
     registerCoreMetaTypes();
 
+    Q_INIT_RESOURCE(translations);
     QTranslator translator;
     if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
         QApplication::installTranslator(&translator);
