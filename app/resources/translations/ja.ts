@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Add More Music</source>
-        <translation>音楽を追加</translation>
+        <translation>さらに音楽を追加</translation>
     </message>
     <message>
         <source>Skip Audio</source>
@@ -438,15 +438,15 @@
     <name>ThemeDownloadErrorForm</name>
     <message>
         <source>We have problem with downloading theme files from internet.</source>
-        <translation>テーマのファイルをダウンロードできませんでした。</translation>
+        <translation>テーマのダウンロードに失敗しました。</translation>
     </message>
     <message>
         <source>Please check your internet connection and try again.</source>
-        <translation>インターネット接続を確認して、もう一度お試しください。</translation>
+        <translation>接続を確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>If this problem persists, please contact our support at </source>
-        <translation>問題が解決しない場合は、サポートまでお問い合わせください: </translation>
+        <translation>問題が続く場合はサポートへご連絡ください: </translation>
     </message>
 </context>
 <context>
