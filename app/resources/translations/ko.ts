@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>If this problem persists, please contact our support at </source>
-        <translation>문제가 계속되면 고객 지원에 문의하세요: </translation>
+        <translation>문제가 계속되면 문의하세요: </translation>
     </message>
 </context>
 <context>

@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>If this problem persists, please contact our support at </source>
-        <translation>如果问题仍然存在，请联系我们的支持团队：</translation>
+        <translation>如仍有问题，请联系客服：</translation>
     </message>
 </context>
 <context>
