@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>見つからない音声ファイルはスキップされます。</translation>
+        <translation>見つからない音声ファイルは省略します。</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Missed image files will be skipped.</source>
-        <translation>見つからない画像ファイルはスキップされます。</translation>
+        <translation>見つからない画像ファイルは省略します。</translation>
     </message>
     <message>
         <source>Import Image Files</source>
