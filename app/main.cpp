@@ -34,6 +34,7 @@ int main(int argc, char** argv)
                                                  QIcon(QStringLiteral(":/images/pictavio.svg"))));
     registerCoreMetaTypes();
 
+    Q_INIT_RESOURCE(translations);
     QTranslator translator;
     if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
         QApplication::installTranslator(&translator);

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AudioFileForm</name>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>BaseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>DoneBackBtnsForm</name>
+    <message>
+        <source>Back to </source>
+        <translation>Volver a </translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>DoneForm</name>
+    <message>
+        <source>Play Video</source>
+        <translation>Reproducir vídeo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Your video is ready to play.</source>
+        <translation>Tu vídeo está listo para reproducirse.</translation>
+    </message>
+    <message>
+        <source>Click button below to show file.</source>
+        <translation>Haz clic en el botón de abajo para ver el archivo.</translation>
+    </message>
+    <message>
+        <source>Open Folder with Video</source>
+        <translation>Abrir carpeta del vídeo</translation>
+    </message>
+    <message>
+        <source>Share your video on</source>
+        <translation>Comparte tu vídeo en</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>Vimeo</source>
+        <translation>Vimeo</translation>
+    </message>
+    <message>
+        <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
+        <translation>¿Preguntas o ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Escríbenos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingThemeForm</name>
+    <message>
+        <source>Downloading theme</source>
+        <translation>Descargando tema</translation>
+    </message>
+    <message>
+        <source>Downloading theme&apos;s files from internet.</source>
+        <translation>Descargando los archivos del tema desde internet.</translation>
+    </message>
+    <message>
+        <source>Depending on your internet connection speed</source>
+        <translation>Según la velocidad de tu conexión a internet,</translation>
+    </message>
+    <message>
+        <source>it can take up to few minutes.</source>
+        <translation>puede tardar unos minutos.</translation>
+    </message>
+    <message>
+        <source>This files will be downloaded only once.</source>
+        <translation>Estos archivos solo se descargan una vez.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skip Audio</source>
+        <translation>Omitir música</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Back to Themes</source>
+        <translation>Volver a temas</translation>
+    </message>
+    <message>
+        <source>Back to Music</source>
+        <translation>Volver a música</translation>
+    </message>
+    <message>
+        <source>Make Video</source>
+        <translation>Crear vídeo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
+        <translation>No se puede leer el tema «%1». Elige otro tema.</translation>
+    </message>
+    <message>
+        <source>This project cannot be read; it is left as it is.</source>
+        <translation>No se puede leer este proyecto; se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>Missed audio file will be skipped.</source>
+        <translation>Se omitirán los archivos de audio que faltan.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>No se pudo crear el vídeo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaVerticalSeparator</name>
+    <message>
+        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <translation>Tienes más contenido que la duración de la música. Las fotos y escenas de texto bajo esta línea no se incluirán en el vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectForm</name>
+    <message>
+        <source>Resume</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>Eliminar proyecto</translation>
+    </message>
+    <message>
+        <source>Untitled project</source>
+        <translation>Proyecto sin título</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation>Diapositivas</translation>
+    </message>
+</context>
+<context>
+    <name>RenderProgressForm</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Creando vídeo</translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <translation>%p%</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAudioForm</name>
+    <message>
+        <source>Your theme</source>
+        <translation>Tu tema</translation>
+    </message>
+    <message>
+        <source>Add Background Music</source>
+        <translation>Añadir música de fondo</translation>
+    </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides.</source>
+        <translation>Los archivos MP3 o M4A suenan uno tras otro con tus diapositivas.</translation>
+    </message>
+    <message>
+        <source>Choose Music Files</source>
+        <translation>Elegir archivos de música</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Música de fondo</translation>
+    </message>
+    <message>
+        <source>Add More Music</source>
+        <translation>Añadir más música</translation>
+    </message>
+    <message>
+        <source>Skip Audio</source>
+        <translation>Omitir música</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as music and was not added.</source>
+        <translation>«%1» no se puede leer como música y no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>These files cannot be read as music and were not added:
+%1</source>
+        <translation>Estos archivos no se pueden leer como música y no se han añadido:
+%1</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Abrir archivo de audio</translation>
+    </message>
+    <message>
+        <source>(*.mp3 *.m4a)</source>
+        <translation>(*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>SelectImagesForm</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Añadir carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Añadir escena de texto</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes: they play in the order you give them here.</source>
+        <translation>Añade fotos y escenas de texto: se reproducen en el orden que les des aquí.</translation>
+    </message>
+    <message>
+        <source>Add music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>archivos de audio</translation>
+    </message>
+    <message>
+        <source>Missed image files will be skipped.</source>
+        <translation>Se omitirán los archivos de imagen que faltan.</translation>
+    </message>
+    <message>
+        <source>Import Image Files</source>
+        <translation>Importar archivos de imagen</translation>
+    </message>
+</context>
+<context>
+    <name>SelectThemeForm</name>
+    <message>
+        <source>My Recent Projects</source>
+        <translation>Mis proyectos recientes</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <source>Hide all</source>
+        <translation>Ocultar todo</translation>
+    </message>
+    <message>
+        <source>Select Theme</source>
+        <translation>Elige un tema</translation>
+    </message>
+    <message>
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>Suscríbete para recibir nuevos temas y novedades</translation>
+    </message>
+    <message>
+        <source>Follow us</source>
+        <translation>Síguenos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>Eliminar proyecto</translation>
+    </message>
+    <message>
+        <source>The project will be removed from this computer. This cannot be undone.</source>
+        <translation>El proyecto se eliminará de este ordenador. Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>The project could not be deleted.</source>
+        <translation>No se pudo eliminar el proyecto.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Video settings</source>
+        <translation>Ajustes de vídeo</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Calidad de vídeo</translation>
+    </message>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Add Pictavio logo at the end of the video</source>
+        <translation>Añadir el logotipo de Pictavio al final del vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>SlideForm</name>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>This picture cannot be read; it is left out of the video.</source>
+        <translation>No se puede leer esta imagen; no se incluirá en el vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSceneDialog</name>
+    <message>
+        <source>Text Scene</source>
+        <translation>Escena de texto</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Añadir escena de texto</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Edit Text Scene</source>
+        <translation>Editar escena de texto</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Escribe tu texto aquí...</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorDialog</name>
+    <message>
+        <source>Select other theme</source>
+        <translation>Elegir otro tema</translation>
+    </message>
+    <message>
+        <source>Retry download</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problema de red</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorForm</name>
+    <message>
+        <source>We have problem with downloading theme files from internet.</source>
+        <translation>Hubo un problema al descargar los archivos del tema desde internet.</translation>
+    </message>
+    <message>
+        <source>Please check your internet connection and try again.</source>
+        <translation>Comprueba tu conexión a internet e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Si el problema continúa, ponte en contacto con nuestro soporte en </translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumbnailForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Usar este tema</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AudioFileForm</name>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>BaseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>DoneBackBtnsForm</name>
+    <message>
+        <source>Back to </source>
+        <translation>Retour à </translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>DoneForm</name>
+    <message>
+        <source>Play Video</source>
+        <translation>Lire la vidéo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Your video is ready to play.</source>
+        <translation>Votre vidéo est prête.</translation>
+    </message>
+    <message>
+        <source>Click button below to show file.</source>
+        <translation>Cliquez sur le bouton ci-dessous pour afficher le fichier.</translation>
+    </message>
+    <message>
+        <source>Open Folder with Video</source>
+        <translation>Ouvrir le dossier de la vidéo</translation>
+    </message>
+    <message>
+        <source>Share your video on</source>
+        <translation>Partagez votre vidéo sur</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>Vimeo</source>
+        <translation>Vimeo</translation>
+    </message>
+    <message>
+        <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
+        <translation>Des questions ou des idées ? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contactez-nous&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>Impossible d’ouvrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingThemeForm</name>
+    <message>
+        <source>Downloading theme</source>
+        <translation>Téléchargement du thème</translation>
+    </message>
+    <message>
+        <source>Downloading theme&apos;s files from internet.</source>
+        <translation>Téléchargement des fichiers du thème depuis Internet.</translation>
+    </message>
+    <message>
+        <source>Depending on your internet connection speed</source>
+        <translation>Selon la vitesse de votre connexion Internet,</translation>
+    </message>
+    <message>
+        <source>it can take up to few minutes.</source>
+        <translation>cela peut prendre quelques minutes.</translation>
+    </message>
+    <message>
+        <source>This files will be downloaded only once.</source>
+        <translation>Ces fichiers ne sont téléchargés qu’une seule fois.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skip Audio</source>
+        <translation>Passer la musique</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Back to Themes</source>
+        <translation>Retour aux thèmes</translation>
+    </message>
+    <message>
+        <source>Back to Music</source>
+        <translation>Retour à la musique</translation>
+    </message>
+    <message>
+        <source>Make Video</source>
+        <translation>Créer la vidéo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
+        <translation>Impossible de lire le thème « %1 ». Veuillez choisir un autre thème.</translation>
+    </message>
+    <message>
+        <source>This project cannot be read; it is left as it is.</source>
+        <translation>Impossible de lire ce projet ; il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Missed audio file will be skipped.</source>
+        <translation>Les fichiers audio manquants seront ignorés.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>Impossible de créer la vidéo : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaVerticalSeparator</name>
+    <message>
+        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <translation>Votre contenu dure plus longtemps que la musique. Les photos et scènes de texte sous cette ligne seront exclues de la vidéo.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectForm</name>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>Supprimer le projet</translation>
+    </message>
+    <message>
+        <source>Untitled project</source>
+        <translation>Projet sans titre</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation>Diapositives</translation>
+    </message>
+</context>
+<context>
+    <name>RenderProgressForm</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Création de la vidéo</translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <translation>%p %</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAudioForm</name>
+    <message>
+        <source>Your theme</source>
+        <translation>Votre thème</translation>
+    </message>
+    <message>
+        <source>Add Background Music</source>
+        <translation>Ajouter une musique de fond</translation>
+    </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides.</source>
+        <translation>Les fichiers MP3 ou M4A sont joués l’un après l’autre sous vos diapositives.</translation>
+    </message>
+    <message>
+        <source>Choose Music Files</source>
+        <translation>Choisir des fichiers audio</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>Musique de fond</translation>
+    </message>
+    <message>
+        <source>Add More Music</source>
+        <translation>Ajouter d’autres musiques</translation>
+    </message>
+    <message>
+        <source>Skip Audio</source>
+        <translation>Passer la musique</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as music and was not added.</source>
+        <translation>« %1 » n’a pas pu être lu comme musique et n’a pas été ajouté.</translation>
+    </message>
+    <message>
+        <source>These files cannot be read as music and were not added:
+%1</source>
+        <translation>Ces fichiers n’ont pas pu être lus comme musique et n’ont pas été ajoutés :
+%1</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>(*.mp3 *.m4a)</source>
+        <translation>(*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>SelectImagesForm</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ajouter un dossier d’images</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Ajouter une scène de texte</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes: they play in the order you give them here.</source>
+        <translation>Ajoutez des photos et des scènes de texte : elles défilent dans l’ordre choisi ici.</translation>
+    </message>
+    <message>
+        <source>Add music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>fichiers audio</translation>
+    </message>
+    <message>
+        <source>Missed image files will be skipped.</source>
+        <translation>Les fichiers image manquants seront ignorés.</translation>
+    </message>
+    <message>
+        <source>Import Image Files</source>
+        <translation>Importer des fichiers image</translation>
+    </message>
+</context>
+<context>
+    <name>SelectThemeForm</name>
+    <message>
+        <source>My Recent Projects</source>
+        <translation>Mes projets récents</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Hide all</source>
+        <translation>Tout masquer</translation>
+    </message>
+    <message>
+        <source>Select Theme</source>
+        <translation>Choisissez un thème</translation>
+    </message>
+    <message>
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>Abonnez-vous aux nouveaux thèmes et mises à jour</translation>
+    </message>
+    <message>
+        <source>Follow us</source>
+        <translation>Suivez-nous</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>Supprimer le projet</translation>
+    </message>
+    <message>
+        <source>The project will be removed from this computer. This cannot be undone.</source>
+        <translation>Le projet sera supprimé de cet ordinateur. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>The project could not be deleted.</source>
+        <translation>Impossible de supprimer le projet.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Video settings</source>
+        <translation>Paramètres de la vidéo</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Add Pictavio logo at the end of the video</source>
+        <translation>Ajouter le logo Pictavio à la fin de la vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>SlideForm</name>
+    <message>
+        <source>Turn left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>This picture cannot be read; it is left out of the video.</source>
+        <translation>Impossible de lire cette image ; elle ne figurera pas dans la vidéo.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSceneDialog</name>
+    <message>
+        <source>Text Scene</source>
+        <translation>Scène de texte</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Ajouter une scène de texte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit Text Scene</source>
+        <translation>Modifier la scène de texte</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Saisissez votre texte ici…</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorDialog</name>
+    <message>
+        <source>Select other theme</source>
+        <translation>Autre thème</translation>
+    </message>
+    <message>
+        <source>Retry download</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>Problème de réseau</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorForm</name>
+    <message>
+        <source>We have problem with downloading theme files from internet.</source>
+        <translation>Un problème est survenu lors du téléchargement des fichiers du thème.</translation>
+    </message>
+    <message>
+        <source>Please check your internet connection and try again.</source>
+        <translation>Vérifiez votre connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Si le problème persiste, contactez notre assistance : </translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumbnailForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>Utiliser ce thème</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AudioFileForm</name>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>BaseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>DoneBackBtnsForm</name>
+    <message>
+        <source>Back to </source>
+        <translation>戻る: </translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>DoneForm</name>
+    <message>
+        <source>Play Video</source>
+        <translation>動画を再生</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Your video is ready to play.</source>
+        <translation>動画の準備ができました。</translation>
+    </message>
+    <message>
+        <source>Click button below to show file.</source>
+        <translation>下のボタンをクリックするとファイルを表示します。</translation>
+    </message>
+    <message>
+        <source>Open Folder with Video</source>
+        <translation>動画のフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Share your video on</source>
+        <translation>動画を共有:</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>Vimeo</source>
+        <translation>Vimeo</translation>
+    </message>
+    <message>
+        <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
+        <translation>ご質問やご意見は &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;お問い合わせ&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 を開けませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingThemeForm</name>
+    <message>
+        <source>Downloading theme</source>
+        <translation>テーマをダウンロード中</translation>
+    </message>
+    <message>
+        <source>Downloading theme&apos;s files from internet.</source>
+        <translation>テーマのファイルをインターネットからダウンロードしています。</translation>
+    </message>
+    <message>
+        <source>Depending on your internet connection speed</source>
+        <translation>インターネット接続の速度によっては</translation>
+    </message>
+    <message>
+        <source>it can take up to few minutes.</source>
+        <translation>数分かかることがあります。</translation>
+    </message>
+    <message>
+        <source>This files will be downloaded only once.</source>
+        <translation>これらのファイルのダウンロードは初回のみです。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skip Audio</source>
+        <translation>音楽なしで続ける</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Back to Themes</source>
+        <translation>テーマに戻る</translation>
+    </message>
+    <message>
+        <source>Back to Music</source>
+        <translation>音楽に戻る</translation>
+    </message>
+    <message>
+        <source>Make Video</source>
+        <translation>動画を作成</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
+        <translation>テーマ「%1」を読み込めません。別のテーマを選んでください。</translation>
+    </message>
+    <message>
+        <source>This project cannot be read; it is left as it is.</source>
+        <translation>このプロジェクトを読み込めません。プロジェクトは変更されません。</translation>
+    </message>
+    <message>
+        <source>Missed audio file will be skipped.</source>
+        <translation>見つからない音声ファイルは省略します。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation>動画を作成できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaVerticalSeparator</name>
+    <message>
+        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <translation>コンテンツが音楽より長くなっています。この線より下の写真とテキストシーンは動画に含まれません。</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectForm</name>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>プロジェクトを削除</translation>
+    </message>
+    <message>
+        <source>Untitled project</source>
+        <translation>無題のプロジェクト</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation>スライド</translation>
+    </message>
+</context>
+<context>
+    <name>RenderProgressForm</name>
+    <message>
+        <source>Making Video</source>
+        <translation>動画を作成中</translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <translation>%p%</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAudioForm</name>
+    <message>
+        <source>Your theme</source>
+        <translation>選んだテーマ</translation>
+    </message>
+    <message>
+        <source>Add Background Music</source>
+        <translation>BGMを追加</translation>
+    </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides.</source>
+        <translation>MP3 または M4A ファイルがスライドの背景で順番に流れます。</translation>
+    </message>
+    <message>
+        <source>Choose Music Files</source>
+        <translation>音楽ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Background Music</source>
+        <translation>BGM</translation>
+    </message>
+    <message>
+        <source>Add More Music</source>
+        <translation>さらに音楽を追加</translation>
+    </message>
+    <message>
+        <source>Skip Audio</source>
+        <translation>音楽なしで続ける</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as music and was not added.</source>
+        <translation>「%1」は音楽として読み込めないため、追加されませんでした。</translation>
+    </message>
+    <message>
+        <source>These files cannot be read as music and were not added:
+%1</source>
+        <translation>次のファイルは音楽として読み込めないため、追加されませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>音声ファイルを開く</translation>
+    </message>
+    <message>
+        <source>(*.mp3 *.m4a)</source>
+        <translation>(*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>SelectImagesForm</name>
+    <message>
+        <source>Add Images</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>画像フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>テキストシーンを追加</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes: they play in the order you give them here.</source>
+        <translation>写真とテキストシーンを追加してください。ここでの並び順どおりに再生されます。</translation>
+    </message>
+    <message>
+        <source>Add music</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>Audio Files</source>
+        <translation>件の音声ファイル</translation>
+    </message>
+    <message>
+        <source>Missed image files will be skipped.</source>
+        <translation>見つからない画像ファイルは省略します。</translation>
+    </message>
+    <message>
+        <source>Import Image Files</source>
+        <translation>画像ファイルを読み込む</translation>
+    </message>
+</context>
+<context>
+    <name>SelectThemeForm</name>
+    <message>
+        <source>My Recent Projects</source>
+        <translation>最近のプロジェクト</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Hide all</source>
+        <translation>すべて隠す</translation>
+    </message>
+    <message>
+        <source>Select Theme</source>
+        <translation>テーマを選択</translation>
+    </message>
+    <message>
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>新しいテーマと更新情報を受け取る</translation>
+    </message>
+    <message>
+        <source>Follow us</source>
+        <translation>フォローする</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete Project</source>
+        <translation>プロジェクトを削除</translation>
+    </message>
+    <message>
+        <source>The project will be removed from this computer. This cannot be undone.</source>
+        <translation>プロジェクトはこのコンピューターから削除されます。この操作は元に戻せません。</translation>
+    </message>
+    <message>
+        <source>The project could not be deleted.</source>
+        <translation>プロジェクトを削除できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Video settings</source>
+        <translation>動画の設定</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280×720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>フル HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Add Pictavio logo at the end of the video</source>
+        <translation>動画の最後に Pictavio のロゴを入れる</translation>
+    </message>
+</context>
+<context>
+    <name>SlideForm</name>
+    <message>
+        <source>Turn left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>This picture cannot be read; it is left out of the video.</source>
+        <translation>この画像を読み込めないため、動画には含まれません。</translation>
+    </message>
+</context>
+<context>
+    <name>TextSceneDialog</name>
+    <message>
+        <source>Text Scene</source>
+        <translation>テキストシーン</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>テキストシーンを追加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Edit Text Scene</source>
+        <translation>テキストシーンを編集</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>ここにテキストを入力...</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorDialog</name>
+    <message>
+        <source>Select other theme</source>
+        <translation>別のテーマを選ぶ</translation>
+    </message>
+    <message>
+        <source>Retry download</source>
+        <translation>再ダウンロード</translation>
+    </message>
+    <message>
+        <source>Network problem</source>
+        <translation>ネットワークの問題</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeDownloadErrorForm</name>
+    <message>
+        <source>We have problem with downloading theme files from internet.</source>
+        <translation>テーマのダウンロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Please check your internet connection and try again.</source>
+        <translation>接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our support at </source>
+        <translation>問題が続く場合はサポートへご連絡ください: </translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumbnailForm</name>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Use this theme</source>
+        <translation>このテーマを使う</translation>
+    </message>
+</context>
+</TS>

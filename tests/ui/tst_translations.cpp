@@ -1,0 +1,119 @@
+// Every text of the window program has a finished translation in every language.
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool unfinished = false;
+};
+
+QVector<Message> readTs(const QString& path)
+{
+    QVector<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, QString(), QString(), false});
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().unfinished = !xml.attributes().value("type").isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// The texts the sources hold today, whatever the committed .ts files say.
+QVector<Message> extractTexts(const QString& folder)
+{
+    const QString ts = folder + "/extracted.ts";
+    const QString ui = QStringLiteral(PICTAVIO_SOURCE_DIR "/app/ui");
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(PICTAVIO_LUPDATE),
+                  {"-silent", "-locations", "none", ui + "/src", ui + "/include", "-ts", ts});
+    if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0)
+        return {};
+    return readTs(ts);
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    auto it = QRegularExpression(QStringLiteral("%(\\d+|p)")).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextTranslated_data();
+    void everyTextTranslated();
+
+private:
+    QTemporaryDir folder;
+    QVector<Message> texts;
+};
+
+void TestTranslations::initTestCase()
+{
+    Q_INIT_RESOURCE(translations);
+    QVERIFY(folder.isValid());
+    texts = extractTexts(folder.path());
+    QVERIFY2(texts.size() > 50, "lupdate found too few texts in app/ui");
+}
+
+void TestTranslations::everyTextTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* lang : {"de", "es", "fr", "id", "it", "ja", "ko", "pt", "zh"})
+        QTest::newRow(lang) << QString::fromLatin1(lang);
+}
+
+void TestTranslations::everyTextTranslated()
+{
+    QFETCH(QString, language);
+    const QString ts = QStringLiteral(PICTAVIO_SOURCE_DIR "/app/resources/translations/%1.ts");
+    for (const Message& entry : readTs(ts.arg(language)))
+        QVERIFY2(!entry.unfinished, qPrintable(entry.context + ": " + entry.source));
+    QTranslator translator;
+    // The embedded file, as main() finds it for a system locale such as ja_JP.
+    QVERIFY(translator.load(language + "_XX", QStringLiteral(":/translations")));
+    QStringList missing;
+    for (const Message& text : qAsConst(texts)) {
+        const QString done = translator.translate(qPrintable(text.context),
+                                                  qPrintable(text.source));
+        if (done.isEmpty() || placeholders(done) != placeholders(text.source))
+            missing << text.context + ": " + text.source + " -> " + done;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
