@@ -384,7 +384,7 @@ private slots:
         QSignalSpy resumed(&page, &SelectThemeForm::projectSelected);
         QCOMPARE(page.projectTiles().size(), 1);
         ProjectForm* tile = page.projectTiles().first();
-        const QString date = QFileInfo(projectFolder(id)).lastModified().date().toString(Qt::TextDate);
+        const QString date = QLocale().toString(QFileInfo(projectFolder(id)).lastModified().date(), QLocale::LongFormat);
         QCOMPARE(tile->findChild<QLabel*>("NameLabel")->text(), name + date);
         QCOMPARE(tile->findChild<QLabel*>("AudioLabel")->text(), audio);
         QCOMPARE(tile->findChild<QLabel*>("SlidesLabel")->text(), slides);

@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>Dieses Bild kann nicht gelesen werden; es wird im Video weggelassen.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Entf entfernt die Folie; [ und ] drehen das Bild.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Entf entfernt die Folie; Eingabe bearbeitet den Text.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

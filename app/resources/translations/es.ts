@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>No se puede leer esta imagen; no se incluirá en el vídeo.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Supr elimina la diapositiva; [ y ] giran la imagen.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Supr elimina la diapositiva; Intro edita el texto.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>Impossible de lire cette image ; elle ne figurera pas dans la vidéo.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Suppr retire la diapositive ; [ et ] font pivoter l’image.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Suppr retire la diapositive ; Entrée modifie le texte.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

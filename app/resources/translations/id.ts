@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>Gambar ini tidak dapat dibaca; gambar tidak dimasukkan ke video.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Delete menghapus slide; [ dan ] memutar gambar.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Delete menghapus slide; Enter mengedit teks.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

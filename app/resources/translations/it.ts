@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>Impossibile leggere questa immagine; verrà esclusa dal video.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Canc rimuove la diapositiva; [ e ] ruotano l’immagine.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Canc rimuove la diapositiva; Invio modifica il testo.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

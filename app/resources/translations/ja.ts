@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>この画像を読み込めないため、動画には含まれません。</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Delete でスライドを削除、[ と ] で画像を回転します。</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Delete でスライドを削除、Enter でテキストを編集します。</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

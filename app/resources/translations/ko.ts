@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>이 사진을 읽을 수 없어 동영상에서 제외됩니다.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Delete 키로 슬라이드를 삭제하고, [ 와 ] 키로 사진을 회전합니다.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Delete 키로 슬라이드를 삭제하고, Enter 키로 텍스트를 편집합니다.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>Não foi possível ler esta imagem; ela ficará fora do vídeo.</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>Delete remove o slide; [ e ] giram a imagem.</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>Delete remove o slide; Enter edita o texto.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

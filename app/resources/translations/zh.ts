@@ -387,6 +387,14 @@
         <source>This picture cannot be read; it is left out of the video.</source>
         <translation>无法读取此图片，它将不会出现在视频中。</translation>
     </message>
+    <message>
+        <source>Delete removes the slide; [ and ] turn the picture.</source>
+        <translation>按 Delete 删除幻灯片，按 [ 和 ] 旋转图片。</translation>
+    </message>
+    <message>
+        <source>Delete removes the slide; Enter edits the text.</source>
+        <translation>按 Delete 删除幻灯片，按 Enter 编辑文字。</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>

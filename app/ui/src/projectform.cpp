@@ -3,6 +3,7 @@
 #include "ui/themethumbnailform.h"
 #include "ui_projectform.h"
 
+#include <QLocale>
 #include <QImage>
 
 namespace {
@@ -56,7 +57,7 @@ void ProjectForm::setTexts(const ProjectEntry& entry)
 {
     // A project whose summary could not be read still needs a readable line.
     const QString name = entry.name.isEmpty() ? tr("Untitled project") : entry.name;
-    const QString date = entry.modified.isValid() ? entry.modified.date().toString(Qt::TextDate)
+    const QString date = entry.modified.isValid() ? QLocale().toString(entry.modified.date(), QLocale::LongFormat)
                                                   : QString();
     ui->NameLabel->setText(QString("<b>%1</b> - %2").arg(name.toHtmlEscaped(), date));
     const QString audio = entry.audio.isEmpty() ? tr("none") : entry.audio;

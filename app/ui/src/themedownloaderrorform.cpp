@@ -11,7 +11,8 @@ ThemeDownloadErrorForm::ThemeDownloadErrorForm(QWidget* parent, const QString& r
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui->SupportLabel->setText(
-        QString("%1<a href=\"%2\" style=\"color: #0099ff;\">%2</a>")
+        // The address on a line of its own: scripts without spaces would split it.
+        QString("%1<br><a href=\"%2\" style=\"color: #0099ff;\">%2</a>")
             .arg(tr("If this problem persists, please contact our support at ").toHtmlEscaped(),
                  Links::support().toString()));
     // The reason tells support what went wrong; users can copy it.
