@@ -280,6 +280,44 @@ private slots:
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
     }
 
+    void tileKeys_data()
+    {
+        QTest::addColumn<bool>("interactive");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("selections");
+        QTest::addColumn<int>("previews");
+        QTest::newRow("Enter chooses") << true << int(Qt::Key_Return) << 1 << 0;
+        QTest::newRow("Space chooses") << true << int(Qt::Key_Space) << 1 << 0;
+        QTest::newRow("P previews") << true << int(Qt::Key_P) << 0 << 1;
+        QTest::newRow("other keys nothing") << true << int(Qt::Key_A) << 0 << 0;
+        QTest::newRow("music page tile takes no keys") << false << int(Qt::Key_Return) << 0 << 0;
+    }
+    // Without a mouse a theme is reached with Tab and chosen with a key; its
+    // buttons show while it has the focus.
+    void tileKeys()
+    {
+        QFETCH(bool, interactive);
+        QFETCH(int, key);
+        QFETCH(int, selections);
+        QFETCH(int, previews);
+        ThemeThumbnailForm tile(nullptr, 3, "Name", "templates/1/thumb.jpg",
+                                "http://example.test/a.mp4", interactive);
+        QCOMPARE(tile.focusPolicy() != Qt::NoFocus, interactive);
+        tile.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tile));
+        if (interactive) {
+            tile.setFocus();
+            QTRY_VERIFY(tile.hasFocus());
+            QVERIFY(button(&tile, "StartButton")->isVisible());
+            QCOMPARE(tile.accessibleName(), QString("Name"));
+        }
+        QSignalSpy chosen(&tile, &ThemeThumbnailForm::selected);
+        urls.opened.clear();
+        QTest::keyClick(&tile, Qt::Key(key));
+        QCOMPARE(chosen.count(), selections);
+        QCOMPARE(urls.opened.size(), previews);
+    }
+
     void pageLinks_data()
     {
         QTest::addColumn<QString>("buttonName");

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace {
@@ -53,6 +54,45 @@ ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& n
     ui->PreviewButton->setCursor(Qt::PointingHandCursor);
     showButtons(false);
     setData(name, thumbPath);
+    if (interactive) {
+        // Reached with Tab: Enter or Space chooses the theme, P previews it.
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(name);
+    }
+}
+
+void ThemeThumbnailForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!interactive) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit selected(id);
+        return;
+    case Qt::Key_P:
+        if (!previewUrl.isEmpty())
+            on_PreviewButton_clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ThemeThumbnailForm::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    showButtons(interactive);
+}
+
+void ThemeThumbnailForm::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (!underMouse())
+        showButtons(false);
 }
 
 ThemeThumbnailForm::~ThemeThumbnailForm()
@@ -83,7 +123,8 @@ void ThemeThumbnailForm::enterEvent(QEvent* event)
 void ThemeThumbnailForm::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    showButtons(false);
+    if (!hasFocus())
+        showButtons(false);
 }
 
 void ThemeThumbnailForm::resizeEvent(QResizeEvent* event)
