@@ -2,6 +2,7 @@
 #include "ui/backdropoverlay.h"
 #include "ui/focusstyle.h"
 #include "ui/mainwindow.h"
+#include "ui/resources.h"
 #include "ui/tour.h"
 
 #include "core/rendercontroller.h"
@@ -34,7 +35,7 @@ int main(int argc, char** argv)
                                                  QIcon(QStringLiteral(":/images/pictavio.svg"))));
     registerCoreMetaTypes();
 
-    Q_INIT_RESOURCE(translations);
+    initUiResources(); // the translations among them
     QTranslator translator;
     if (translator.load(QLocale::system().name(), QStringLiteral(":/translations")))
         QApplication::installTranslator(&translator);

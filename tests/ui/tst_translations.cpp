@@ -1,4 +1,6 @@
 // Every text of the window program has a finished translation in every language.
+#include "ui/resources.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -83,7 +85,7 @@ private:
 
 void TestTranslations::initTestCase()
 {
-    Q_INIT_RESOURCE(translations);
+    initUiResources(); // as the program does
     QVERIFY(folder.isValid());
     texts = extractTexts(folder.path());
     QVERIFY2(texts.size() > 50, "lupdate found too few texts in app/ui");

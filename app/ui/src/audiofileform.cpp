@@ -1,4 +1,5 @@
 #include "ui/audiofileform.h"
+#include "ui/resources.h"
 #include "ui_audiofileform.h"
 
 #include <cmath>
@@ -8,11 +9,7 @@ AudioFileForm::AudioFileForm(QSharedPointer<MediaFileInfo> info, QWidget* parent
     , ui(new Ui::AudioFileForm)
     , m_info(info)
 {
-    static const bool resources = [] {
-        Q_INIT_RESOURCE(pages);
-        return true;
-    }();
-    Q_UNUSED(resources);
+    initUiResources();
     ui->setupUi(this);
     ui->RemoveButton->setCursor(Qt::PointingHandCursor);
     ui->TitleLabel->setText(info->getDisplayTitle());

@@ -1,4 +1,5 @@
 #include "ui/doneform.h"
+#include "ui/resources.h"
 #include "ui/links.h"
 #include "ui/messagedialog.h"
 #include "ui_doneform.h"
@@ -15,11 +16,7 @@ DoneForm::DoneForm(const QString& resultPath, QWidget* parent)
     , ui(new Ui::DoneForm)
     , m_resultPath(resultPath)
 {
-    static const bool resources = [] {
-        Q_INIT_RESOURCE(pages);
-        return true;
-    }();
-    Q_UNUSED(resources);
+    initUiResources();
     ui->setupUi(this);
     for (QWidget* button : findChildren<QPushButton*>())
         button->setCursor(Qt::PointingHandCursor);

@@ -1,16 +1,12 @@
 #include "ui/limitedtextedit.h"
 
+#include "docloom/xmltext.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
 namespace {
-
-bool xmlChar(ushort code)
-{
-    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
-        || (code >= 0xE000 && code <= 0xFFFD);
-}
 
 // Never split a surrogate pair: half of one is not XML either.
 QString leftWhole(const QString& text, int length)
@@ -24,22 +20,6 @@ QString leftWhole(const QString& text, int length)
 }
 
 } // namespace
-
-QString withoutXmlInvalid(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            kept += c;
-            kept += text.at(++i);
-        } else if (xmlChar(c.unicode())) {
-            kept += c;
-        }
-    }
-    return kept;
-}
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent)
     : QTextEdit(parent)
@@ -74,7 +54,7 @@ void LimitedTextEdit::keyPressEvent(QKeyEvent* event)
     if (!keyAllowed(*event))
         return;
     const QString text = event->text();
-    const QString clean = withoutXmlInvalid(text);
+    const QString clean = XmlSafeText(text);
     // A single control character is a shortcut (Ctrl+A...) that the editor never inserts.
     if (clean == text || text.size() == 1) {
         QTextEdit::keyPressEvent(event);
@@ -101,7 +81,7 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
 
 QString LimitedTextEdit::fitting(const QString& incoming) const
 {
-    const QString clean = withoutXmlInvalid(incoming);
+    const QString clean = XmlSafeText(incoming);
     if (m_maxLength <= 0)
         return clean;
     return leftWhole(clean, m_maxLength - toPlainText().size());
@@ -113,7 +93,7 @@ void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
     if (source->hasColor())
         data.setColorData(source->colorData());
     if (source->hasHtml())
-        data.setHtml(withoutXmlInvalid(source->html()));
+        data.setHtml(XmlSafeText(source->html()));
     if (source->hasImage())
         data.setImageData(source->imageData());
     if (source->hasText())

@@ -1,4 +1,5 @@
 #include "ui/projectform.h"
+#include "ui/resources.h"
 #include "ui/roundedmask.h"
 #include "ui/themethumbnailform.h"
 #include "ui_projectform.h"
@@ -33,7 +34,7 @@ ProjectForm::ProjectForm(const ProjectEntry& entry, const QString& id, QWidget* 
     , ui(new Ui::ProjectForm)
     , id(id)
 {
-    initThemeResources();
+    initUiResources();
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui->ResumeButton->setCursor(Qt::PointingHandCursor);

@@ -1,4 +1,5 @@
 #include "ui/selectaudioform.h"
+#include "ui/resources.h"
 #include "core/rendercontroller.h"
 #include "ui/audiofileform.h"
 #include "ui/messagedialog.h"
@@ -13,11 +14,7 @@ SelectAudioForm::SelectAudioForm(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::SelectAudioForm)
 {
-    static const bool resources = [] {
-        Q_INIT_RESOURCE(pages);
-        return true;
-    }();
-    Q_UNUSED(resources);
+    initUiResources();
     // selected() must pass queued and meta-object connections by its spelled-out type.
     registerCoreMetaTypes();
     ui->setupUi(this);

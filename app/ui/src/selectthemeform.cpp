@@ -1,4 +1,5 @@
 #include "ui/selectthemeform.h"
+#include "ui/resources.h"
 #include "ui/links.h"
 #include "ui/basedialog.h"
 #include "ui/messagedialog.h"
@@ -30,7 +31,7 @@ SelectThemeForm::SelectThemeForm(QWidget* parent, TmplPathManager* paths)
     : QWidget(parent)
     , ui(new Ui::SelectThemeForm)
 {
-    initThemeResources();
+    initUiResources();
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     showAllText = ui->ShowAppProjectsButton->text();

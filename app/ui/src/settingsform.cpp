@@ -1,4 +1,5 @@
 #include "ui/settingsform.h"
+#include "ui/resources.h"
 #include "ui/messagedialog.h"
 #include "ui_settingsform.h"
 
@@ -9,11 +10,7 @@ SettingsForm::SettingsForm(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::SettingsForm)
 {
-    static const bool resources = [] {
-        Q_INIT_RESOURCE(pages);
-        return true;
-    }();
-    Q_UNUSED(resources);
+    initUiResources();
     qRegisterMetaType<VideoSettings>("VideoSettings");
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);

@@ -1,4 +1,5 @@
 #include "ui/slideform.h"
+#include "ui/resources.h"
 
 #include "ui/mediaform.h"
 #include "ui/mediahover.h"
@@ -17,14 +18,6 @@
 #include <QStyleOption>
 
 // Resources of a static library are dropped by the linker unless referenced.
-static void initTileResources()
-{
-    static bool done = false;
-    if (!done) {
-        Q_INIT_RESOURCE(tiles);
-        done = true;
-    }
-}
 
 namespace {
 
@@ -48,7 +41,7 @@ SlideForm::SlideForm(QWidget* parent, const QString& value, int kind, const QStr
     : QWidget(parent), slideKind(kind), ui(new Ui::SlideForm), slideValue(value),
       rotatable(rotatable), turns(rotation)
 {
-    initTileResources();
+    initUiResources();
     ui->setupUi(this);
     ui->Thumb->setStyleSheet(QStringLiteral("background-image: url(:/images/") + icon
                              + QStringLiteral(");background-repeat: none;background-position: "

@@ -3,6 +3,8 @@
 #include "ui/roundedmask.h"
 #include "ui_textscenedialog.h"
 
+#include "docloom/xmltext.h"
+
 #include <QStyle>
 
 TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLength)
@@ -17,7 +19,7 @@ TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLe
     roundWidget(this, 20);
     if (!text.isEmpty()) {
         ui->HeaderLabel->setText(tr("Edit Text Scene"));
-        ui->TextEdit->setPlainText(withoutXmlInvalid(text));
+        ui->TextEdit->setPlainText(XmlSafeText(text));
         ui->TextEdit->SetMaxLength(maxLength); // cuts a text that came in too long
     }
     ui->TextEdit->setPlaceholderText(tr("Type your text here..."));

@@ -1,4 +1,5 @@
 #include "ui/themedownloaderrorform.h"
+#include "ui/resources.h"
 #include "ui/links.h"
 #include "ui/themethumbnailform.h"
 #include "ui_themedownloaderrorform.h"
@@ -7,7 +8,7 @@ ThemeDownloadErrorForm::ThemeDownloadErrorForm(QWidget* parent, const QString& r
     : QWidget(parent)
     , ui(new Ui::ThemeDownloadErrorForm)
 {
-    initThemeResources();
+    initUiResources();
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui->SupportLabel->setText(

@@ -1,4 +1,5 @@
 #include "ui/themethumbnailform.h"
+#include "ui/resources.h"
 #include "ui/roundedmask.h"
 #include "ui_themethumbnailform.h"
 
@@ -28,14 +29,6 @@ QPixmap fittedPicture(const QString& path, const QLabel* label)
 
 } // namespace
 
-void initThemeResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(themes);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
 
 ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& name,
                                        const QString& thumbPath, const QString& previewUrl,
@@ -46,7 +39,7 @@ ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& n
     , previewUrl(previewUrl)
     , interactive(interactive)
 {
-    initThemeResources();
+    initUiResources();
     ui->setupUi(this);
     setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_StyledBackground);

@@ -2,9 +2,6 @@
 
 #include <QTextEdit>
 
-// The text that XML 1.0 can hold: the saved project would be unreadable otherwise.
-QString withoutXmlInvalid(const QString& text);
-
 // A text edit that refuses typing and pasting beyond a maximum length
 // (0 or less: no limit) and drops what XML cannot hold.
 class LimitedTextEdit : public QTextEdit

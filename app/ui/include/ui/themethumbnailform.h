@@ -7,10 +7,6 @@ namespace Ui {
 class ThemeThumbnailForm;
 }
 
-/// Registers the pictures of the theme pages. The widgets call it themselves:
-/// a static library's resources are otherwise dropped by the linker.
-void initThemeResources();
-
 /// One theme of the gallery: its picture and name; while the mouse is over an
 /// interactive tile, a button to choose the theme and one to watch its preview.
 class ThemeThumbnailForm : public QWidget
