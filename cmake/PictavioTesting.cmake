@@ -1,5 +1,9 @@
 # pictavio_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s])
 # One Qt Test executable registered with CTest; widgets run offscreen.
+if(PICTAVIO_SANITIZER_ENV)
+    set(_pictavio_san_env ";${PICTAVIO_SANITIZER_ENV}")
+endif()
+
 function(pictavio_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -11,7 +15,7 @@ function(pictavio_add_test name)
         set(T_TIMEOUT 300)
     endif()
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen${_pictavio_san_env}"
         TIMEOUT ${T_TIMEOUT})
     if(T_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")

@@ -15,8 +15,10 @@ class HttpTestServer : public QTcpServer
 {
 public:
     /// CloseEarly sends half the body without a length and closes cleanly;
-    /// NonAuthoritative answers 203 with the whole body.
-    enum Mode { Full, NotFound, DropMidBody, Slow, CloseEarly, NonAuthoritative };
+    /// NonAuthoritative answers 203 with the whole body; ServerError answers
+    /// 500 with an HTML page; Stall sends half the body, then nothing while
+    /// keeping the connection open.
+    enum Mode { Full, NotFound, DropMidBody, Slow, CloseEarly, NonAuthoritative, ServerError, Stall };
 
     struct Route
     {
@@ -79,6 +81,14 @@ private:
             finish(socket, headOnly ? QByteArray() : QByteArray("not found"));
             return;
         }
+        if (r.mode == ServerError) {
+            const QByteArray page = "<html><body>Internal Server Error</body></html>";
+            socket->write("HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/html\r\n"
+                          "Connection: close\r\nContent-Length: "
+                          + QByteArray::number(page.size()) + "\r\n\r\n");
+            finish(socket, headOnly ? QByteArray() : page);
+            return;
+        }
         if (r.mode == CloseEarly) {
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n\r\n");
             finish(socket, headOnly ? QByteArray() : r.body.left(r.body.size() / 2));
@@ -91,6 +101,9 @@ private:
                       + QByteArray::number(r.body.size()) + "\r\n\r\n");
         if (headOnly || r.mode == Full || r.mode == NonAuthoritative) {
             finish(socket, headOnly ? QByteArray() : r.body);
+        } else if (r.mode == Stall) {
+            socket->write(r.body.left(r.body.size() / 2));
+            socket->flush();
         } else if (r.mode == DropMidBody) {
             socket->write(r.body.left(r.body.size() / 2));
             socket->flush();

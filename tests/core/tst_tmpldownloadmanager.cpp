@@ -124,6 +124,8 @@ private slots:
         QDir().mkpath(dir.path());
         paths = std::make_unique<Paths>(dir.path());
         manager = std::make_unique<TmplDownloadManager>();
+        QCOMPARE(manager->stallTimeout(), 30000);
+        manager->setStallTimeout(1000);
         handler.reasons.clear();
         manager->setErrorHandler(&handler);
         server.clearCounts();
@@ -228,18 +230,25 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("mode");
-        QTest::newRow("not found") << video << int(HttpTestServer::NotFound);
-        QTest::newRow("dropped mid-body") << video << int(HttpTestServer::DropMidBody);
-        QTest::newRow("closed early without length") << video << int(HttpTestServer::CloseEarly);
-        QTest::newRow("status 203") << video << int(HttpTestServer::NonAuthoritative);
-        QTest::newRow("not a video") << QByteArray(2000, 'x') << int(HttpTestServer::Full);
-        QTest::newRow("not H.264") << mpeg4 << int(HttpTestServer::Full);
+        QTest::addColumn<QString>("says");
+        QTest::newRow("not found") << video << int(HttpTestServer::NotFound) << "Not Found";
+        QTest::newRow("dropped mid-body") << video << int(HttpTestServer::DropMidBody) << "";
+        QTest::newRow("closed early without length") << video << int(HttpTestServer::CloseEarly) << "";
+        QTest::newRow("status 203") << video << int(HttpTestServer::NonAuthoritative) << "203";
+        QTest::newRow("status 500, then 200") << video << int(HttpTestServer::ServerError) << "Internal Server Error";
+        QTest::newRow("stalled") << video << int(HttpTestServer::Stall) << "nothing came for 1 s";
+        QTest::newRow("not a video") << QByteArray(2000, 'x') << int(HttpTestServer::Full) << "";
+        QTest::newRow("HTML error page with 200")
+            << QByteArray("<!DOCTYPE html><html><body><h1>Service unavailable</h1></body></html>")
+            << int(HttpTestServer::Full) << "cannot be opened";
+        QTest::newRow("not H.264") << mpeg4 << int(HttpTestServer::Full) << "not an H.264 video";
     }
 
     void failuresLeaveNothingAndRetryContinues()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, mode);
+        QFETCH(QString, says);
         TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}, {100, BgVideo}});
         server.route("/app/1.2.0/themes/9/1.mp4", video);
         server.route("/app/1.2.0/themes/9/2.mp4", content, HttpTestServer::Mode(mode));
@@ -251,6 +260,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(failed.count(), 1); // one failure, one question
         QCOMPARE(handler.reasons.size(), 1);
+        QVERIFY2(handler.reasons.first().contains(says), qPrintable(handler.reasons.first()));
         QCOMPARE(done.count(), 0);
         // Nothing partial under any name, only the complete first file.
         QCOMPARE(filesIn(dir.path()), QStringList{"1.mp4"});

@@ -10,3 +10,7 @@ pictavio_add_test(tst_audiotools
             ${PROJECT_SOURCE_DIR}/vidweave/src/musicschedule.cpp
     LIBS Pictavio::Vidweave PkgConfig::FFMPEG)
 target_include_directories(tst_audiotools PRIVATE ${PROJECT_SOURCE_DIR}/vidweave/src)
+# Outside files must not lead FFmpeg to other files or unexpected decoders.
+pictavio_add_test(tst_safeopen
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_safeopen.cpp
+    LIBS Pictavio::Vidweave PkgConfig::FFMPEG)

@@ -55,18 +55,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("frames");
-        QTest::newRow("mp4 states its count") << "bg.mp4" << 20;
-        QTest::newRow("mkv states none: estimated") << "bg.mkv" << 15;
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("mp4 states its count") << "bg.mp4" << 20 << QStringList();
+        QTest::newRow("fragmented mp4 states none: estimated")
+            << "bg.mp4" << 15 << QStringList{"-movflags", "frag_keyframe+empty_moov"};
     }
 
     void videoFramesCountAndTimes()
     {
         QFETCH(QString, name);
         QFETCH(int, frames);
+        QFETCH(QStringList, options);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
-        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=c=0x2080C0:size=64x48:rate=30",
-                           "-frames:v", QString::number(frames), "-pix_fmt", "yuv420p", path}));
+        QVERIFY(runFfmpeg(QStringList{"-f", "lavfi", "-i", "color=c=0x2080C0:size=64x48:rate=30",
+                                      "-frames:v", QString::number(frames), "-pix_fmt", "yuv420p"}
+                          + options + QStringList{path}));
         VideoInput input(path);
         QVERIFY2(input.IsValid(), qPrintable(input.ErrorString()));
         QCOMPARE(input.GetFramesNumber(), int64_t(frames));

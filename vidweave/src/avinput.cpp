@@ -1,6 +1,7 @@
 #include "vidweave/avinput.h"
 
 #include "avptr_p.h"
+#include "safeopen_p.h"
 
 #include <QCoreApplication>
 
@@ -28,8 +29,9 @@ QString tr(const char* text)
 
 AVInput::AVInput(QString path, int mediaType) : d(std::make_unique<Private>())
 {
+    const MediaKind kind = mediaType == Audio ? MediaKind::Music : MediaKind::BackgroundVideo;
     AVFormatContext* format = nullptr;
-    int rc = avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr);
+    int rc = openInputSafely(&format, path, kind);
     if (rc < 0) {
         d->error = tr("%1 cannot be opened (%2).").arg(path, avErrorText(rc));
         return;
@@ -54,7 +56,7 @@ AVInput::AVInput(QString path, int mediaType) : d(std::make_unique<Private>())
         return;
     }
     const AVCodec* decoder = avcodec_find_decoder(d->stream->codecpar->codec_id);
-    d->codec.reset(decoder ? avcodec_alloc_context3(decoder) : nullptr);
+    d->codec.reset(decoderAllowed(decoder, kind) ? avcodec_alloc_context3(decoder) : nullptr);
     if (!d->codec || avcodec_parameters_to_context(d->codec.get(), d->stream->codecpar) < 0) {
         d->error = tr("%1 uses a format that cannot be decoded.").arg(path);
         d->codec.reset();

@@ -9,9 +9,6 @@
 #include <QNetworkRequest>
 #include <QTemporaryFile>
 
-extern "C" {
-}
-
 bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
 {
     if (!paths || !tmpl)
@@ -34,10 +31,11 @@ bool isUsableBackground(const QString& path, QString* reason)
     if (!QFileInfo::exists(path))
         return fail(QObject::tr("%1 is missing.").arg(path));
     VideoInput input(path);
+    // A video of another codec is refused by the engine too: say which.
+    if (!input.CodecName().isEmpty() && input.CodecName() != QLatin1String("h264"))
+        return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
     if (!input.IsValid())
         return fail(input.ErrorString());
-    if (input.CodecName() != QLatin1String("h264"))
-        return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
     if (input.GetFramesNumber() <= 0)
         return fail(QObject::tr("%1 holds no frames.").arg(path));
     return true;
@@ -61,7 +59,12 @@ QString TmplDownloadManager::contentBase()
     return QStringLiteral("http://%1/app/1.2.0/themes/").arg(host);
 }
 
-TmplDownloadManager::TmplDownloadManager() = default;
+TmplDownloadManager::TmplDownloadManager()
+{
+    stallTimer.setSingleShot(true);
+    stallTimer.setInterval(30000);
+    connect(&stallTimer, &QTimer::timeout, this, &TmplDownloadManager::onStalled);
+}
 
 TmplDownloadManager::~TmplDownloadManager()
 {
@@ -75,8 +78,20 @@ void TmplDownloadManager::setErrorHandler(IDownloadErrorHandler* handler)
     errorHandler = handler;
 }
 
+void TmplDownloadManager::setStallTimeout(int milliseconds)
+{
+    QMutexLocker locker(&lock);
+    stallTimer.setInterval(milliseconds);
+}
+
+int TmplDownloadManager::stallTimeout() const
+{
+    return stallTimer.interval();
+}
+
 void TmplDownloadManager::dropReply()
 {
+    stallTimer.stop();
     if (reply) {
         reply->disconnect(this);
         // Aborting a reply that has already failed makes Qt report a second error.
@@ -154,6 +169,7 @@ void TmplDownloadManager::startCurrent()
     connect(reply, &QNetworkReply::finished, this, &TmplDownloadManager::downloadFinished);
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &TmplDownloadManager::onDownloadSslErrors);
+    stallTimer.start();
 }
 
 void TmplDownloadManager::reportLater(const QString& reason)
@@ -179,6 +195,8 @@ void TmplDownloadManager::onReadyRead()
     if (!reply || !file)
         return;
     const QByteArray data = reply->readAll();
+    if (!data.isEmpty())
+        stallTimer.start();
     if (file->write(data) != data.size()) {
         const QString reason = failLocked(tr("%1 cannot be written.").arg(path));
         locker.unlock();
@@ -211,6 +229,7 @@ void TmplDownloadManager::downloadFinished()
         if (reason.isEmpty()) {
             reply->deleteLater();
             reply = nullptr;
+            stallTimer.stop();
             url.clear();
             doneWeight += weight;
             finished = startNext();
@@ -273,6 +292,20 @@ void TmplDownloadManager::onDownloadSslErrors(const QList<QSslError>& errors)
             return;
         reason = failLocked(errors.isEmpty() ? tr("Secure connection failed.")
                                              : errors.first().errorString());
+    }
+    reportFailure(reason);
+}
+
+void TmplDownloadManager::onStalled()
+{
+    QString reason;
+    {
+        QMutexLocker locker(&lock);
+        if (!reply)
+            return;
+        reason = failLocked(tr("The server stopped sending %1: nothing came for %2 s.")
+                                .arg(url)
+                                .arg(stallTimer.interval() / 1000.0));
     }
     reportFailure(reason);
 }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSslError>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -54,6 +55,9 @@ public:
     void download(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
     /// Not owned; null tells nobody.
     void setErrorHandler(IDownloadErrorHandler* handler);
+    /// A transfer that brings no byte for this long fails (default 30 s).
+    void setStallTimeout(int milliseconds);
+    int stallTimeout() const;
 
 public slots:
     /// Fetches the failed file again, keeping what was already fetched.
@@ -77,6 +81,7 @@ private slots:
     void onDownloadError(QNetworkReply::NetworkError code);
     void onDownloadSslErrors(const QList<QSslError>& errors);
     void onReadyRead();
+    void onStalled();
 
 private:
     struct DownloadItem
@@ -108,5 +113,7 @@ private:
     /// The last download() had nothing it could fetch; a retry fails again.
     bool unusableRequest = false;
     std::unique_ptr<QTemporaryFile> file;
+    /// Restarted by every byte that arrives.
+    QTimer stallTimer;
     IDownloadErrorHandler* errorHandler = nullptr;
 };
