@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -21,6 +22,13 @@ namespace {
 
 const int smallPreviewCount = 5;
 const int smallPreviewSize = 100;
+
+/// A killed program leaves the previous picture, never half of a new one.
+bool savePicture(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}
 
 QString smallPreviewName(int index)
 {
@@ -164,7 +172,7 @@ QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info,
         || !saver.SavePrjInfo(info, folder.filePath("info.xml").toStdWString()))
         return failWith(tr("The project could not be saved in %1.")
                             .arg(QDir::toNativeSeparators(path)));
-    preview.save(folder.filePath("thumb.png"));
+    savePicture(preview, folder.filePath("thumb.png"));
     queueSmallPreviews(path, previewSources);
 
     // Creating and removing a file sets the folder's time, which orders the list.
@@ -177,7 +185,8 @@ QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info,
 
 QImage PrjManager::drawPreview(IUsrData* data, ITmpl* tmpl, QStringList* smallSources)
 {
-    QImage preview(TmplPathManager::instance()->tmplRecord(data->GetTmplId()).thumbPrj);
+    const QString theme = TmplPathManager::instance()->tmplRecord(data->GetTmplId()).thumbPrj;
+    QImage preview = theme.isEmpty() ? QImage() : QImage(theme);
     if (preview.isNull()) {
         preview = QImage(384, 216, QImage::Format_RGB32);
         preview.fill(QColor(0x2E, 0x37, 0x45));
@@ -246,7 +255,7 @@ void PrjManager::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> 
     QMutexLocker locker(&lock);
     for (const PendingPreview& entry : qAsConst(pending)) {
         if (entry.task == task)
-            image->save(entry.file);
+            savePicture(*image, entry.file);
     }
 }
 

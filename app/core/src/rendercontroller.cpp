@@ -71,7 +71,11 @@ bool commitOutput(const QString& partial, const QString& outputPath, QString* re
         return true;
     *reason = RenderWorker::tr("The video could not be saved as %1: %2")
                   .arg(QDir::toNativeSeparators(outputPath), QString::fromLocal8Bit(std::strerror(errno)));
-    QFile::remove(partial);
+    // A folder made read-only keeps it; say where, so that it can be found.
+    if (!QFile::remove(partial) && QFile::exists(partial))
+        *reason += QLatin1Char(' ')
+                   + RenderWorker::tr("The unfinished file %1 could not be removed.")
+                         .arg(QDir::toNativeSeparators(partial));
     return false;
 }
 
@@ -100,16 +104,16 @@ void RenderWorker::process()
         QMutexLocker locker(&renderLock);
         render = nullptr;
     }
-    bool failed = owned->Failed();
-    QString reason = owned->ErrorString();
+    bool failed = owned->Failed() || lostOutput;
+    QString reason = lostOutput ? lostReason() : owned->ErrorString();
     owned.reset();
 
-    if (stopFlag || failed)
+    if ((stopFlag && !lostOutput) || failed)
         QFile::remove(partial);
     else if (!commitOutput(partial, outputPath, &reason))
         failed = true;
 
-    if (stopFlag) {
+    if (stopFlag && !lostOutput) {
         emit stopped();
     } else if (failed) {
         emit this->failed(reason);
@@ -119,10 +123,24 @@ void RenderWorker::process()
     emit finished();
 }
 
+QString RenderWorker::lostReason() const
+{
+    return tr("The folder %1 was removed or renamed during the render.")
+        .arg(QDir::toNativeSeparators(QFileInfo(outputPath).absolutePath()));
+}
+
 void RenderWorker::onRenderProgress(QImage* img, float percent)
 {
     emit onProgress(percent);
-    if (++progressCount % 30 != 0 || !img)
+    if (++progressCount % 30 != 0)
+        return;
+    // Rendering on into a file that no longer has a name would only fail at the end.
+    if (!lostOutput && !QFileInfo::exists(partialPath(outputPath))) {
+        lostOutput = true;
+        stop();
+        return;
+    }
+    if (!img)
         return;
     // The frame is overwritten by the next one: the preview is a copy.
     emit onPreview(img->scaledToHeight(300, Qt::SmoothTransformation));

@@ -67,6 +67,9 @@ private:
     QMutex renderLock; // guards render against stop() while it is deleted
     IPrjRender* render = nullptr;
     std::atomic_bool stopFlag{false};
+    /// The partial file vanished during the render (its folder removed).
+    bool lostOutput = false;
+    QString lostReason() const;
     int progressCount = -1;
     QSharedPointer<IWatermark> overlay;
     QSharedPointer<IEndLogo> endLogo;
