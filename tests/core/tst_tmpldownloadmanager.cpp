@@ -302,6 +302,29 @@ private slots:
         QCOMPARE(server.requests("/app/1.2.0/themes/14/1.mp4"), 0);
     }
 
+    // A downloaded background damaged or replaced before the render.
+    void unusableBackgroundsAreFetchedAgain()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}, {100, BgImage}, {100, BgVideo}});
+        QDir().mkpath(dir.filePath("18"));
+        saved("18/1.mp4", video);
+        saved("18/2.mp4", "<html>not a video</html>");
+        saved("18/4.mp4", video.left(video.size() / 2));
+        server.route("/app/1.2.0/themes/18/2.mp4", video);
+        server.route("/app/1.2.0/themes/18/4.mp4", video);
+        QVERIFY(isDownloaded(18, paths.get(), tmpl.get()));
+
+        QCOMPARE(removeUnusableBackgrounds(18, paths.get(), tmpl.get()), 2);
+        QCOMPARE(filesIn(dir.filePath("18")), QStringList{"1.mp4"});
+        QCOMPARE(removeUnusableBackgrounds(18, nullptr, tmpl.get()), 0);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(18, paths.get(), tmpl.get());
+        QVERIFY(done.wait(5000));
+        QCOMPARE(server.requests("/app/1.2.0/themes/18/1.mp4"), 0);
+        for (const char* name : {"1.mp4", "2.mp4", "4.mp4"})
+            QVERIFY(isUsableBackground(dir.filePath(QString("18/") + name)));
+    }
+
     void aLateRetryAfterSuccessFetchesNothing()
     {
         TmplPtr tmpl = makeTemplate({{100, BgVideo}});

@@ -41,6 +41,21 @@ bool isUsableBackground(const QString& path, QString* reason)
     return true;
 }
 
+int removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
+{
+    if (!paths || !tmpl)
+        return 0;
+    int removed = 0;
+    for (const auto& [id, scene] : tmpl->GetScenes()) {
+        if (!scene || scene->GetBgType() != BgVideo)
+            continue;
+        const QString path = QString::fromStdWString(paths->GetSceneVideoPath(tmplId, id));
+        if (QFileInfo::exists(path) && !isUsableBackground(path) && QFile::remove(path))
+            ++removed;
+    }
+    return removed;
+}
+
 TmplDownloadManager* TmplDownloadManager::instance()
 {
     static QMutex mutex;

@@ -355,6 +355,11 @@ void MainWindow::settingsDone()
     if (!settingsPage->checkResultDir())
         return;
     settings = settingsPage->settings();
+    // A background damaged since it was fetched would fail the render: fetch it again.
+    if (downloaded && removeUnusableBackgrounds(tmplId, paths, tmpl) > 0) {
+        downloaded = false;
+        TmplDownloadManager::instance()->download(tmplId, paths, tmpl);
+    }
     if (downloaded) {
         startRender();
         return;

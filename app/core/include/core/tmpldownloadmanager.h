@@ -33,6 +33,11 @@ bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
 /// stream of at least one frame; otherwise false with a reason for the user.
 bool isUsableBackground(const QString& path, QString* reason = nullptr);
 
+/// Removes the background videos of \a tmplId that are on disk but not
+/// usable (isUsableBackground), so that the next download() fetches them
+/// again; returns how many were removed.
+int removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
+
 /// Fetches a theme's missing background videos from the content server, one
 /// after another, each written under a temporary name and renamed only when
 /// complete and usable (isUsableBackground). GUI thread only.
