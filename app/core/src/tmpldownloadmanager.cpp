@@ -1,6 +1,6 @@
 #include "core/tmpldownloadmanager.h"
 
-#include "vidweave/avinput.h"
+#include "vidweave/mediacheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,12 +33,12 @@ bool isUsableBackground(const QString& path, QString* reason)
     };
     if (!QFileInfo::exists(path))
         return fail(QObject::tr("%1 is missing.").arg(path));
-    VideoInput input(path);
-    if (!input.IsValid())
-        return fail(input.ErrorString());
-    if (input.CodecName() != QLatin1String("h264"))
+    const MediaCheck input = CheckVideo(path);
+    if (!input.error.isEmpty())
+        return fail(input.error);
+    if (input.codec != QLatin1String("h264"))
         return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
-    if (input.GetFramesNumber() <= 0)
+    if (input.frames <= 0)
         return fail(QObject::tr("%1 holds no frames.").arg(path));
     return true;
 }
