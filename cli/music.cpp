@@ -5,7 +5,7 @@
 #include "terminal.h"
 
 #include "vidweave/audiotools.h"
-#include "vidweave/avinput.h"
+#include "vidweave/mediacheck.h"
 
 #include <cstdio>
 
@@ -14,7 +14,7 @@ bool readMusic(const QStringList& paths, MusicList& tracks, QString* reason)
     for (QString path : paths) {
         const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
         if (!info) {
-            const QString why = AudioInput(path).ErrorString();
+            const QString why = CheckAudio(path).error;
             *reason = "the music cannot be used: " + (why.isEmpty() ? path + " cannot be read" : why);
             return false;
         }

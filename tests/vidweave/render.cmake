@@ -1,6 +1,5 @@
 pictavio_add_test(tst_h264render
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_h264render.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp
-    LIBS Pictavio::Vidweave Pictavio::Common PkgConfig::FFMPEG
+    LIBS Pictavio::Vidweave Pictavio::Common pictavio_mediaprobe Qt5::Widgets
     LABELS slow
     TIMEOUT 900)

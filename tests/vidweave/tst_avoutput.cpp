@@ -1,6 +1,6 @@
 #include "mediaprobe.h"
 
-#include "vidweave/avoutput.h"
+#include "avoutput_p.h"
 #include "vidweave/vidweave.h"
 
 extern "C" {

@@ -1,7 +1,7 @@
 #include "ffmpegcli.h"
 
 #include "vidweave/audiotools.h"
-#include "vidweave/avinput.h"
+#include "avinput_p.h"
 #include "vidweave/vidweave.h"
 
 extern "C" {

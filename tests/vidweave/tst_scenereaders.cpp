@@ -1,4 +1,4 @@
-#include "vidweave/scenereaders.h"
+#include "scenereaders_p.h"
 
 #include "drawhelpers.h"
 

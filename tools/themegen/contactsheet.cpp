@@ -4,9 +4,9 @@
 #include "common/basetmplfactory.h"
 #include "common/release.h"
 #include "docloom/tmplxmlparser.h"
-#include "vidweave/avinput.h"
-#include "vidweave/scenereaders.h"
-#include "vidweave/staticimginput.h"
+#include "avinput_p.h"
+#include "scenereaders_p.h"
+#include "staticimginput_p.h"
 
 #include <QDir>
 #include <QFile>

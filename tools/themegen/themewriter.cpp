@@ -2,7 +2,7 @@
 
 #include "contactsheet.h"
 
-#include "vidweave/avoutput.h"
+#include "avoutput_p.h"
 
 extern "C" {
 #include <libavformat/avformat.h>

@@ -1,5 +1,5 @@
 #include "vidweave/audiotools.h"
-#include "vidweave/avinput.h"
+#include "avinput_p.h"
 #include "vidweave/vidweave.h"
 
 #include "avptr_p.h"

@@ -1,4 +1,4 @@
-#include "vidweave/avinput.h"
+#include "avinput_p.h"
 
 #include "avptr_p.h"
 #include "safeopen_p.h"

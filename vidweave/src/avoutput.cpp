@@ -1,4 +1,4 @@
-#include "vidweave/avoutput.h"
+#include "avoutput_p.h"
 
 #include "avptr_p.h"
 

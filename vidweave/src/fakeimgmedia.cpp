@@ -1,4 +1,4 @@
-#include "vidweave/fakeimgmedia.h"
+#include "fakeimgmedia_p.h"
 
 FakeImgMedia::FakeImgMedia(ITextMedia* media)
     : media(media)

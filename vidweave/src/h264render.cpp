@@ -3,11 +3,11 @@
 #include "avptr_p.h"
 #include "musicschedule_p.h"
 
-#include "vidweave/avoutput.h"
+#include "avoutput_p.h"
 #include "vidweave/qtimagerender.h"
-#include "vidweave/scenereaders.h"
-#include "vidweave/staticimginput.h"
-#include "vidweave/avinput.h"
+#include "scenereaders_p.h"
+#include "staticimginput_p.h"
+#include "avinput_p.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QFile>

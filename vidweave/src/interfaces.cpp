@@ -1,6 +1,6 @@
-#include "vidweave/iavinput.h"
+#include "iavinput_p.h"
 #include "vidweave/iprjrender.h"
-#include "vidweave/iscenereader.h"
+#include "iscenereader_p.h"
 
 // Out-of-line destructors give the interfaces one home for their vtables.
 IAVInput::~IAVInput() = default;

@@ -1,8 +1,8 @@
 #include "musicschedule_p.h"
 
-#include "vidweave/avinput.h"
+#include "avinput_p.h"
 #include "vidweave/audiotools.h"
-#include "vidweave/avoutput.h"
+#include "avoutput_p.h"
 #include "vidweave/mediafileinfo.h"
 
 int musicGain(double trackTime, double remainingVideo, double remainingTrack)

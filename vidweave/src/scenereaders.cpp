@@ -1,7 +1,7 @@
-#include "vidweave/scenereaders.h"
+#include "scenereaders_p.h"
 
 #include "avptr_p.h"
-#include "vidweave/fakeimgmedia.h"
+#include "fakeimgmedia_p.h"
 #include "vidweave/pixmaputil.h"
 #include "vidweave/qtimagerender.h"
 

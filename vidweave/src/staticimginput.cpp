@@ -1,4 +1,4 @@
-#include "vidweave/staticimginput.h"
+#include "staticimginput_p.h"
 
 #include "avptr_p.h"
 

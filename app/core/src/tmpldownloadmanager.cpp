@@ -1,6 +1,6 @@
 #include "core/tmpldownloadmanager.h"
 
-#include "vidweave/avinput.h"
+#include "vidweave/mediacheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,13 +30,13 @@ bool isUsableBackground(const QString& path, QString* reason)
     };
     if (!QFileInfo::exists(path))
         return fail(QObject::tr("%1 is missing.").arg(path));
-    VideoInput input(path);
+    const MediaCheck input = CheckVideo(path);
     // A video of another codec is refused by the engine too: say which.
-    if (!input.CodecName().isEmpty() && input.CodecName() != QLatin1String("h264"))
+    if (!input.codec.isEmpty() && input.codec != QLatin1String("h264"))
         return fail(QObject::tr("%1 is not an H.264 video.").arg(path));
-    if (!input.IsValid())
-        return fail(input.ErrorString());
-    if (input.GetFramesNumber() <= 0)
+    if (!input.error.isEmpty())
+        return fail(input.error);
+    if (input.frames <= 0)
         return fail(QObject::tr("%1 holds no frames.").arg(path));
     return true;
 }

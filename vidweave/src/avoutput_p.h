@@ -1,6 +1,5 @@
 #pragma once
 
-#include "vidweave/vidweave_export.h"
 
 #include <QString>
 
@@ -13,11 +12,11 @@ struct AVOutputFormat;
 
 /// Scales every sample of \a frame by \a gain / 256 in place: integer
 /// formats with rounding and clipping, floating-point formats exactly.
-VIDWEAVE_EXPORT void ScaleAudioSamples(AVFrame* frame, int gain);
+void ScaleAudioSamples(AVFrame* frame, int gain);
 
 /// The MP4 file of a render: an H.264 video stream and, when asked for, an
 /// AAC music stream (44100 Hz stereo, 192 kb/s).
-class VIDWEAVE_EXPORT AVOutput
+class AVOutput
 {
 public:
     /// Creates the streams, opens the file and writes the header. Video

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "vidweave/vidweave_export.h"
 
 #include <QImage>
 #include <QSharedPointer>
@@ -10,8 +9,8 @@ struct AVFrame;
 
 /// Finished frames of one scene at the output size: background plus every
 /// slot. The working frame (packed RGB 24-bit) and the image share one
-/// buffer. Engine-internal; exported for the tests.
-class VIDWEAVE_EXPORT ISceneReader
+/// buffer. Engine-internal.
+class ISceneReader
 {
 public:
     virtual ~ISceneReader();

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "vidweave/iavinput.h"
-#include "vidweave/iscenereader.h"
-#include "vidweave/vidweave_export.h"
+#include "iavinput_p.h"
+#include "iscenereader_p.h"
 
 #include "common/iprj.h"
 #include "common/iscene.h"
@@ -20,7 +19,7 @@ class QtImageRender;
 /// What both scene readers share: the background input, the working frame
 /// (packed RGB 24-bit, allocated by FFmpeg) with its QImage view over the same
 /// memory, and the slot renderers in ascending slot order.
-class VIDWEAVE_EXPORT SceneReaderBase : public ISceneReader
+class SceneReaderBase : public ISceneReader
 {
 public:
     ~SceneReaderBase() override;
@@ -60,7 +59,7 @@ private:
 /// without a picture value in \a entry (or with one that cannot be read)
 /// draws nothing. \a entry may be null; the scene and the values must
 /// outlive the reader.
-class VIDWEAVE_EXPORT ImgSceneReader : public SceneReaderBase
+class ImgSceneReader : public SceneReaderBase
 {
 public:
     ImgSceneReader(QSharedPointer<IAVInput> input, int width, int height, IImgScene* scene,
@@ -69,7 +68,7 @@ public:
 
 /// Frames of a text scene: background plus the user's texts, each made into
 /// a picture once (fitted size, optional texture from \a templateDir, shadow).
-class VIDWEAVE_EXPORT TextSceneReader : public SceneReaderBase
+class TextSceneReader : public SceneReaderBase
 {
 public:
     TextSceneReader(QSharedPointer<IAVInput> input, int width, int height, ITextScene* scene,

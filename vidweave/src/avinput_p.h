@@ -1,7 +1,6 @@
 #pragma once
 
-#include "vidweave/iavinput.h"
-#include "vidweave/vidweave_export.h"
+#include "iavinput_p.h"
 
 #include <QString>
 
@@ -11,7 +10,7 @@ struct AVFormatContext;
 struct SwsContext;
 
 /// A media file opened for decoding its first stream of one kind.
-class VIDWEAVE_EXPORT AVInput : public IAVInput
+class AVInput : public IAVInput
 {
 public:
     enum MediaType { Video = 0, Audio = 1 };
@@ -49,7 +48,7 @@ private:
 
 /// A background video, decoded and converted straight into the caller's
 /// packed RGB 24-bit frame, stretched to that frame's size.
-class VIDWEAVE_EXPORT VideoInput : public AVInput
+class VideoInput : public AVInput
 {
 public:
     explicit VideoInput(QString path);
@@ -64,7 +63,7 @@ private:
 };
 
 /// The first audio stream of a music file.
-class VIDWEAVE_EXPORT AudioInput : public AVInput
+class AudioInput : public AVInput
 {
 public:
     explicit AudioInput(QString path);

@@ -5,12 +5,9 @@
 #include "common/basetmplfactory.h"
 #include "common/release.h"
 #include "docloom/tmplxmlparser.h"
-#include "vidweave/avinput.h"
+#include "mediaprobe.h"
+#include "vidweave/mediacheck.h"
 #include "vidweave/vidweave.h"
-
-extern "C" {
-#include <libavutil/frame.h>
-}
 
 #include <QtTest>
 
@@ -177,18 +174,11 @@ private slots:
             for (const auto& [sceneId, scene] : tmpl->GetScenes()) {
                 if (scene->GetBgType() != BgVideo)
                     continue;
-                VideoInput input(videoOf(id, sceneId));
-                QVERIFY2(input.IsValid(), qPrintable(input.ErrorString()));
-                QCOMPARE(input.GetFramesNumber(), int64_t(scene->GetFramesNumber()));
-                std::unique_ptr<AVFrame, void (*)(AVFrame*)> out(
-                    av_frame_alloc(), [](AVFrame* f) { av_frame_free(&f); });
-                out->format = AV_PIX_FMT_RGB24;
-                out->width = 64;
-                out->height = 36;
-                av_frame_get_buffer(out.get(), 32);
-                long decoded = 0;
-                while (input.ReadFrame(out.get()))
-                    ++decoded;
+                const QString path = videoOf(id, sceneId);
+                const MediaCheck stated = CheckVideo(path);
+                QVERIFY2(stated.error.isEmpty(), qPrintable(stated.error));
+                QCOMPARE(stated.frames, int64_t(scene->GetFramesNumber()));
+                const long decoded = long(probeMedia(path, false).frames.size());
                 QCOMPARE(decoded, scene->GetFramesNumber());
             }
         }

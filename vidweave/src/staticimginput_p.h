@@ -1,12 +1,11 @@
 #pragma once
 
-#include "vidweave/iavinput.h"
-#include "vidweave/vidweave_export.h"
+#include "iavinput_p.h"
 
 #include <string>
 
 /// A still picture shown for every frame of a scene.
-class VIDWEAVE_EXPORT StaticImgImput : public IAVInput
+class StaticImgImput : public IAVInput
 {
 public:
     /// The picture is stretched to exactly \a width x \a height.

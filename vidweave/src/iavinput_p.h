@@ -1,6 +1,5 @@
 #pragma once
 
-#include "vidweave/vidweave_export.h"
 
 #include <QString>
 
@@ -11,8 +10,8 @@ struct AVFrame;
 struct AVCodecContext;
 
 /// A decoded media source: a scene background (video or still picture) or a
-/// music file. Engine-internal; exported for the tests.
-class VIDWEAVE_EXPORT IAVInput
+/// music file. Engine-internal.
+class IAVInput
 {
 public:
     virtual ~IAVInput();

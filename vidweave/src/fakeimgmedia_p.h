@@ -1,13 +1,12 @@
 #pragma once
 
-#include "vidweave/vidweave_export.h"
 
 #include "common/imedia.h"
 
 /// Presents a text slot as an image slot so that text pictures are drawn by
 /// QtImageRender: placement, aspect and maximum size come from the text slot;
 /// centred, no border, a shadow that adds nothing. Does not own the slot.
-class VIDWEAVE_EXPORT FakeImgMedia : public IImgMedia
+class FakeImgMedia : public IImgMedia
 {
 public:
     explicit FakeImgMedia(ITextMedia* media);
