@@ -7,7 +7,6 @@
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
 #include "common/release.h"
-#include "docloom/prjxmlparser.h"
 #include "vidweave/vidweave.h"
 
 #include <QApplication>
