@@ -378,7 +378,7 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("says");
-        QTest::newRow("removed") << "removed" << "was removed or renamed during the render";
+        QTest::newRow("removed") << "removed" << "was removed during the render";
         QTest::newRow("read-only") << "read-only" << "could not be saved as";
     }
 

@@ -108,7 +108,7 @@ void RenderWorker::process()
     QString reason = lostOutput ? lostReason() : owned->ErrorString();
     owned.reset();
 
-    if ((stopFlag && !lostOutput) || failed)
+    if (stopFlag || failed)
         QFile::remove(partial);
     else if (!commitOutput(partial, outputPath, &reason))
         failed = true;
@@ -125,7 +125,7 @@ void RenderWorker::process()
 
 QString RenderWorker::lostReason() const
 {
-    return tr("The folder %1 was removed or renamed during the render.")
+    return tr("The folder %1, or the unfinished video in it, was removed during the render.")
         .arg(QDir::toNativeSeparators(QFileInfo(outputPath).absolutePath()));
 }
 

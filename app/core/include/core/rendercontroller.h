@@ -67,7 +67,8 @@ private:
     QMutex renderLock; // guards render against stop() while it is deleted
     IPrjRender* render = nullptr;
     std::atomic_bool stopFlag{false};
-    /// The partial file vanished during the render (its folder removed).
+    /// The partial file vanished during the render (its folder removed); the
+    /// render thread alone reads and writes it.
     bool lostOutput = false;
     QString lostReason() const;
     int progressCount = -1;
