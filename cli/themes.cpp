@@ -22,11 +22,6 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-void TmplDeleter::operator()(ITmpl* tmpl) const
-{
-    ReleaseTmpl(tmpl);
-}
-
 namespace {
 
 /// Keeps FFmpeg from printing its own line about a file that is checked
