@@ -1,7 +1,5 @@
 #include "core/rendercontroller.h"
 
-#include "core/thumbgenerator.h"
-#include "vidweave/mediafileinfo.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QDir>
@@ -15,20 +13,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-
-void registerCoreMetaTypes()
-{
-    qRegisterMetaType<std::list<QSharedPointer<MediaFileInfo>>>(
-        "std::list< QSharedPointer<MediaFileInfo> >");
-    qRegisterMetaType<MediaFileInfoSharedPointerList>("MediaFileInfoSharedPointerList");
-    qRegisterMetaType<QSharedPointer<MediaFileInfo>>("QSharedPointer<MediaFileInfo>");
-    qRegisterMetaType<MediaFileInfoSharedPointer>("MediaFileInfoSharedPointer");
-    qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
-    qRegisterMetaType<ImageSharedPointer>("ImageSharedPointer");
-    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
-    qRegisterMetaType<QSharedPointer<QPixmap>>("QSharedPointer<QPixmap>");
-    qRegisterMetaType<PixmapSharedPointer>("PixmapSharedPointer");
-}
 
 RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
                            int width, int height, ITmplPathManager* paths,

@@ -5,6 +5,7 @@
 #include "common/itmpl.h"
 #include "common/itmplpathmanager.h"
 #include "common/iwatermark.h"
+#include "core/metatypes.h"
 #include "vidweave/iprjrender.h"
 
 #include <QMutex>
@@ -16,14 +17,8 @@
 #include <atomic>
 #include <functional>
 
-using PixmapSharedPointer = QSharedPointer<QPixmap>;
-Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
-
-/// Registers the types that cross threads by queued signals, with their
-/// typedef names; call once at start-up (the controller calls it too).
-void registerCoreMetaTypes();
 
 /// The hidden file beside \a outputPath that a render writes until it is complete.
 QString partialPath(const QString& outputPath);
