@@ -126,14 +126,8 @@ RenderController::~RenderController()
 
 void RenderController::finish()
 {
-    if (thread) {
-        thread->quit();
-        thread->wait();
-    }
-    delete thread;
-    thread = nullptr;
-    delete worker;
-    worker = nullptr;
+    thread.reset();
+    worker.reset();
 }
 
 void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
@@ -142,18 +136,20 @@ void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
                              RenderMaker maker)
 {
     finish();
-    worker = new RenderWorker(tmplId, tmpl, std::move(prj), std::move(outputPath), width, height,
-                              paths, std::move(overlay), std::move(endLogo), std::move(maker));
-    thread = new QThread;
+    worker = std::make_unique<RenderWorker>(tmplId, tmpl, std::move(prj), std::move(outputPath),
+                                            width, height, paths, std::move(overlay),
+                                            std::move(endLogo), std::move(maker));
+    thread.reset(new QThread);
     thread->setObjectName(QStringLiteral("render"));
-    worker->moveToThread(thread);
-    connect(thread, &QThread::started, worker, &RenderWorker::process);
-    connect(worker, &RenderWorker::done, this, &RenderController::workerDone);
-    connect(worker, &RenderWorker::onProgress, this, &RenderController::renderProgress);
-    connect(worker, &RenderWorker::onPreview, this, &RenderController::renderPreview);
-    connect(worker, &RenderWorker::stopped, this, &RenderController::workerStopped);
-    connect(worker, &RenderWorker::failed, this, &RenderController::workerFailed);
-    connect(worker, &RenderWorker::finished, thread, &QThread::quit);
+    worker->moveToThread(thread.get());
+    RenderWorker* w = worker.get();
+    connect(thread.get(), &QThread::started, w, &RenderWorker::process);
+    connect(w, &RenderWorker::done, this, &RenderController::workerDone);
+    connect(w, &RenderWorker::onProgress, this, &RenderController::renderProgress);
+    connect(w, &RenderWorker::onPreview, this, &RenderController::renderPreview);
+    connect(w, &RenderWorker::stopped, this, &RenderController::workerStopped);
+    connect(w, &RenderWorker::failed, this, &RenderController::workerFailed);
+    connect(w, &RenderWorker::finished, thread.get(), &QThread::quit);
     thread->start(QThread::InheritPriority);
 }
 

@@ -6,16 +6,16 @@
 #include "common/itmplpathmanager.h"
 #include "common/iwatermark.h"
 #include "core/metatypes.h"
+#include "core/uniquethread.h"
 #include "vidweave/iprjrender.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QPixmap>
 #include <QSharedPointer>
-#include <QThread>
-
 #include <atomic>
 #include <functional>
+#include <memory>
 
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
@@ -102,6 +102,8 @@ private slots:
 private:
     void finish();
 
-    RenderWorker* worker = nullptr;
-    QThread* thread = nullptr;
+    // Declared before the thread, so that the thread has ended before the
+    // worker is deleted.
+    std::unique_ptr<RenderWorker> worker;
+    UniqueThread thread;
 };
