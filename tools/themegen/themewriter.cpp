@@ -3,6 +3,7 @@
 #include "contactsheet.h"
 
 #include "avoutput_p.h"
+#include "avptr_p.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -152,8 +153,7 @@ bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& pa
                      30, 0, false);
         if (!out.IsValid())
             return false;
-        std::unique_ptr<AVFrame, void (*)(AVFrame*)> rgb(av_frame_alloc(),
-                                                         [](AVFrame* f) { av_frame_free(&f); });
+        AVFrameUPtr rgb(av_frame_alloc());
         rgb->format = AV_PIX_FMT_RGB24;
         rgb->width = videoWidth;
         rgb->height = videoHeight;
