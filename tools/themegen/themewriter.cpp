@@ -4,6 +4,7 @@
 
 #include "avoutput_p.h"
 #include "avptr_p.h"
+#include "common/contentaddress.h"
 #include "docloom/xmlwriter.h"
 
 extern "C" {
@@ -127,7 +128,8 @@ bool writeInfoXml(const ThemeSpec& theme, const QString& path)
     return WriteXmlDocument(path, [&theme](QXmlStreamWriter& xml) {
         xml.writeStartElement("info");
         xml.writeTextElement("name", theme.name);
-        xml.writeTextElement("preview", QString("http://127.0.0.1:8642/app/1.2.0/themes/%1/preview.mp4")
+        xml.writeTextElement("preview", QString("http://%1%2%3/preview.mp4")
+                                            .arg(ContentDefaultHost, ContentThemesPath)
                                             .arg(theme.id));
         xml.writeEndElement();
     }, true);
