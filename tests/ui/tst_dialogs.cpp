@@ -313,6 +313,9 @@ void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText()
     QCOMPARE(dialog->findChild<QLabel*>("UsedLenLabel")->text(), counter);
     auto* done = dialog->findChild<QPushButton*>("DoneButton");
     QCOMPARE(done->property("class").toString(), doneClass);
+    QCOMPARE(dialog->findChild<LimitedTextEdit*>("TextEdit")->accessibleName(),
+             QString("Type your text here..."));
+    QCOMPARE(done->accessibleName(), done->text());
     saveShot(dialog, QString("textscenedialog-") + QTest::currentDataTag());
 
     QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
@@ -355,6 +358,7 @@ void TstDialogs::messageDialogShowsTextsAndCloses()
     QCOMPARE(dialog->findChild<QLabel*>("MessageDialogText")->text(), message);
     auto* ok = dialog->findChild<QPushButton*>("OkButton");
     QCOMPARE(ok->text(), shownButton);
+    QCOMPARE(ok->accessibleName(), shownButton);
     QVERIFY2(dialog->width() <= 600, qPrintable(QString::number(dialog->width())));
     saveShot(dialog, QString("messagedialog-") + QTest::currentDataTag());
 
@@ -464,7 +468,9 @@ void TstDialogs::baseDialogElidesButtonTexts()
         QVERIFY(cancelText.startsWith(cancel->text().remove(ellipsis)));
         QVERIFY(cancel->fontMetrics().horizontalAdvance(cancel->text()) <= cancelBefore.x() - 8);
         QCOMPARE(cancel->geometry().right(), cancelBefore.right());
+        QCOMPARE(cancel->accessibleName(), cancelText); // a screen reader reads it whole
     }
+    QCOMPARE(done->accessibleName(), doneText);
     QCOMPARE(done->text().endsWith(ellipsis), doneElided);
     QVERIFY(doneText.startsWith(done->text().remove(ellipsis)));
     QVERIFY(done->fontMetrics().horizontalAdvance(done->text())

@@ -106,7 +106,48 @@ QStringList buttonTexts(const MainWindow& window)
     return texts;
 }
 
+/// The controls Tab walks through, from the window's first, until it comes round.
+QWidgetList tabChain(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    QWidgetList chain;
+    for (int i = 0; i < 200; ++i) {
+        QWidget* from = QApplication::focusWidget();
+        QTest::keyClick(from ? from : &window, Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || chain.contains(now))
+            break;
+        chain << now;
+    }
+    return chain;
+}
+
+/// The names of the controls Tab visits, from \a start round the page, and
+/// "left out: …" for each control that takes the focus but Tab never reaches.
+QStringList tabNames(QWidget& window, const QString& start)
+{
+    const QWidgetList chain = tabChain(window);
+    QStringList names;
+    for (QWidget* control : chain)
+        names << control->accessibleName();
+    const int first = qMax(0, names.indexOf(start));
+    names = names.mid(first) + names.mid(0, first);
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled()
+            && !chain.contains(control))
+            names << "left out: " + control->objectName();
+    return names;
+}
+
 } // namespace
+
+#define COMPARE_TABS(window, ...)                                                                  \
+    do {                                                                                           \
+        const QStringList want{__VA_ARGS__};                                                       \
+        QCOMPARE(tabNames(window, want.first()), want);                                            \
+    } while (false)
 
 class TestMainWindow : public QObject
 {
@@ -343,6 +384,50 @@ private slots:
         window.settingsBack();
         window.slidesDone(); // saving works again
         QVERIFY(!window.projectId().isEmpty());
+    }
+
+    // Tab reaches every control of each page once, in reading order, and each has a name.
+    void everyPageByKeyboard()
+    {
+        for (const QString& id : PrjManager::instance()->projectIds())
+            QVERIFY(PrjManager::instance()->deleteProject(id)); // the first page as a new user sees it
+        QTemporaryDir out;
+        Window window;
+        window.resize(1280, 800);
+        const QStringList themeTiles{"Golden Hour", "Paper Album", "City Nights", "Gallery Wall",
+                                     "Quiet Cinema"};
+        const QStringList links{"Subscribe for new Themes and Updates", "Follow us"};
+        COMPARE_TABS(window, themeTiles + links);
+        window.TmplSelected(1);
+        COMPARE_TABS(window, "Choose Music Files", "Skip Audio", "Back to Themes", "Skip Audio");
+        window.audioSelected({musicInfo("/music/a.m4a"), musicInfo("/music/b.m4a")});
+        {
+            ModalCloser closer;
+            window.onAddAudio();
+        }
+        COMPARE_TABS(window, "Remove – a", "Remove – b", "Add More Music", "Skip Audio",
+                           "Back to Themes", "Done");
+        forward(window);
+        window.slidesPage()->addImages(photos(3));
+        COMPARE_TABS(window, "Add Images", "Add Folder with Images", "Add Text Scene",
+                           "generated-01.jpg", "generated-02.jpg", "generated-03.jpg",
+                           "Add music", "Back to Music", "Done");
+        forward(window);
+        COMPARE_TABS(window, "HD (1280x720)", "Browse...", "Add Pictavio logo at the end of the video",
+                     "Back", "Make Video");
+        renderInto(window, out.path(), 0);
+        forward(window);
+        COMPARE_TABS(window, "Cancel");
+        QTRY_COMPARE_WITH_TIMEOUT(window.step(), int(MainWindow::DoneStep), 300000);
+        COMPARE_TABS(window, "Play Video", "Open Folder with Video", "Facebook", "YouTube", "Vimeo",
+                           "Back");
+        back(window);
+        back(window);
+        back(window);
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
+        COMPARE_TABS(window, QStringList{"Resume – Golden Hour", "Delete Project – Golden Hour"}
+                              + themeTiles + links);
+        QVERIFY(window.told.isEmpty());
     }
 
     // From the theme page to a video and back to the project.

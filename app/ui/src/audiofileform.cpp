@@ -1,4 +1,5 @@
 #include "ui/audiofileform.h"
+#include "ui/keyboard.h"
 #include "ui/resources.h"
 #include "ui_audiofileform.h"
 
@@ -17,6 +18,7 @@ AudioFileForm::AudioFileForm(QSharedPointer<MediaFileInfo> info, QWidget* parent
     ui->ArtistLabel->setText(info->getArtist());
     ui->ArtistLabel->setVisible(!info->getArtist().isEmpty());
     ui->DurationLabel->setText(durationText(info->getDuration()));
+    nameControls(this, info->getDisplayTitle());
 }
 
 AudioFileForm::~AudioFileForm()

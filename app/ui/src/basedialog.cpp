@@ -8,6 +8,7 @@ void fitText(QPushButton* button, const QString& text, int width)
 {
     button->ensurePolished(); // the style sheet sets the font that is measured
     button->setText(button->fontMetrics().elidedText(text, Qt::ElideRight, width));
+    button->setAccessibleName(text); // the whole text, also when the button shows less
     button->resize(button->sizeHint().width(), button->height()); // stays centred on the divider
 }
 

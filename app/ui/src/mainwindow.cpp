@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "ui/donebackbtnsform.h"
+#include "ui/keyboard.h"
 #include "ui/doneform.h"
 #include "ui/downloadingthemeform.h"
 #include "ui/messagedialog.h"
@@ -22,6 +23,7 @@
 #include "vidweave/audiotools.h"
 #include "vidweave/vidweave.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QVBoxLayout>
 
@@ -107,6 +109,7 @@ void MainWindow::showPage(int newStep, QWidget* newPage, const QString& doneText
     page = newPage;
     pageArea->layout()->addWidget(newPage);
     newPage->show();
+    nameControls(newPage);
     const bool withButtons = !doneText.isEmpty() || !backText.isEmpty();
     buttonArea->setVisible(withButtons);
     if (!withButtons)
@@ -114,6 +117,20 @@ void MainWindow::showPage(int newStep, QWidget* newPage, const QString& doneText
     buttonBar = new DoneBackBtnsForm(buttonArea, doneText, backText);
     buttonArea->layout()->addWidget(buttonBar);
     buttonBar->show();
+    nameControls(buttonBar);
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    QWidgetList stops = tabStops(page);
+    stops += tabStops(buttonBar);
+    if (stops.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+    const int count = stops.size();
+    const int at = stops.indexOf(QApplication::focusWidget());
+    const int to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    focusControl(stops.at(to), next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void MainWindow::showThemes()

@@ -43,6 +43,7 @@ MediaForm::MediaForm(QWidget* parent)
     scrollArea->setWidgetResizable(true);
     scrollArea->setFrameShape(QFrame::NoFrame);
     scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setFocusPolicy(Qt::NoFocus); // the tiles take the focus, not their frame
     scrollArea->setStyleSheet(QStringLiteral("QScrollArea, #slidesContainer { background: transparent; }"));
     container->setObjectName(QStringLiteral("slidesContainer"));
     container->setMouseTracking(true);

@@ -1,4 +1,5 @@
 #include "ui/messagedialog.h"
+#include "ui/keyboard.h"
 #include "ui/roundedmask.h"
 #include "ui_messagedialog.h"
 
@@ -13,6 +14,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
     // Callers may pass no text; a button without one could not be found.
     ui->OkButton->setText(buttonText.isEmpty() ? tr("OK") : buttonText);
     ui->OkButton->setCursor(Qt::PointingHandCursor);
+    nameControls(this);
     adjustSize();
     roundWidget(this, 20);
 }

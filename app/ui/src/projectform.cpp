@@ -1,4 +1,5 @@
 #include "ui/projectform.h"
+#include "ui/keyboard.h"
 #include "ui/resources.h"
 #include "ui/roundedmask.h"
 #include "ui/themethumbnailform.h"
@@ -47,6 +48,7 @@ ProjectForm::ProjectForm(const ProjectEntry& entry, const QString& id, QWidget* 
     preview->setPixmap(picture);
     setTexts(entry);
     addSmallPreviews(entry.smallThumbs);
+    nameControls(this, entry.name.isEmpty() ? tr("Untitled project") : entry.name);
 }
 
 ProjectForm::~ProjectForm()

@@ -78,6 +78,7 @@ void SelectThemeForm::refreshProjects()
         addProjectTile(ids.at(i));
     const bool several = ids.size() > 1;
     ui->ShowAppProjectsButton->setText(QString("%1 (%2)").arg(showAllText).arg(ids.size()));
+    ui->ShowAppProjectsButton->setAccessibleName(ui->ShowAppProjectsButton->text());
     ui->ShowAppProjectsButton->setVisible(several && !showingAll);
     ui->HideProjectsButton->setVisible(several && showingAll);
 }

@@ -1,4 +1,5 @@
 #include "ui/textscenedialog.h"
+#include "ui/keyboard.h"
 #include "ui/limitedtextedit.h"
 #include "ui/roundedmask.h"
 #include "ui_textscenedialog.h"
@@ -27,6 +28,7 @@ TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLe
     ui->TextEdit->moveCursor(QTextCursor::End);
     connect(ui->TextEdit, &QTextEdit::textChanged, this, &TextSceneDialog::on_TextChanged);
     on_TextChanged();
+    nameControls(this);
 }
 
 // Style sheets cannot colour a placeholder, and a white one reads as typed text.

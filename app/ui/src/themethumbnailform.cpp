@@ -51,6 +51,8 @@ ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& n
         // Reached with Tab: Enter or Space chooses the theme, P previews it.
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(name);
+        ui->StartButton->setFocusPolicy(Qt::NoFocus);
+        ui->PreviewButton->setFocusPolicy(Qt::NoFocus);
     }
 }
 

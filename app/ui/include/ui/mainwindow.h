@@ -71,6 +71,8 @@ public slots:
 protected:
     /// A message the user must read; tests answer it without a window.
     virtual void tell(const QString& message);
+    /// Tab goes through the page in reading order, then the button bar.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool loadTemplate(int id);
