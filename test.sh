@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 . scripts/ensure-deps.sh
 
 dir=build
-opts=()
+opts=(-DPICTAVIO_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     shift
     dir=build-asan

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::unique_ptr<ITmpl, void (*)(ITmpl*)> tmpl(makeTemplate(), [](ITmpl* t) { ReleaseTmpl(t); });
+    TmplPtr tmpl(makeTemplate());
     SelectImagesForm page;
     page.setTemplate(1, tmpl.get());
     page.resize(1280, 800);

@@ -19,10 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QTimer>
 
 #include <cstdio>
 #include <unistd.h>
@@ -122,11 +120,13 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     QSharedPointer<IEndLogo> logo;
     if (options.logo)
         logo.reset(new EndLogoBase(":/images/credits.png", 30, 60));
-    const QSize size = options.fullHd ? QSize(1920, 1080) : QSize(1280, 720);
+    VideoSettings video;
+    video.quality = options.fullHd ? 1 : 0;
+    const QSize size = video.outputSize();
 
     RenderController controller;
     ProgressLine line("Rendering");
-    QEventLoop loop;
+    InterruptibleLoop loop([&controller] { controller.stop(); });
     int status = 1;
     QString reason;
     QObject::connect(&controller, &RenderController::onProgress, &loop,
@@ -143,12 +143,6 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
         reason = why;
         loop.quit();
     });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (interrupted())
-            controller.stop();
-    });
-    poll.start(100);
     QElapsedTimer clock;
     clock.start();
     controller.start(themeId, tmpl, prj, output, size.width(), size.height(),

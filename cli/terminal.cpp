@@ -40,6 +40,15 @@ bool interrupted()
     return interruptSeen;
 }
 
+InterruptibleLoop::InterruptibleLoop(std::function<void()> onInterrupt)
+{
+    QObject::connect(&poll, &QTimer::timeout, this, [onInterrupt = std::move(onInterrupt)] {
+        if (interrupted())
+            onInterrupt();
+    });
+    poll.start(100);
+}
+
 ProgressLine::ProgressLine(QString label) : label(std::move(label)), tty(isatty(fileno(stdout)))
 {
     clock.start();

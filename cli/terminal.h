@@ -3,7 +3,11 @@
 #include "core/tmpldownloadmanager.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 /// Progress on the terminal: a bar redrawn in place on a terminal, a plain
 /// line every 10 % otherwise.
@@ -50,6 +54,18 @@ int failWith(const QString& reason);
 /// Makes Ctrl-C and SIGTERM set the flag that interrupted() reads.
 void catchInterrupts();
 bool interrupted();
+
+/// An event loop that notices Ctrl-C: while an interrupt is pending it calls
+/// \a onInterrupt every 100 ms, which should make the work end and so quit
+/// the loop through the work's own signal.
+class InterruptibleLoop : public QEventLoop
+{
+public:
+    explicit InterruptibleLoop(std::function<void()> onInterrupt);
+
+private:
+    QTimer poll;
+};
 
 /// Seconds as "m:ss", or "h:mm:ss" from an hour on.
 QString clockText(int seconds);

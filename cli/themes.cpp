@@ -22,11 +22,6 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-void TmplDeleter::operator()(ITmpl* tmpl) const
-{
-    ReleaseTmpl(tmpl);
-}
-
 namespace {
 
 /// Keeps FFmpeg from printing its own line about a file that is checked
@@ -141,7 +136,7 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
     TerminalDownloadHandler handler(manager);
     manager->setErrorHandler(&handler);
     ProgressLine line("Downloading the theme");
-    QEventLoop loop;
+    InterruptibleLoop loop([manager] { manager->onReselectTheme(); });
     bool finished = false;
     QObject::connect(manager, &TmplDownloadManager::progress, &loop,
                      [&line](float percent) { line.update(percent); });
@@ -150,12 +145,6 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
         loop.quit();
     });
     QObject::connect(manager, &TmplDownloadManager::reselectTheme, &loop, &QEventLoop::quit);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [manager] {
-        if (interrupted())
-            manager->onReselectTheme();
-    });
-    poll.start(100);
     manager->download(id, paths, tmpl);
     if (!finished)
         loop.exec();

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "common/itmpl.h"
 #include "common/iprj.h"
+#include "common/itmpl.h"
+#include "common/release.h"
 
 #include <QString>
 
 #include <memory>
-
-struct TmplDeleter
-{
-    void operator()(ITmpl* tmpl) const;
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
 
 /// Makes the theme catalogue search \a themesDir + "/templates/" alone, or the
 /// usual folders when it is empty. Before any other use of the themes.

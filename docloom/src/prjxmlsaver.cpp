@@ -1,31 +1,18 @@
 #include "docloom/prjxmlsaver.h"
 
 #include "docloom/xmltext.h"
+#include "docloom/xmlwriter.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <functional>
 
 namespace {
 
-/// Writes one document as a single line into a temporary file and puts it
-/// in place only when everything was written.
+/// One document on a single line, in place only when complete.
 bool writeDocument(const std::wstring& path, const std::function<void(QXmlStreamWriter&)>& body)
 {
-    QSaveFile file(QString::fromWCharArray(path.c_str(), int(path.size())));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(false);
-    xml.writeStartDocument();
-    body(xml);
-    xml.writeEndDocument();
-    if (xml.hasError()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteXmlDocument(QString::fromWCharArray(path.c_str(), int(path.size())), body);
 }
 
 // Every string goes through XmlSafeText: one character that XML cannot hold

@@ -18,12 +18,6 @@ struct SceneSpec
     int frames;
 };
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* tmpl) const { ReleaseTmpl(tmpl); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
 /// Scenes at time base 1/25 (0.04 s a frame) with slot ids 10, 11, ...
 TmplPtr makeTemplate(const std::vector<SceneSpec>& specs, int overflow, int timeBaseDen = 25)
 {

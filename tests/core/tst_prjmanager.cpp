@@ -12,11 +12,6 @@
 
 namespace {
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
-};
-
 /// Scene 1: pictures, one slot covering the middle; scene 2: one text slot.
 ITmpl* makeTemplate()
 {
@@ -56,7 +51,7 @@ class TestPrjManager : public QObject
 
     QTemporaryDir home;
     QTemporaryDir work;
-    std::unique_ptr<ITmpl, TmplDeleter> tmpl{nullptr};
+    TmplPtr tmpl{nullptr};
     BasePrjFactory factory;
 
     IUsrData* userData(const QList<QPair<int, QString>>& slides)

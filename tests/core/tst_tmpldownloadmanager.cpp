@@ -27,12 +27,6 @@ private:
     std::wstring dir;
 };
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
 /// Scenes 1, 2, 3 with the given frame counts and background kinds.
 TmplPtr makeTemplate(const QList<QPair<int, SceneBgType>>& scenes)
 {

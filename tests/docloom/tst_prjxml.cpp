@@ -55,8 +55,8 @@ bool readsInFull(const QString& kind, const QString& path)
         std::unique_ptr<IPrj> prj(parser.ParsePrj(wide(path), &factory));
         if (!prj)
             return false;
-        std::unique_ptr<SceneMediaList, void (*)(SceneMediaList*)> owned(
-            const_cast<SceneMediaList*>(prj->GetMedia()), ReleaseSceneMedia);
+        SceneMediaListPtr owned(
+            const_cast<SceneMediaList*>(prj->GetMedia()));
         return prj->GetTmplId() == 4 && owned->size() == 1 && owned->front()->second.size() == 1;
     }
     const PrjInfo info = parser.ParseInfo(wide(path));
@@ -284,8 +284,8 @@ private slots:
 
         std::unique_ptr<IPrj> back(PrjXmlParser().ParsePrj(wide(path), &factory));
         QVERIFY(back);
-        std::unique_ptr<SceneMediaList, void (*)(SceneMediaList*)> owned(
-            const_cast<SceneMediaList*>(back->GetMedia()), ReleaseSceneMedia);
+        SceneMediaListPtr owned(
+            const_cast<SceneMediaList*>(back->GetMedia()));
         QCOMPARE(back->GetTmplId(), 9);
         QCOMPARE(back->GetAudio(), QStringList{"m.mp3"});
         QCOMPARE(int(owned->size()), 3);
@@ -315,8 +315,8 @@ private slots:
         BasePrjFactory factory;
         std::unique_ptr<IPrj> prj(PrjXmlParser().ParsePrj(wide(path), &factory));
         QVERIFY(prj);
-        std::unique_ptr<SceneMediaList, void (*)(SceneMediaList*)> owned(
-            const_cast<SceneMediaList*>(prj->GetMedia()), ReleaseSceneMedia);
+        SceneMediaListPtr owned(
+            const_cast<SceneMediaList*>(prj->GetMedia()));
         QCOMPARE(int(owned->size()), 2);
         QVERIFY(static_cast<ITextMediaVal*>(owned->front()->second.at(0))->GetText() == L"new");
     }

@@ -10,12 +10,6 @@
 
 namespace {
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* tmpl) const { ReleaseTmpl(tmpl); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
 QString writeFile(const QTemporaryDir& dir, const QByteArray& content,
                   const QString& name = "template.xml")
 {

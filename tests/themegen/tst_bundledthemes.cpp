@@ -19,12 +19,6 @@ namespace {
 
 const QString root = QStringLiteral(PICTAVIO_THEMES_DIR);
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
 TmplPtr load(int id)
 {
     BaseTmplFactory factory;

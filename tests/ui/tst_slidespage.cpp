@@ -17,12 +17,6 @@
 
 namespace {
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* tmpl) const { ReleaseTmpl(tmpl); }
-};
-using TmplPtr = std::unique_ptr<ITmpl, TmplDeleter>;
-
 /// Image scene 1 with three slots of 100 frames, text scene 2 of 50, image
 /// scene 3 with one slot of 75; 1/25 s a frame, scenes overlap by 10 frames.
 TmplPtr workedExample()

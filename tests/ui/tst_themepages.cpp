@@ -29,11 +29,6 @@
 
 namespace {
 
-struct TmplDeleter
-{
-    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
-};
-
 /// One picture scene over a background video, so a download has one file to fetch.
 ITmpl* videoTemplate()
 {
@@ -552,7 +547,7 @@ private slots:
         QFETCH(int, givenUp);
         QTemporaryDir dir;
         TmplPathManager paths(dir.path() + "/templates/");
-        std::unique_ptr<ITmpl, TmplDeleter> tmpl(videoTemplate());
+        TmplPtr tmpl(videoTemplate());
         TmplDownloadManager manager;
         QWidget window;
         window.resize(1280, 800);

@@ -1,10 +1,9 @@
 #include "mediaprobe.h"
 
+#include "avptr_p.h"
+
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
-#include <libswscale/swscale.h>
 }
 
 #include <QColor>
@@ -16,12 +15,13 @@ namespace {
 
 struct Decoder
 {
+    AVCodecContextUPtr owner;
     AVCodecContext* context = nullptr;
-    ~Decoder() { avcodec_free_context(&context); }
     bool open(AVStream* stream)
     {
         const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
-        context = codec ? avcodec_alloc_context3(codec) : nullptr;
+        owner.reset(codec ? avcodec_alloc_context3(codec) : nullptr);
+        context = owner.get();
         return context && avcodec_parameters_to_context(context, stream->codecpar) >= 0
                && avcodec_open2(context, codec, nullptr) >= 0;
     }
@@ -30,13 +30,12 @@ struct Decoder
 QImage toImage(const AVFrame* frame)
 {
     QImage image(frame->width, frame->height, QImage::Format_RGB888);
-    SwsContext* sws = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
+    const SwsContextUPtr sws(sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
                                      frame->width, frame->height, AV_PIX_FMT_RGB24,
-                                     SWS_BICUBIC, nullptr, nullptr, nullptr);
+                                     SWS_BICUBIC, nullptr, nullptr, nullptr));
     uint8_t* dst[4] = {image.bits(), nullptr, nullptr, nullptr};
     int dstLines[4] = {int(image.bytesPerLine()), 0, 0, 0};
-    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstLines);
-    sws_freeContext(sws);
+    sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, dstLines);
     return image;
 }
 
@@ -88,8 +87,7 @@ ProbedMedia probeMedia(const QString& path, bool keepFrames)
     AVFormatContext* format = nullptr;
     if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return out;
-    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> owner(
-        format, [](AVFormatContext* f) { avformat_close_input(&f); });
+    const AVInputContextUPtr owner(format);
     if (avformat_find_stream_info(format, nullptr) < 0)
         return out;
     out.opened = true;
@@ -119,8 +117,10 @@ ProbedMedia probeMedia(const QString& path, bool keepFrames)
         }
     }
 
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
+    const AVPacketUPtr packetOwner(av_packet_alloc());
+    const AVFrameUPtr frameOwner(av_frame_alloc());
+    AVPacket* packet = packetOwner.get();
+    AVFrame* frame = frameOwner.get();
     bool audioSeen = false;
     while (av_read_frame(format, packet) >= 0) {
         if (packet->stream_index == audioIndex && !audioSeen) {
@@ -138,8 +138,6 @@ ProbedMedia probeMedia(const QString& path, bool keepFrames)
         drain(video.context, frame, format->streams[videoIndex], true, keepFrames, out);
     if (audioIndex >= 0 && avcodec_send_packet(audio.context, nullptr) >= 0)
         drain(audio.context, frame, format->streams[audioIndex], false, keepFrames, out);
-    av_frame_free(&frame);
-    av_packet_free(&packet);
     return out;
 }
 

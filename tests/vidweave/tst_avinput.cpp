@@ -3,6 +3,7 @@
 #include "common/basetmplfactory.h"
 #include "common/release.h"
 #include "avinput_p.h"
+#include "avptr_p.h"
 #include "scenereaders_p.h"
 #include "staticimginput_p.h"
 #include "vidweave/vidweave.h"
@@ -20,15 +21,14 @@ namespace {
 
 struct RgbFrame
 {
-    AVFrame* frame = av_frame_alloc();
+    AVFrameUPtr frame{av_frame_alloc()};
     RgbFrame(int w, int h)
     {
         frame->format = AV_PIX_FMT_RGB24;
         frame->width = w;
         frame->height = h;
-        av_frame_get_buffer(frame, 32);
+        av_frame_get_buffer(frame.get(), 32);
     }
-    ~RgbFrame() { av_frame_free(&frame); }
     QColor at(int x, int y) const
     {
         const uint8_t* p = frame->data[0] + y * frame->linesize[0] + 3 * x;
@@ -82,7 +82,7 @@ private slots:
         RgbFrame out(32, 24); // decoded straight into a smaller frame: stretched
         int count = 0;
         int64_t lastPts = -1;
-        while (input.ReadFrame(out.frame)) {
+        while (input.ReadFrame(out.frame.get())) {
             QVERIFY(out.frame->pts > lastPts);
             if (count == 0)
                 QCOMPARE(out.frame->pts, int64_t(0));
@@ -91,7 +91,7 @@ private slots:
             ++count;
         }
         QCOMPARE(count, frames);
-        QVERIFY(!input.ReadFrame(out.frame)); // stays at the end
+        QVERIFY(!input.ReadFrame(out.frame.get())); // stays at the end
     }
 
     void unusableSourcesAreReported_data()
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!input.IsValid());
         QVERIFY(!input.ErrorString().isEmpty());
         RgbFrame out(16, 16);
-        QVERIFY(!input.ReadFrame(out.frame));
+        QVERIFY(!input.ReadFrame(out.frame.get()));
         QCOMPARE(input.GetFramesNumber(), int64_t(0));
     }
 
@@ -151,11 +151,11 @@ private slots:
         QVERIFY(!input.GetCodecContext());
         RgbFrame out(40, 30);
         for (int i = 0; i < frames; ++i) {
-            QVERIFY(input.ReadFrame(out.frame));
+            QVERIFY(input.ReadFrame(out.frame.get()));
             QCOMPARE(out.frame->pts, int64_t(i));
             QVERIFY(near(out.at(39, 29), QColor(10, 200, 30), 2));
         }
-        QVERIFY(!input.ReadFrame(out.frame));
+        QVERIFY(!input.ReadFrame(out.frame.get()));
         if (pictureSize == QSize(40, 30) && frames > 0)
             QCOMPARE(out.at(0, 0), QColor(255, 255, 255)); // unscaled: the corner stays sharp
     }
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(!input.IsValid());
         QVERIFY(!input.ErrorString().isEmpty());
         RgbFrame out(40, 30);
-        QVERIFY(!input.ReadFrame(out.frame));
+        QVERIFY(!input.ReadFrame(out.frame.get()));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "mediaprobe.h"
 
 #include "avoutput_p.h"
+#include "avptr_p.h"
 #include "vidweave/vidweave.h"
 
 extern "C" {
@@ -16,32 +17,28 @@ extern "C" {
 
 namespace {
 
-struct Frame
-{
-    AVFrame* frame = av_frame_alloc();
-    ~Frame() { av_frame_free(&frame); }
-};
+using Frame = AVFrameUPtr;
 
 Frame audioFrame(AVSampleFormat format, int channels, int samples, int rate)
 {
-    Frame f;
-    f.frame->format = format;
-    f.frame->nb_samples = samples;
-    f.frame->sample_rate = rate;
-    av_channel_layout_default(&f.frame->ch_layout, channels);
-    av_frame_get_buffer(f.frame, 0);
+    Frame f(av_frame_alloc());
+    f->format = format;
+    f->nb_samples = samples;
+    f->sample_rate = rate;
+    av_channel_layout_default(&f->ch_layout, channels);
+    av_frame_get_buffer(f.get(), 0);
     return f;
 }
 
 Frame rgbFrame(int w, int h, QColor colour)
 {
-    Frame f;
-    f.frame->format = AV_PIX_FMT_RGB24;
-    f.frame->width = w;
-    f.frame->height = h;
-    av_frame_get_buffer(f.frame, 32);
+    Frame f(av_frame_alloc());
+    f->format = AV_PIX_FMT_RGB24;
+    f->width = w;
+    f->height = h;
+    av_frame_get_buffer(f.get(), 32);
     for (int y = 0; y < h; ++y) {
-        uint8_t* line = f.frame->data[0] + y * f.frame->linesize[0];
+        uint8_t* line = f->data[0] + y * f->linesize[0];
         for (int x = 0; x < w; ++x) {
             line[3 * x] = uint8_t(colour.red());
             line[3 * x + 1] = uint8_t(colour.green());
@@ -83,39 +80,39 @@ private slots:
             Frame f = audioFrame(format, 2, 4, 44100);
             for (int plane = 0; plane < (format == AV_SAMPLE_FMT_S16P ? 2 : 1); ++plane)
                 for (int i = 0; i < (format == AV_SAMPLE_FMT_S16P ? 4 : 8); ++i)
-                    reinterpret_cast<int16_t*>(f.frame->extended_data[plane])[i] = int16_t(in);
-            ScaleAudioSamples(f.frame, gain);
-            QCOMPARE(int(reinterpret_cast<int16_t*>(f.frame->extended_data[0])[3]), out);
+                    reinterpret_cast<int16_t*>(f->extended_data[plane])[i] = int16_t(in);
+            ScaleAudioSamples(f.get(), gain);
+            QCOMPARE(int(reinterpret_cast<int16_t*>(f->extended_data[0])[3]), out);
             if (format == AV_SAMPLE_FMT_S16P)
-                QCOMPARE(int(reinterpret_cast<int16_t*>(f.frame->extended_data[1])[3]), out);
+                QCOMPARE(int(reinterpret_cast<int16_t*>(f->extended_data[1])[3]), out);
         }
     }
 
     void gainOnOtherFormats()
     {
         Frame s32 = audioFrame(AV_SAMPLE_FMT_S32, 1, 2, 44100);
-        auto* wide = reinterpret_cast<int32_t*>(s32.frame->data[0]);
+        auto* wide = reinterpret_cast<int32_t*>(s32->data[0]);
         wide[0] = INT32_MAX;
         wide[1] = -2000000000;
-        ScaleAudioSamples(s32.frame, 300);
+        ScaleAudioSamples(s32.get(), 300);
         QCOMPARE(wide[0], INT32_MAX);
         QCOMPARE(wide[1], INT32_MIN);
 
         Frame u8 = audioFrame(AV_SAMPLE_FMT_U8, 1, 2, 44100);
-        u8.frame->data[0][0] = 228; // +100 around the centre
-        u8.frame->data[0][1] = 0;
-        ScaleAudioSamples(u8.frame, 128);
-        QCOMPARE(int(u8.frame->data[0][0]), 178);
-        QCOMPARE(int(u8.frame->data[0][1]), 64);
+        u8->data[0][0] = 228; // +100 around the centre
+        u8->data[0][1] = 0;
+        ScaleAudioSamples(u8.get(), 128);
+        QCOMPARE(int(u8->data[0][0]), 178);
+        QCOMPARE(int(u8->data[0][1]), 64);
 
         // The AAC encoder takes floats: a fade must reach them too.
         Frame flt = audioFrame(AV_SAMPLE_FMT_FLTP, 2, 2, 44100);
         for (int c = 0; c < 2; ++c)
-            reinterpret_cast<float*>(flt.frame->extended_data[c])[1] = 0.8f;
-        ScaleAudioSamples(flt.frame, 64);
-        QCOMPARE(reinterpret_cast<float*>(flt.frame->extended_data[1])[1], 0.2f);
-        ScaleAudioSamples(flt.frame, 0);
-        QCOMPARE(reinterpret_cast<float*>(flt.frame->extended_data[0])[1], 0.f);
+            reinterpret_cast<float*>(flt->extended_data[c])[1] = 0.8f;
+        ScaleAudioSamples(flt.get(), 64);
+        QCOMPARE(reinterpret_cast<float*>(flt->extended_data[1])[1], 0.2f);
+        ScaleAudioSamples(flt.get(), 0);
+        QCOMPARE(reinterpret_cast<float*>(flt->extended_data[0])[1], 0.f);
     }
 
     void writesThirtyFramesASecondWithAnOffset()
@@ -128,8 +125,8 @@ private slots:
             Frame red = rgbFrame(64, 48, Qt::red);
             // A source timed in 1/15360 at 30 fps, then a second one after an offset.
             for (int i = 0; i < 10; ++i) {
-                red.frame->pts = i * 512;
-                QVERIFY(out.WriteVideoFrame(red.frame, 1, 15360));
+                red->pts = i * 512;
+                QVERIFY(out.WriteVideoFrame(red.get(), 1, 15360));
             }
             out.AddTimeOffset(10 * 512, 1, 15360);
             int64_t offset = 0;
@@ -138,8 +135,8 @@ private slots:
             QCOMPARE(offset, int64_t(10));
             QCOMPARE(tb, std::make_pair(1, 30));
             for (int i = 0; i < 5; ++i) {
-                red.frame->pts = i;
-                QVERIFY(out.WriteVideoFrame(red.frame, 1, 30));
+                red->pts = i;
+                QVERIFY(out.WriteVideoFrame(red.get(), 1, 30));
             }
             QVERIFY(out.Close());
         }
@@ -162,14 +159,14 @@ private slots:
             QVERIFY2(out.IsValid(), qPrintable(out.ErrorString()));
             Frame black = rgbFrame(64, 48, Qt::black);
             Frame tone = audioFrame(AV_SAMPLE_FMT_S16, 1, 1600, 48000);
-            auto* samples = reinterpret_cast<int16_t*>(tone.frame->data[0]);
+            auto* samples = reinterpret_cast<int16_t*>(tone->data[0]);
             int64_t n = 0;
             for (int f = 0; f < 30; ++f) {
-                black.frame->pts = f;
-                QVERIFY(out.WriteVideoFrame(black.frame, 1, 30));
+                black->pts = f;
+                QVERIFY(out.WriteVideoFrame(black.get(), 1, 30));
                 for (int i = 0; i < 1600; ++i, ++n)
                     samples[i] = int16_t(16000 * std::sin(2 * M_PI * 440 * double(n) / 48000));
-                QVERIFY(out.WriteAudioFrame(tone.frame, 48000, 256));
+                QVERIFY(out.WriteAudioFrame(tone.get(), 48000, 256));
             }
             QVERIFY(out.Close());
         }
@@ -192,7 +189,7 @@ private slots:
         QVERIFY(!out.IsValid());
         QVERIFY(!out.ErrorString().isEmpty());
         Frame red = rgbFrame(64, 48, Qt::red);
-        QVERIFY(!out.WriteVideoFrame(red.frame, 1, 30));
+        QVERIFY(!out.WriteVideoFrame(red.get(), 1, 30));
         QVERIFY(!out.Close());
     }
 };

@@ -57,14 +57,11 @@ std::vector<QImage> sceneFrames(IScene* scene, int sceneId, const SceneMediaPair
     return frames;
 }
 
-using TmplPtr = std::unique_ptr<ITmpl, void (*)(ITmpl*)>;
-
 TmplPtr loadTemplate(const QString& themeDir)
 {
     BaseTmplFactory tmplFactory;
     return TmplPtr(TmplXmlParser().ParseTmpl(
-                       QDir(themeDir).filePath("template.xml").toStdWString(), &tmplFactory),
-                   ReleaseTmpl);
+        QDir(themeDir).filePath("template.xml").toStdWString(), &tmplFactory));
 }
 
 /// Fills the scene's slots with photos (from \a next on) or a line of text.

@@ -5,6 +5,7 @@
 #include "themes.h"
 #include "themewriter.h"
 
+#include "common/contentaddress.h"
 #include "vidweave/vidweave.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ void warnOutside(const ThemeSpec& theme)
 int makeThemes(const QString& out, int only)
 {
     const QString templates = QDir(out).filePath("templates");
-    const QString content = QDir(out).filePath("content/app/1.2.0/themes");
+    const QString content = QDir(out).filePath(QLatin1String("content") + ContentThemesPath);
     const QString demo = QDir(out).filePath("demo");
     writeGeneratedPhotos(QDir(demo).filePath("generated"));
     const QStringList photos = demoPhotos(QDir(demo).filePath("generated"));

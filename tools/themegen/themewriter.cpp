@@ -3,6 +3,9 @@
 #include "contactsheet.h"
 
 #include "avoutput_p.h"
+#include "avptr_p.h"
+#include "common/contentaddress.h"
+#include "docloom/xmlwriter.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -13,7 +16,6 @@ extern "C" {
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
@@ -98,50 +100,39 @@ void writeSlot(QXmlStreamWriter& xml, const ThemeSpec& theme, const SceneSpec& s
 
 bool writeTemplateXml(const ThemeSpec& theme, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement("template");
-    xml.writeAttribute("fade-in", QString::number(theme.fadeIn));
-    xml.writeAttribute("fade-out", QString::number(theme.fadeOut));
-    xml.writeAttribute("scene-overflow", QString::number(theme.overflow));
-    xml.writeAttribute("text-max-size", QString::number(theme.textMaxSize));
-    for (const SceneSpec& scene : theme.scenes) {
-        xml.writeStartElement("scene");
-        xml.writeAttribute("id", QString::number(scene.id));
-        xml.writeAttribute("type", QString::number(scene.type));
-        xml.writeAttribute("bg-type", scene.still ? "2" : "1");
-        if (scene.still)
-            xml.writeAttribute("bg-file-name", QString("bg%1.jpg").arg(scene.id));
-        xml.writeAttribute("frames", QString::number(scene.frames));
-        xml.writeAttribute("time-base", "1,30");
-        for (size_t i = 0; i < scene.media.size(); ++i)
-            writeSlot(xml, theme, scene, int(i), scene.media[i]);
+    return WriteXmlDocument(path, [&theme](QXmlStreamWriter& xml) {
+        xml.writeStartElement("template");
+        xml.writeAttribute("fade-in", QString::number(theme.fadeIn));
+        xml.writeAttribute("fade-out", QString::number(theme.fadeOut));
+        xml.writeAttribute("scene-overflow", QString::number(theme.overflow));
+        xml.writeAttribute("text-max-size", QString::number(theme.textMaxSize));
+        for (const SceneSpec& scene : theme.scenes) {
+            xml.writeStartElement("scene");
+            xml.writeAttribute("id", QString::number(scene.id));
+            xml.writeAttribute("type", QString::number(scene.type));
+            xml.writeAttribute("bg-type", scene.still ? "2" : "1");
+            if (scene.still)
+                xml.writeAttribute("bg-file-name", QString("bg%1.jpg").arg(scene.id));
+            xml.writeAttribute("frames", QString::number(scene.frames));
+            xml.writeAttribute("time-base", "1,30");
+            for (size_t i = 0; i < scene.media.size(); ++i)
+                writeSlot(xml, theme, scene, int(i), scene.media[i]);
+            xml.writeEndElement();
+        }
         xml.writeEndElement();
-    }
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return !xml.hasError() && file.commit();
+    }, true);
 }
 
 bool writeInfoXml(const ThemeSpec& theme, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement("info");
-    xml.writeTextElement("name", theme.name);
-    xml.writeTextElement("preview", QString("http://127.0.0.1:8642/app/1.2.0/themes/%1/preview.mp4")
-                                        .arg(theme.id));
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return !xml.hasError() && file.commit();
+    return WriteXmlDocument(path, [&theme](QXmlStreamWriter& xml) {
+        xml.writeStartElement("info");
+        xml.writeTextElement("name", theme.name);
+        xml.writeTextElement("preview", QString("http://%1%2%3/preview.mp4")
+                                            .arg(ContentDefaultHost, ContentThemesPath)
+                                            .arg(theme.id));
+        xml.writeEndElement();
+    }, true);
 }
 
 bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& path)
@@ -152,8 +143,7 @@ bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& pa
                      30, 0, false);
         if (!out.IsValid())
             return false;
-        std::unique_ptr<AVFrame, void (*)(AVFrame*)> rgb(av_frame_alloc(),
-                                                         [](AVFrame* f) { av_frame_free(&f); });
+        AVFrameUPtr rgb(av_frame_alloc());
         rgb->format = AV_PIX_FMT_RGB24;
         rgb->width = videoWidth;
         rgb->height = videoHeight;

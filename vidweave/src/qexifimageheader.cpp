@@ -8,159 +8,25 @@
 #include <QtEndian>
 #include <QtGlobal>
 
-class QExifValuePrivate : public QSharedData
-{
-public:
-    QExifValuePrivate(quint16 type, quint32 count) : type(type), count(count) {}
-    virtual ~QExifValuePrivate() = default;
-
-    quint16 type;
-    quint32 count;
-};
-
-namespace {
-
-template <typename T, int TypeCode>
-class Values : public QExifValuePrivate
-{
-public:
-    explicit Values(const QVector<T>& values, quint16 type = TypeCode)
-        : QExifValuePrivate(type, quint32(values.size())), values(values)
-    {
-    }
-    QVector<T> values;
-};
-
-// One class per stored type, as the tag types of the format.
-using QExifByteValuePrivate = Values<quint8, QExifValue::Byte>;
-using QExifShortValuePrivate = Values<quint16, QExifValue::Short>;
-using QExifLongValuePrivate = Values<quint32, QExifValue::Long>;
-using QExifSignedLongValuePrivate = Values<qint32, QExifValue::SignedLong>;
-using QExifRationalValuePrivate = Values<QPair<quint32, quint32>, QExifValue::Rational>;
-using QExifSignedRationalValuePrivate = Values<QPair<qint32, qint32>, QExifValue::SignedRational>;
-
-class QExifAsciiValuePrivate : public QExifValuePrivate
-{
-public:
-    explicit QExifAsciiValuePrivate(const QString& text)
-        : QExifValuePrivate(QExifValue::Ascii, quint32(text.size())), text(text)
-    {
-    }
-    QString text;
-};
-
-QExifValuePrivate* nullPrivate()
-{
-    static QExifValuePrivate* empty = [] {
-        auto* d = new QExifValuePrivate(0, 0);
-        d->ref.ref(); // never freed
-        return d;
-    }();
-    return empty;
-}
-
-template <typename Private>
-const Private* as(const QExifValuePrivate* d)
-{
-    return dynamic_cast<const Private*>(d);
-}
-
-} // namespace
-
-QExifValue::QExifValue() : d(nullPrivate()) {}
-QExifValue::QExifValue(const QVector<quint8>& bytes, int type)
-    : d(new QExifByteValuePrivate(bytes, quint16(type == Undefined ? Undefined : Byte)))
-{
-}
-QExifValue::QExifValue(const QString& ascii) : d(new QExifAsciiValuePrivate(ascii)) {}
-QExifValue::QExifValue(const QVector<quint16>& shorts) : d(new QExifShortValuePrivate(shorts)) {}
-QExifValue::QExifValue(const QVector<quint32>& longs) : d(new QExifLongValuePrivate(longs)) {}
-QExifValue::QExifValue(const QVector<qint32>& values) : d(new QExifSignedLongValuePrivate(values)) {}
-QExifValue::QExifValue(const QVector<QPair<quint32, quint32>>& values)
-    : d(new QExifRationalValuePrivate(values))
-{
-}
-QExifValue::QExifValue(const QVector<QPair<qint32, qint32>>& values)
-    : d(new QExifSignedRationalValuePrivate(values))
-{
-}
-QExifValue::QExifValue(const QExifValue& other) = default;
-QExifValue& QExifValue::operator=(const QExifValue& other) = default;
-QExifValue::~QExifValue() = default;
-
-bool QExifValue::isNull() const { return d->type == 0; }
-int QExifValue::type() const { return d->type; }
-int QExifValue::count() const { return int(d->count); }
-
-QVector<quint8> QExifValue::toByteVector() const
-{
-    const auto* v = as<QExifByteValuePrivate>(d.data());
-    return v ? v->values : QVector<quint8>();
-}
-
-QByteArray QExifValue::toByteArray() const
-{
-    const QVector<quint8> bytes = toByteVector();
-    return QByteArray(reinterpret_cast<const char*>(bytes.constData()), bytes.size());
-}
-
-QString QExifValue::toString() const
-{
-    const auto* v = as<QExifAsciiValuePrivate>(d.data());
-    return v ? v->text : QString();
-}
-
-QVector<quint16> QExifValue::toShortVector() const
-{
-    const auto* v = as<QExifShortValuePrivate>(d.data());
-    return v ? v->values : QVector<quint16>();
-}
-
-QVector<quint32> QExifValue::toLongVector() const
-{
-    const auto* v = as<QExifLongValuePrivate>(d.data());
-    return v ? v->values : QVector<quint32>();
-}
-
-QVector<qint32> QExifValue::toSignedLongVector() const
-{
-    const auto* v = as<QExifSignedLongValuePrivate>(d.data());
-    return v ? v->values : QVector<qint32>();
-}
-
-QVector<QPair<quint32, quint32>> QExifValue::toRationalVector() const
-{
-    const auto* v = as<QExifRationalValuePrivate>(d.data());
-    return v ? v->values : QVector<QPair<quint32, quint32>>();
-}
-
-QVector<QPair<qint32, qint32>> QExifValue::toSignedRationalVector() const
-{
-    const auto* v = as<QExifSignedRationalValuePrivate>(d.data());
-    return v ? v->values : QVector<QPair<qint32, qint32>>();
-}
-
-long QExifValue::toInteger() const
-{
-    if (d->count != 1)
-        return 0;
-    switch (d->type) {
-    case Byte:
-        return toByteVector().value(0);
-    case Short:
-        return toShortVector().value(0);
-    case Long:
-        return long(toLongVector().value(0));
-    case SignedLong:
-        return toSignedLongVector().value(0);
-    default:
-        return 0;
-    }
-}
-
 namespace {
 
 using Directory = QMap<quint16, QExifValue>;
+
+// The tags the reader itself acts on.
+enum Tag : quint16 {
+    Orientation = 0x0112,
+    XResolution = 0x011A,
+    YResolution = 0x011B,
+    ResolutionUnit = 0x0128,
+    PreviewStart = 0x0201, // JPEGInterchangeFormat: offset of the embedded preview
+    PreviewLength = 0x0202, // JPEGInterchangeFormatLength
+    ExifDirectory = 0x8769,
+    GpsDirectory = 0x8825,
+    // Points at the interoperability directory, which only names the rule
+    // set the file follows. Nothing here needs it, so it is not followed:
+    // one directory fewer read at an offset taken from the file.
+    InteroperabilityDirectory = 0xA005,
+};
 
 const int maxPreviewSide = 4096;
 
@@ -236,6 +102,45 @@ QVector<ExifIfdHeader> readEntries(const BlockReader& r, quint32 offset, quint32
     return entries;
 }
 
+template <typename T>
+T element(const BlockReader& r, quint32 at);
+template <>
+quint16 element<quint16>(const BlockReader& r, quint32 at)
+{
+    return r.u16(at);
+}
+template <>
+quint32 element<quint32>(const BlockReader& r, quint32 at)
+{
+    return r.u32(at);
+}
+template <>
+qint32 element<qint32>(const BlockReader& r, quint32 at)
+{
+    return qint32(r.u32(at));
+}
+template <>
+QPair<quint32, quint32> element<QPair<quint32, quint32>>(const BlockReader& r, quint32 at)
+{
+    return qMakePair(r.u32(at), r.u32(at + 4));
+}
+template <>
+QPair<qint32, qint32> element<QPair<qint32, qint32>>(const BlockReader& r, quint32 at)
+{
+    return qMakePair(qint32(r.u32(at)), qint32(r.u32(at + 4)));
+}
+
+/// \a count values of type T from \a start, each elementSize() bytes long.
+template <typename T>
+QExifValue readValues(const BlockReader& r, quint32 start, quint32 count, int size)
+{
+    QVector<T> values;
+    values.reserve(int(count));
+    for (quint32 i = 0; i < count; ++i)
+        values << element<T>(r, start + i * quint32(size));
+    return QExifValue(values);
+}
+
 QExifValue readIfdValue(const BlockReader& r, const ExifIfdHeader& h)
 {
     const int size = elementSize(h.type);
@@ -246,61 +151,32 @@ QExifValue readIfdValue(const BlockReader& r, const ExifIfdHeader& h)
     const quint64 total = quint64(h.count) * quint64(size);
     const bool inlined = total <= 4 && h.type != QExifValue::Rational
                          && h.type != QExifValue::SignedRational;
-    QByteArray raw;
-    quint32 start = 0;
-    if (inlined) {
-        raw = h.inlineBytes.left(int(total));
-    } else {
-        if (!r.fits(h.offset, total))
-            return QExifValue(); // points outside the block
-        start = h.offset;
-    }
-    auto u16At = [&](quint32 i) {
-        return inlined ? BlockReader(raw, r.little).u16(i * 2) : r.u16(start + i * 2);
-    };
-    auto u32At = [&](quint32 i) {
-        return inlined ? BlockReader(raw, r.little).u32(i * 4) : r.u32(start + i * 4);
-    };
+    if (!inlined && !r.fits(h.offset, total))
+        return QExifValue(); // points outside the block
+    // A value of up to four bytes stands in the entry itself.
+    const QByteArray inlineBlock = h.inlineBytes.left(int(total));
+    const BlockReader source = inlined ? BlockReader(inlineBlock, r.little) : r;
+    const quint32 start = inlined ? 0 : h.offset;
     switch (h.type) {
     case QExifValue::Byte:
     case QExifValue::Undefined: {
-        const QByteArray bytes = inlined ? raw : r.bytes(start, h.count);
+        const QByteArray bytes = source.bytes(start, h.count);
         return QExifValue(QVector<quint8>(bytes.begin(), bytes.end()), h.type);
     }
     case QExifValue::Ascii: {
-        const QByteArray text = inlined ? raw : r.bytes(start, h.count);
+        const QByteArray text = source.bytes(start, h.count);
         return QExifValue(QString::fromLatin1(text.left(qMax(0, text.size() - 1))));
     }
-    case QExifValue::Short: {
-        QVector<quint16> v;
-        for (quint32 i = 0; i < h.count; ++i)
-            v << u16At(i);
-        return QExifValue(v);
-    }
-    case QExifValue::Long: {
-        QVector<quint32> v;
-        for (quint32 i = 0; i < h.count; ++i)
-            v << u32At(i);
-        return QExifValue(v);
-    }
-    case QExifValue::SignedLong: {
-        QVector<qint32> v;
-        for (quint32 i = 0; i < h.count; ++i)
-            v << qint32(u32At(i));
-        return QExifValue(v);
-    }
-    case QExifValue::Rational: {
-        QVector<QPair<quint32, quint32>> v;
-        for (quint32 i = 0; i < h.count; ++i)
-            v << qMakePair(r.u32(start + i * 8), r.u32(start + i * 8 + 4));
-        return QExifValue(v);
-    }
-    default: {
-        QVector<QPair<qint32, qint32>> v;
-        for (quint32 i = 0; i < h.count; ++i)
-            v << qMakePair(qint32(r.u32(start + i * 8)), qint32(r.u32(start + i * 8 + 4)));
-        return QExifValue(v);
-    }
+    case QExifValue::Short:
+        return readValues<quint16>(source, start, h.count, size);
+    case QExifValue::Long:
+        return readValues<quint32>(source, start, h.count, size);
+    case QExifValue::SignedLong:
+        return readValues<qint32>(source, start, h.count, size);
+    case QExifValue::Rational:
+        return readValues<QPair<quint32, quint32>>(source, start, h.count, size);
+    default:
+        return readValues<QPair<qint32, qint32>>(source, start, h.count, size);
     }
 }
 
@@ -414,21 +290,21 @@ bool QExifImageHeader::parseTiff(const QByteArray& block)
     quint32 ifd1 = 0;
     quint32 unused = 0;
     d->imageDirectory = readDirectory(r, r.u32(4), visited, &ifd1);
-    if (const quint32 exif = pointer(d->imageDirectory, 0x8769))
+    if (const quint32 exif = pointer(d->imageDirectory, ExifDirectory))
         d->exifDirectory = readDirectory(r, exif, visited, &unused);
-    d->exifDirectory.remove(0xA005);
-    if (const quint32 gps = pointer(d->imageDirectory, 0x8825))
+    d->exifDirectory.remove(InteroperabilityDirectory);
+    if (const quint32 gps = pointer(d->imageDirectory, GpsDirectory))
         d->gpsDirectory = readDirectory(r, gps, visited, &unused);
     if (ifd1 != 0) {
         const Directory thumb = readDirectory(r, ifd1, visited, &unused);
-        const quint32 start = pointer(thumb, 0x201);
-        const quint32 length = pointer(thumb, 0x202);
+        const quint32 start = pointer(thumb, PreviewStart);
+        const quint32 length = pointer(thumb, PreviewLength);
         if (start && length && r.fits(start, length)) {
             d->thumbnailJpeg = r.bytes(start, length);
-            d->thumbnailXResolution = thumb.value(0x11A);
-            d->thumbnailYResolution = thumb.value(0x11B);
-            d->thumbnailResolutionUnit = thumb.value(0x128);
-            d->thumbnailOrientation = thumb.value(0x112);
+            d->thumbnailXResolution = thumb.value(XResolution);
+            d->thumbnailYResolution = thumb.value(YResolution);
+            d->thumbnailResolutionUnit = thumb.value(ResolutionUnit);
+            d->thumbnailOrientation = thumb.value(Orientation);
         }
     }
     return true;
@@ -453,7 +329,7 @@ int QExifImageHeader::previewOrientation() const
 {
     // The preview's own orientation, else the main picture's, so that the
     // preview stands as upright as the picture does in the video.
-    const QExifValue tag = d->thumbnailOrientation.isNull() ? d->imageDirectory.value(0x112)
+    const QExifValue tag = d->thumbnailOrientation.isNull() ? d->imageDirectory.value(Orientation)
                                                             : d->thumbnailOrientation;
     return tag.isNull() ? 0 : orientationNumber(tag);
 }
@@ -477,7 +353,7 @@ QImage QExifImageHeader::thumbnailImage() const
 
 int QExifImageHeader::orientation() const
 {
-    return orientationNumber(d->imageDirectory.value(0x112));
+    return orientationNumber(d->imageDirectory.value(Orientation));
 }
 
 int QExifImageHeader::fileOrientation(const QString& fileName)

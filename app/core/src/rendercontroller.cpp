@@ -1,7 +1,5 @@
 #include "core/rendercontroller.h"
 
-#include "core/thumbgenerator.h"
-#include "vidweave/mediafileinfo.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QDir>
@@ -15,20 +13,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-
-void registerCoreMetaTypes()
-{
-    qRegisterMetaType<std::list<QSharedPointer<MediaFileInfo>>>(
-        "std::list< QSharedPointer<MediaFileInfo> >");
-    qRegisterMetaType<MediaFileInfoSharedPointerList>("MediaFileInfoSharedPointerList");
-    qRegisterMetaType<QSharedPointer<MediaFileInfo>>("QSharedPointer<MediaFileInfo>");
-    qRegisterMetaType<MediaFileInfoSharedPointer>("MediaFileInfoSharedPointer");
-    qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
-    qRegisterMetaType<ImageSharedPointer>("ImageSharedPointer");
-    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
-    qRegisterMetaType<QSharedPointer<QPixmap>>("QSharedPointer<QPixmap>");
-    qRegisterMetaType<PixmapSharedPointer>("PixmapSharedPointer");
-}
 
 RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
                            int width, int height, ITmplPathManager* paths,
@@ -160,14 +144,8 @@ RenderController::~RenderController()
 
 void RenderController::finish()
 {
-    if (thread) {
-        thread->quit();
-        thread->wait();
-    }
-    delete thread;
-    thread = nullptr;
-    delete worker;
-    worker = nullptr;
+    thread.reset();
+    worker.reset();
 }
 
 void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
@@ -176,18 +154,20 @@ void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
                              RenderMaker maker)
 {
     finish();
-    worker = new RenderWorker(tmplId, tmpl, std::move(prj), std::move(outputPath), width, height,
-                              paths, std::move(overlay), std::move(endLogo), std::move(maker));
-    thread = new QThread;
+    worker = std::make_unique<RenderWorker>(tmplId, tmpl, std::move(prj), std::move(outputPath),
+                                            width, height, paths, std::move(overlay),
+                                            std::move(endLogo), std::move(maker));
+    thread.reset(new QThread);
     thread->setObjectName(QStringLiteral("render"));
-    worker->moveToThread(thread);
-    connect(thread, &QThread::started, worker, &RenderWorker::process);
-    connect(worker, &RenderWorker::done, this, &RenderController::workerDone);
-    connect(worker, &RenderWorker::onProgress, this, &RenderController::renderProgress);
-    connect(worker, &RenderWorker::onPreview, this, &RenderController::renderPreview);
-    connect(worker, &RenderWorker::stopped, this, &RenderController::workerStopped);
-    connect(worker, &RenderWorker::failed, this, &RenderController::workerFailed);
-    connect(worker, &RenderWorker::finished, thread, &QThread::quit);
+    worker->moveToThread(thread.get());
+    RenderWorker* w = worker.get();
+    connect(thread.get(), &QThread::started, w, &RenderWorker::process);
+    connect(w, &RenderWorker::done, this, &RenderController::workerDone);
+    connect(w, &RenderWorker::onProgress, this, &RenderController::renderProgress);
+    connect(w, &RenderWorker::onPreview, this, &RenderController::renderPreview);
+    connect(w, &RenderWorker::stopped, this, &RenderController::workerStopped);
+    connect(w, &RenderWorker::failed, this, &RenderController::workerFailed);
+    connect(w, &RenderWorker::finished, thread.get(), &QThread::quit);
     thread->start(QThread::InheritPriority);
 }
 

@@ -1,5 +1,7 @@
 #include "core/thumbgenerator.h"
 
+#include "core/metatypes.h"
+
 #include "vidweave/qexifimageheader.h"
 
 #include <QImageReader>
@@ -130,9 +132,7 @@ ThumbGenerator* ThumbGenerator::instance()
 
 ThumbGenerator::ThumbGenerator()
 {
-    qRegisterMetaType<ThumbGeneratorTask>("ThumbGeneratorTask");
-    qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
-    qRegisterMetaType<ImageSharedPointer>("ImageSharedPointer");
+    registerCoreMetaTypes();
 }
 
 void ThumbGenerator::addTask(const ThumbGeneratorTask& task)

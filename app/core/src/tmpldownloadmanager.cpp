@@ -1,5 +1,6 @@
 #include "core/tmpldownloadmanager.h"
 
+#include "common/contentaddress.h"
 #include "vidweave/mediacheck.h"
 
 #include <QDir>
@@ -70,8 +71,8 @@ QString TmplDownloadManager::contentBase()
 {
     QString host = qEnvironmentVariable("PICTAVIO_CONTENT_HOST").trimmed();
     if (host.isEmpty())
-        host = QStringLiteral("127.0.0.1:8642");
-    return QStringLiteral("http://%1/app/1.2.0/themes/").arg(host);
+        host = QLatin1String(ContentDefaultHost);
+    return QStringLiteral("http://") + host + QLatin1String(ContentThemesPath);
 }
 
 TmplDownloadManager::TmplDownloadManager()

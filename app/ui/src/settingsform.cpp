@@ -1,6 +1,7 @@
 #include "ui/settingsform.h"
 #include "ui/resources.h"
 #include "ui/messagedialog.h"
+#include "core/metatypes.h"
 #include "ui_settingsform.h"
 
 #include <QDir>
@@ -11,7 +12,7 @@ SettingsForm::SettingsForm(QWidget* parent)
     , ui(new Ui::SettingsForm)
 {
     initUiResources();
-    qRegisterMetaType<VideoSettings>("VideoSettings");
+    registerCoreMetaTypes();
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui->SettingsDirBtn->setCursor(Qt::PointingHandCursor);

@@ -3,6 +3,8 @@
 #include "common/iprj.h"
 #include "common/itmpl.h"
 
+#include <memory>
+
 // Header-only on purpose: libraries that see the model only through its
 // interfaces (and do not link common) release what they built with these too.
 
@@ -59,3 +61,19 @@ inline void ReleaseSceneMedia(SceneMediaList* list)
     ClearSceneMedia(*list);
     delete list;
 }
+
+/// A std::unique_ptr deleter that calls one of the release functions above.
+template <auto Release>
+struct Releaser
+{
+    template <typename T>
+    void operator()(T* object) const
+    {
+        Release(object);
+    }
+};
+
+/// A template and everything reachable from it.
+using TmplPtr = std::unique_ptr<ITmpl, Releaser<ReleaseTmpl>>;
+/// A scene list with its pairs, maps and values.
+using SceneMediaListPtr = std::unique_ptr<SceneMediaList, Releaser<ReleaseSceneMedia>>;

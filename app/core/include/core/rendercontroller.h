@@ -5,25 +5,20 @@
 #include "common/itmpl.h"
 #include "common/itmplpathmanager.h"
 #include "common/iwatermark.h"
+#include "core/metatypes.h"
+#include "core/uniquethread.h"
 #include "vidweave/iprjrender.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QPixmap>
 #include <QSharedPointer>
-#include <QThread>
-
 #include <atomic>
 #include <functional>
+#include <memory>
 
-using PixmapSharedPointer = QSharedPointer<QPixmap>;
-Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
-
-/// Registers the types that cross threads by queued signals, with their
-/// typedef names; call once at start-up (the controller calls it too).
-void registerCoreMetaTypes();
 
 /// The hidden file beside \a outputPath that a render writes until it is complete.
 QString partialPath(const QString& outputPath);
@@ -111,6 +106,8 @@ private slots:
 private:
     void finish();
 
-    RenderWorker* worker = nullptr;
-    QThread* thread = nullptr;
+    // Declared before the thread, so that the thread has ended before the
+    // worker is deleted.
+    std::unique_ptr<RenderWorker> worker;
+    UniqueThread thread;
 };
