@@ -4,3 +4,9 @@ pictavio_add_test(tst_h264render
     LIBS Pictavio::Vidweave Pictavio::Common PkgConfig::FFMPEG
     LABELS slow
     TIMEOUT 900)
+# Finished frames against frames kept from an earlier render.
+pictavio_add_test(tst_renderframes
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_renderframes.cpp
+    LIBS Pictavio::Vidweave Pictavio::Common)
+target_compile_definitions(tst_renderframes PRIVATE
+    PICTAVIO_RENDERFRAMES_DIR="${CMAKE_CURRENT_LIST_DIR}/renderframes")

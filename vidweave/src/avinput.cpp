@@ -1,6 +1,7 @@
 #include "vidweave/avinput.h"
 
 #include "avptr_p.h"
+#include "renderstats_p.h"
 
 #include <QCoreApplication>
 
@@ -168,8 +169,14 @@ VideoInput::~VideoInput()
 
 bool VideoInput::ReadFrame(AVFrame* out)
 {
-    if (!out || !DecodeNext(decoded))
+    if (!out)
         return false;
+    {
+        const renderstats::Timer timer(renderstats::Decode);
+        if (!DecodeNext(decoded))
+            return false;
+    }
+    const renderstats::Timer timer(renderstats::Background);
     scaler = sws_getCachedContext(scaler, decoded->width, decoded->height,
                                   AVPixelFormat(decoded->format), out->width, out->height,
                                   AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);

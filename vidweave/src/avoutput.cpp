@@ -1,6 +1,7 @@
 #include "vidweave/avoutput.h"
 
 #include "avptr_p.h"
+#include "renderstats_p.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -133,6 +134,8 @@ struct AVOutput::Private
     bool drain(Encoder& encoder);
     bool encode(Encoder& encoder, AVFrame* frame);
     bool encodeFifo(int gain);
+    bool convert(AVFrame* picture);
+    bool ensureOwnBuffer();
 };
 
 bool AVOutput::Private::openVideo(int width, int height, int num, int den)
@@ -277,32 +280,61 @@ bool AVOutput::Private::encode(Encoder& encoder, AVFrame* frame)
     return drain(encoder);
 }
 
-bool AVOutput::WriteVideoFrame(AVFrame* rgb, int timeBaseNum, int timeBaseDen)
+bool AVOutput::WriteVideoFrame(AVFrame* picture, int timeBaseNum, int timeBaseDen)
 {
     if (!IsValid())
         return d->fail(tr("The video file is not open."));
-    if (!rgb || timeBaseNum <= 0 || timeBaseDen <= 0)
+    if (!picture || timeBaseNum <= 0 || timeBaseDen <= 0)
         return d->fail(tr("A frame without a usable time base (%1/%2) cannot be written.")
                            .arg(timeBaseNum)
                            .arg(timeBaseDen));
     AVCodecContext* c = d->video.codec.get();
-    d->scaler.reset(sws_getCachedContext(d->scaler.release(), rgb->width, rgb->height,
-                                         AV_PIX_FMT_RGB24, c->width, c->height, c->pix_fmt,
-                                         SWS_BICUBIC, nullptr, nullptr, nullptr));
-    if (!d->scaler || av_frame_make_writable(d->yuv.get()) < 0)
+    if (!d->convert(picture))
         return d->fail(tr("Out of memory."));
-    sws_scale(d->scaler.get(), rgb->data, rgb->linesize, 0, rgb->height, d->yuv->data,
-              d->yuv->linesize);
 
     // Frames are timed in the encoder's 1/30 s whatever the muxer picked.
-    const int64_t pts = rgb->pts == AV_NOPTS_VALUE ? 0 : rgb->pts;
+    const int64_t pts = picture->pts == AV_NOPTS_VALUE ? 0 : picture->pts;
     int64_t out = d->offset
                   + pts * c->time_base.den * timeBaseNum / timeBaseDen / c->time_base.num;
     if (out <= d->lastVideoPts)
         out = d->lastVideoPts + 1; // the encoder needs strictly rising times
     d->lastVideoPts = out;
     d->yuv->pts = out;
+    const renderstats::Timer timer(renderstats::Encode);
     return d->encode(d->video, d->yuv.get());
+}
+
+// Into yuv: converted, or a reference when the picture is already in the
+// encoder's format and size (as when measuring the encoder alone).
+bool AVOutput::Private::convert(AVFrame* picture)
+{
+    const AVCodecContext* c = video.codec.get();
+    if (picture->format == c->pix_fmt && picture->width == c->width
+        && picture->height == c->height && picture->buf[0]) {
+        av_frame_unref(yuv.get());
+        return av_frame_ref(yuv.get(), picture) >= 0;
+    }
+    const renderstats::Timer timer(renderstats::Convert);
+    scaler.reset(sws_getCachedContext(scaler.release(), picture->width, picture->height,
+                                      AVPixelFormat(picture->format), c->width, c->height,
+                                      c->pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
+    if (!scaler || !ensureOwnBuffer() || av_frame_make_writable(yuv.get()) < 0)
+        return false;
+    sws_scale(scaler.get(), picture->data, picture->linesize, 0, picture->height, yuv->data,
+              yuv->linesize);
+    return true;
+}
+
+// After a reference, yuv needs a buffer of its own again.
+bool AVOutput::Private::ensureOwnBuffer()
+{
+    if (yuv->buf[0] && yuv->format == video.codec->pix_fmt)
+        return true;
+    av_frame_unref(yuv.get());
+    yuv->format = video.codec->pix_fmt;
+    yuv->width = video.codec->width;
+    yuv->height = video.codec->height;
+    return av_frame_get_buffer(yuv.get(), 0) >= 0;
 }
 
 void AVOutput::AddTimeOffset(int64_t duration, int timeBaseNum, int timeBaseDen)
@@ -415,8 +447,10 @@ bool AVOutput::Close()
         return false;
     }
     bool ok = d->error.isEmpty();
-    if (ok && avcodec_send_frame(d->video.codec.get(), nullptr) >= 0)
+    if (ok && avcodec_send_frame(d->video.codec.get(), nullptr) >= 0) {
+        const renderstats::Timer timer(renderstats::Encode);
         ok = d->drain(d->video);
+    }
     // Music left in the buffer below one encoder frame is dropped.
     if (ok && d->audio.codec && avcodec_send_frame(d->audio.codec.get(), nullptr) >= 0)
         ok = d->drain(d->audio);

@@ -2,6 +2,7 @@
 
 #include "avptr_p.h"
 #include "musicschedule_p.h"
+#include "renderstats_p.h"
 
 #include "vidweave/avoutput.h"
 #include "vidweave/qtimagerender.h"
@@ -14,6 +15,32 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdio>
+
+namespace renderstats {
+
+Totals* totals()
+{
+    static Totals* const stats = qEnvironmentVariableIsSet("PICTAVIO_RENDER_STATS") ? new Totals
+                                                                                    : nullptr;
+    return stats;
+}
+
+void report(int64_t frames)
+{
+    Totals* stats = totals();
+    if (!stats)
+        return;
+    static const char* const names[StageCount] = {"decode",  "background", "prepare", "compose",
+                                                  "blend",   "convert",    "encode",  "music"};
+    std::fprintf(stderr, "render stats: frames=%lld", static_cast<long long>(frames));
+    for (int stage = 0; stage < StageCount; ++stage)
+        std::fprintf(stderr, " %s=%.1f", names[stage],
+                     double(stats->nanoseconds[stage].exchange(0)) / 1e6);
+    std::fprintf(stderr, "\n");
+}
+
+} // namespace renderstats
 
 /// Everything one Render() call works with.
 struct H264Render::Job
@@ -108,6 +135,7 @@ void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* pa
     job.output.reset();
     if (stopRequested || failed)
         QFile::remove(outputPath);
+    renderstats::report(job.framesEmitted);
 }
 
 bool H264Render::checkScenes(Job& job)
@@ -196,6 +224,7 @@ bool H264Render::renderScenes(Job& job)
 std::unique_ptr<ISceneReader> H264Render::openScene(Job& job, const SceneMediaPair& entry,
                                                     QSharedPointer<IAVInput>& input)
 {
+    const renderstats::Timer timer(renderstats::Prepare);
     IScene* scene = job.scenes.at(entry.first);
     const std::wstring name = scene->GetBgFileName();
     const std::wstring path = name.empty() ? job.paths->GetSceneVideoPath(job.tmplId, entry.first)
@@ -244,15 +273,17 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
             return true;
         QImage& image = *reader->GetImage();
         if (job.previous) {
-            if (job.previous->NextFrame())
+            if (job.previous->NextFrame()) {
+                const renderstats::Timer timer(renderstats::Blend);
                 QtImageRender::Blend(&image, job.previous->GetImage().data(),
                                      1.0 - (double(idx) + 1.0) / double(overflow));
-            else
+            } else {
                 job.previous.reset();
+            }
         }
         ++job.framesEmitted;
-        emit progress(&image, float(job.framesEmitted) * job.progressStep);
         composeFrame(job, image, idx, n, first, last);
+        emit progress(&image, float(job.framesEmitted) * job.progressStep);
         if (stopRequested)
             return true;
         if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first, timeBase.second))
@@ -261,6 +292,7 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
             job.previous = std::move(reader);
             return true;
         }
+        const renderstats::Timer timer(renderstats::Music);
         if (job.music && !job.music->catchUp(double(job.framesEmitted) * job.frameSeconds))
             return fail(job.output->ErrorString());
     }
@@ -269,6 +301,7 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
 
 void H264Render::composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last)
 {
+    const renderstats::Timer timer(renderstats::Blend);
     if (!job.watermark.isNull()) {
         QPainter painter(&image);
         painter.drawImage(job.watermarkAt, job.watermark);

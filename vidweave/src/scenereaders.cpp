@@ -1,6 +1,7 @@
 #include "vidweave/scenereaders.h"
 
 #include "avptr_p.h"
+#include "renderstats_p.h"
 #include "vidweave/fakeimgmedia.h"
 #include "vidweave/pixmaputil.h"
 #include "vidweave/qtimagerender.h"
@@ -85,6 +86,7 @@ bool SceneReaderBase::NextFrame()
     if (!input->ReadFrame(frame))
         return false;
     refreshView();
+    const renderstats::Timer timer(renderstats::Compose);
     for (const auto& render : renders)
         render->Render(frameIndex, image.data());
     return true;

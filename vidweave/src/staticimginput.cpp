@@ -1,6 +1,7 @@
 #include "vidweave/staticimginput.h"
 
 #include "avptr_p.h"
+#include "renderstats_p.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -70,6 +71,7 @@ bool StaticImgImput::ReadFrame(AVFrame* out)
 {
     if (!frame || !out || next >= framesNumber)
         return false;
+    const renderstats::Timer timer(renderstats::Background);
     if (out->width != frame->width || out->height != frame->height
         || av_frame_copy(out, frame) < 0)
         return false;
