@@ -5,9 +5,13 @@
 // project's writer encoding the same frames, decoded from the render's own
 // output into memory beforehand), their ratio, the render's peak memory and
 // where the time goes per frame; then the 1080p render with 100 and 500
-// photos. Every render and every limit runs in a child process of its own,
+// photos, stopped after as many frames as the reference project has. Every render and every limit runs in a child process of its own,
 // so that one peak does not hide in another. Photos, music and outputs are
 // cached in <build>/bench-render.
+//
+// bench_render --frames <folder> <width> <height> <n> keeps every n-th
+// finished frame of the reference render as PNG (after one normal run has
+// made the photos), to compare the pictures of two builds.
 
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
@@ -32,7 +36,9 @@ extern "C" {
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -45,9 +51,6 @@ const QString logoPath = QStringLiteral(PICTAVIO_SOURCE_DIR "/app/resources/imag
 const int themeId = 1;
 const int photosMade = 20;
 const double musicSeconds = 60;
-// The 100- and 500-photo renders stop after this many frames (twice the
-// reference project) to keep the whole run within minutes.
-const int bigProjectFrames = 2730;
 // Frames the limit encodes from memory: enough for several scenes, at most
 // 1.6 GB of 1080p pictures.
 const int limitFrames = 500;
@@ -179,8 +182,10 @@ struct Rendered
 };
 
 // Renders \a photos slides (the cached photos in turn) with as much music as
-// they need; stops after \a maxFrames when that is above 0.
-Rendered renderProject(int width, int height, int photos, int maxFrames, const QString& output)
+// they need; stops after \a maxFrames when that is above 0. \a frameSeen, when
+// given, sees every finished frame.
+Rendered renderProject(int width, int height, int photos, int maxFrames, const QString& output,
+                       const std::function<void(const QImage&, int)>& frameSeen = {})
 {
     BasePrjFactory factory;
     BenchPaths paths;
@@ -204,7 +209,9 @@ Rendered renderProject(int width, int height, int photos, int maxFrames, const Q
 
     Rendered result;
     std::unique_ptr<IPrjRender> render(VidweaveFactory().GetH264PrjRender());
-    QObject::connect(render.get(), &IPrjRender::progress, [&](QImage*, float) {
+    QObject::connect(render.get(), &IPrjRender::progress, [&](QImage* image, float) {
+        if (frameSeen)
+            frameSeen(*image, result.frames);
         if (++result.frames == maxFrames)
             render->Stop();
     });
@@ -233,6 +240,23 @@ int renderChild(const QStringList& args)
     std::printf("result frames=%d total=%d seconds=%.3f peak=%ld\n", r.frames, r.total, r.seconds,
                 peakKb());
     return 0;
+}
+
+// Keeps every n-th finished frame of the reference render as PNG, to compare
+// the pictures of two builds of the engine.
+int framesChild(const QStringList& args)
+{
+    const QDir dir(args.value(0));
+    dir.mkpath(".");
+    const int every = std::max(1, args.value(3).toInt());
+    const Rendered r = renderProject(
+        args.value(1).toInt(), args.value(2).toInt(), photosMade, 0,
+        dir.filePath("frames.mp4"), [&](const QImage& image, int index) {
+            if (index % every == 0)
+                image.save(dir.filePath(QString("frame-%1.png").arg(index, 4, 10, QChar('0'))));
+        });
+    QFile::remove(dir.filePath("frames.mp4"));
+    return r.frames > 0 ? 0 : 1;
 }
 
 using FramePtr = std::unique_ptr<AVFrame, void (*)(AVFrame*)>;
@@ -399,6 +423,8 @@ int main(int argc, char** argv)
         return renderChild(args.mid(1));
     if (args.value(0) == "--limit")
         return limitChild(args.mid(1));
+    if (args.value(0) == "--frames")
+        return framesChild(args.mid(1));
 
     if (!makeWorkload()) {
         std::printf("the workload could not be made in %s\n", qPrintable(cacheDir));
@@ -421,8 +447,10 @@ int main(int argc, char** argv)
         const bool reference = row.photos == photosMade;
         const QString output =
             QDir(cacheDir).filePath(QString("render-%1-%2.mp4").arg(row.height).arg(row.photos));
+        // The longer projects stop after as many frames as the reference has,
+        // which keeps the run within minutes and the figures comparable.
         row.render = measureRender(row.width, row.height, row.photos,
-                                   reference ? 0 : bigProjectFrames, output);
+                                   reference ? 0 : rows[1].render.frames, output);
         if (row.render.frames == 0)
             return 1;
         row.limit = reference ? measureLimit(output, QDir(cacheDir).filePath("limit.mp4"))

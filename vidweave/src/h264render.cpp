@@ -42,6 +42,17 @@ void report(int64_t frames)
 
 } // namespace renderstats
 
+namespace {
+
+// Qt draws 32-bit (premultiplied) pictures on its fast paths.
+QImage forDrawing(const QImage& image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+} // namespace
+
 /// Everything one Render() call works with.
 struct H264Render::Job
 {
@@ -180,15 +191,17 @@ bool H264Render::prepare(Job& job, const QString& outputPath,
                                                     job.output.get());
 
     if (endLogo) {
-        job.endLogo = QImage(endLogo->getImgPath())
-                          .scaled(job.width, job.height, Qt::KeepAspectRatioByExpanding,
-                                  Qt::SmoothTransformation);
+        job.endLogo = forDrawing(QImage(endLogo->getImgPath())
+                                     .scaled(job.width, job.height,
+                                             Qt::KeepAspectRatioByExpanding,
+                                             Qt::SmoothTransformation));
         job.endLogoFadeIn = endLogo->getFadeIn();
         job.endLogoStart = total - endLogo->getDuration();
     }
     if (watermark) {
-        job.watermark = QImage(watermark->getImgPath())
-                            .scaledToWidth(watermark->getWidth(), Qt::SmoothTransformation);
+        job.watermark = forDrawing(QImage(watermark->getImgPath())
+                                       .scaledToWidth(watermark->getWidth(),
+                                                      Qt::SmoothTransformation));
         job.watermarkAt = watermark->getTopLeft();
     }
     return true;

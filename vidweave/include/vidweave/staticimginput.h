@@ -3,6 +3,8 @@
 #include "vidweave/iavinput.h"
 #include "vidweave/vidweave_export.h"
 
+#include <QImage>
+
 #include <string>
 
 /// A still picture shown for every frame of a scene.
@@ -19,7 +21,8 @@ public:
     int64_t GetFramesNumber() const override;
     /// Still pictures have no decoder: null.
     AVCodecContext* GetCodecContext() const override;
-    /// Copies the picture into \a out (same size) with pts = frame number.
+    /// Copies the picture into \a out (same size, any RGB format) with pts =
+    /// frame number.
     bool ReadFrame(AVFrame* out) override;
     bool IsValid() const override;
     QString ErrorString() const override;
@@ -29,6 +32,6 @@ private:
     int timeBaseNum;
     int timeBaseDen;
     int64_t next = 0;
-    AVFrame* frame = nullptr;
+    QImage still;
     QString error;
 };
