@@ -13,9 +13,11 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace renderstats {
 
@@ -207,70 +209,100 @@ bool H264Render::prepare(Job& job, const QString& outputPath,
     return true;
 }
 
+/// Opens one scene on a thread of its own. A QThread, since Qt's graphics
+/// scene (drop shadows) starts timers and draws wrongly on other threads.
+class H264Render::SceneOpener
+{
+public:
+    SceneOpener(const H264Render& render, const Job& job, const SceneMediaPair& entry)
+        : thread(QThread::create([this, &render, &job, &entry] {
+              opened = render.openScene(job, entry);
+          }))
+    {
+        thread->start();
+    }
+    ~SceneOpener() { thread->wait(); }
+
+    OpenedScene take()
+    {
+        thread->wait();
+        return std::move(opened);
+    }
+
+private:
+    OpenedScene opened;
+    std::unique_ptr<QThread> thread;
+};
+
 bool H264Render::renderScenes(Job& job)
 {
-    const size_t count = job.media->size();
-    size_t i = 0;
-    for (const SceneMediaPair* entry : *job.media) {
+    const std::vector<const SceneMediaPair*> entries(job.media->begin(), job.media->end());
+    // The next scene's pictures are prepared while this one renders; only one
+    // scene ahead, so memory does not grow with the project.
+    std::unique_ptr<SceneOpener> next;
+    if (!entries.empty())
+        next = std::make_unique<SceneOpener>(*this, job, *entries[0]);
+    for (size_t i = 0; i < entries.size(); ++i) {
         if (stopRequested)
             return true;
-        QSharedPointer<IAVInput> input;
-        std::unique_ptr<ISceneReader> reader = openScene(job, *entry, input);
-        if (!reader)
-            return false;
-        const bool last = i + 1 == count;
-        if (!renderScene(job, reader, *input, i == 0, last))
+        OpenedScene scene = next->take();
+        const bool last = i + 1 == entries.size();
+        next = last ? nullptr : std::make_unique<SceneOpener>(*this, job, *entries[i + 1]);
+        if (!scene.reader)
+            return fail(scene.error);
+        if (!renderScene(job, scene.reader, *scene.input, i == 0, last))
             return false;
 
-        const int64_t n = input->GetFramesNumber();
+        const int64_t n = scene.input->GetFramesNumber();
         const int overflow = job.tmpl->GetSceneOverflow();
-        int64_t duration = input->GetDuration();
+        int64_t duration = scene.input->GetDuration();
         if (!last && overflow != 0 && n > 0)
             duration = int64_t((1.0f - float(overflow) / float(n)) * float(duration));
-        const auto timeBase = input->GetTimeBase();
+        const auto timeBase = scene.input->GetTimeBase();
         job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
-        ++i;
     }
     return true;
 }
 
-std::unique_ptr<ISceneReader> H264Render::openScene(Job& job, const SceneMediaPair& entry,
-                                                    QSharedPointer<IAVInput>& input)
+H264Render::OpenedScene H264Render::openScene(const Job& job, const SceneMediaPair& entry) const
 {
     const renderstats::Timer timer(renderstats::Prepare);
+    OpenedScene opened;
     IScene* scene = job.scenes.at(entry.first);
     const std::wstring name = scene->GetBgFileName();
     const std::wstring path = name.empty() ? job.paths->GetSceneVideoPath(job.tmplId, entry.first)
                                            : job.paths->GetTmplDir(job.tmplId) + name;
     if (scene->GetBgType() == BgVideo) {
-        input.reset(new VideoInput(QString::fromStdWString(path)));
+        opened.input.reset(new VideoInput(QString::fromStdWString(path)));
     } else {
         int num = 0, den = 0;
         scene->GetTimeBase(num, den);
-        input.reset(new StaticImgImput(path, job.height, job.width, num, den,
-                                       scene->GetFramesNumber()));
+        opened.input.reset(new StaticImgImput(path, job.height, job.width, num, den,
+                                              scene->GetFramesNumber()));
     }
-    if (!input->IsValid()) {
-        fail(tr("The background of scene %1 cannot be read: %2")
-                 .arg(entry.first)
-                 .arg(input->ErrorString()));
-        return nullptr;
+    if (!opened.input->IsValid()) {
+        opened.error = tr("The background of scene %1 cannot be read: %2")
+                           .arg(entry.first)
+                           .arg(opened.input->ErrorString());
+        return opened;
     }
 
     std::unique_ptr<ISceneReader> reader;
     if (scene->GetType() == SceneImg) {
-        reader = std::make_unique<ImgSceneReader>(input, job.width, job.height,
+        reader = std::make_unique<ImgSceneReader>(opened.input, job.width, job.height,
                                                   dynamic_cast<IImgScene*>(scene), &entry);
     } else {
         reader = std::make_unique<TextSceneReader>(
-            input, job.width, job.height, dynamic_cast<ITextScene*>(scene), &entry,
+            opened.input, job.width, job.height, dynamic_cast<ITextScene*>(scene), &entry,
             QString::fromStdWString(job.paths->GetTmplDir(job.tmplId)));
     }
     if (!reader->IsValid()) {
-        fail(tr("Scene %1 cannot be prepared: %2").arg(entry.first).arg(reader->ErrorString()));
-        return nullptr;
+        opened.error =
+            tr("Scene %1 cannot be prepared: %2").arg(entry.first).arg(reader->ErrorString());
+        return opened;
     }
-    return reader;
+    opened.reader = std::move(reader);
+    return opened;
 }
 
 bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
