@@ -9,6 +9,7 @@
 // so that one peak does not hide in another. Photos, music and outputs are
 // cached in <build>/bench-render.
 //
+// bench_render --quick leaves out the 100- and 500-photo renders.
 // bench_render --frames <folder> <width> <height> <n> keeps every n-th
 // finished frame of the reference render as PNG (after one normal run has
 // made the photos), to compare the pictures of two builds.
@@ -43,6 +44,8 @@ extern "C" {
 #include <memory>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace {
 
 const QString themesDir = QStringLiteral(PICTAVIO_THEMES_DIR);
@@ -54,6 +57,24 @@ const double musicSeconds = 60;
 // Frames the limit encodes from memory: enough for several scenes, at most
 // 1.6 GB of 1080p pictures.
 const int limitFrames = 500;
+
+// The machine's load averages over 1, 5 and 15 minutes.
+QString loadAverage()
+{
+    QFile file("/proc/loadavg");
+    if (!file.open(QIODevice::ReadOnly))
+        return "unknown";
+    return QString::fromLatin1(file.readAll()).section(' ', 0, 2);
+}
+
+// CPU time of the whole process so far, in seconds.
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 long peakKb()
 {
@@ -179,6 +200,7 @@ struct Rendered
     int frames = 0;
     int total = 0;
     double seconds = 0;
+    double cpu = 0;
 };
 
 // Renders \a photos slides (the cached photos in turn) with as much music as
@@ -217,9 +239,11 @@ Rendered renderProject(int width, int height, int photos, int maxFrames, const Q
     });
     QElapsedTimer clock;
     clock.start();
+    const double cpuBefore = cpuSeconds();
     render->Render(themeId, tmpl.get(), prj.get(), &paths, output, height, width, {},
                    QSharedPointer<IEndLogo>(new EndLogoBase(logoPath, 30, 60)));
     result.seconds = clock.nsecsElapsed() / 1e9;
+    result.cpu = cpuSeconds() - cpuBefore;
     result.total = int(placed.totalDuration * 30 + 0.5f);
     if (render->Failed()) {
         std::fprintf(stderr, "render failed: %s\n", qPrintable(render->ErrorString()));
@@ -237,8 +261,8 @@ int renderChild(const QStringList& args)
                                      args.value(2).toInt(), args.value(3).toInt(), args.value(4));
     if (r.frames == 0)
         return 1;
-    std::printf("result frames=%d total=%d seconds=%.3f peak=%ld\n", r.frames, r.total, r.seconds,
-                peakKb());
+    std::printf("result frames=%d total=%d seconds=%.3f cpu=%.3f peak=%ld\n", r.frames, r.total,
+                r.seconds, r.cpu, peakKb());
     return 0;
 }
 
@@ -317,6 +341,7 @@ int limitChild(const QStringList& args)
     const int height = frames.front()->height;
     QElapsedTimer clock;
     clock.start();
+    const double cpuBefore = cpuSeconds();
     AVOutput output(args.value(1), av_guess_format("mp4", nullptr, nullptr), height, width, 1, 30,
                     0, false);
     int64_t pts = 0;
@@ -327,8 +352,8 @@ int limitChild(const QStringList& args)
     }
     if (!output.Close())
         return 1;
-    std::printf("result frames=%d seconds=%.3f\n", int(frames.size()),
-                clock.nsecsElapsed() / 1e9);
+    std::printf("result frames=%d seconds=%.3f cpu=%.3f\n", int(frames.size()),
+                clock.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore);
     return 0;
 }
 
@@ -367,6 +392,7 @@ QString runChild(const QStringList& args)
 struct Measured
 {
     double fps = 0;
+    double cpuMs = 0; // CPU time per frame, all threads
     double peakMb = 0;
     int frames = 0;
     int total = 0;
@@ -384,15 +410,25 @@ Measured measureRender(int width, int height, int photos, int maxFrames, const Q
     m.frames = int(result.at("frames"));
     m.total = int(result.at("total"));
     m.fps = m.frames / result.at("seconds");
+    m.cpuMs = 1000.0 * result.at("cpu") / m.frames;
     m.peakMb = result.at("peak") / 1024.0;
     m.stats = valuesAfter(text, "render stats: ");
     return m;
 }
 
-double measureLimit(const QString& rendered, const QString& output)
+struct Limit
+{
+    double fps = 0;
+    double cpuMs = 0;
+};
+
+Limit measureLimit(const QString& rendered, const QString& output)
 {
     const Values result = valuesAfter(runChild({"--limit", rendered, output}), "result ");
-    return result.empty() ? 0 : result.at("frames") / result.at("seconds");
+    if (result.empty())
+        return {};
+    return {result.at("frames") / result.at("seconds"),
+            1000.0 * result.at("cpu") / result.at("frames")};
 }
 
 void printStages(const Measured& m)
@@ -400,14 +436,18 @@ void printStages(const Measured& m)
     const int frames = int(m.stats.count("frames") ? m.stats.at("frames") : 0);
     if (frames <= 0)
         return;
-    std::printf("  ms per frame:");
+    std::printf("  CPU ms per frame:");
+    double staged = 0;
     for (const char* stage : {"decode", "background", "prepare", "compose", "blend", "convert",
                               "encode", "music"}) {
         const auto found = m.stats.find(stage);
-        if (found != m.stats.end())
-            std::printf(" %s %.2f,", stage, found->second / frames);
+        if (found == m.stats.end())
+            continue;
+        std::printf(" %s %.2f,", stage, found->second / frames);
+        staged += found->second / frames;
     }
-    std::printf(" wall %.2f\n", 1000.0 / m.fps);
+    std::printf(" the encoder's threads and the rest %.2f; all %.2f\n", m.cpuMs - staged,
+                m.cpuMs);
 }
 
 } // namespace
@@ -430,19 +470,23 @@ int main(int argc, char** argv)
         std::printf("the workload could not be made in %s\n", qPrintable(cacheDir));
         return 1;
     }
-    std::printf("reference: %d photos 4000x3000, %.0f s of music, theme %d, closing picture\n",
-                photosMade, musicSeconds, themeId);
+    std::printf("reference: %d photos 4000x3000, %.0f s of music, theme %d, closing picture; "
+                "load %s\n",
+                photosMade, musicSeconds, themeId, qPrintable(loadAverage()));
     struct Row
     {
         QString name;
         int width, height, photos;
-        double limit = 0;
+        Limit limit;
         Measured render;
     };
-    std::vector<Row> rows{{"720p", 1280, 720, photosMade, 0, {}},
-                          {"1080p", 1920, 1080, photosMade, 0, {}},
-                          {"1080p 100 photos", 1920, 1080, 100, 0, {}},
-                          {"1080p 500 photos", 1920, 1080, 500, 0, {}}};
+    std::vector<Row> rows{{"720p", 1280, 720, photosMade, {}, {}},
+                          {"1080p", 1920, 1080, photosMade, {}, {}},
+                          {"1080p 100 photos", 1920, 1080, 100, {}, {}},
+                          {"1080p 500 photos", 1920, 1080, 500, {}, {}}};
+    // --quick: the reference project only, for quick comparisons.
+    if (args.contains("--quick"))
+        rows.resize(2);
     for (Row& row : rows) {
         const bool reference = row.photos == photosMade;
         const QString output =
@@ -455,27 +499,34 @@ int main(int argc, char** argv)
             return 1;
         row.limit = reference ? measureLimit(output, QDir(cacheDir).filePath("limit.mp4"))
                               : rows[1].limit;
-        if (row.limit <= 0)
+        if (row.limit.fps <= 0)
             return 1;
         std::printf("%s: render %.1f fps, limit %.1f fps, ratio %.2f, peak %.0f MB",
-                    qPrintable(row.name), row.render.fps, row.limit, row.render.fps / row.limit,
-                    row.render.peakMb);
+                    qPrintable(row.name), row.render.fps, row.limit.fps,
+                    row.render.fps / row.limit.fps, row.render.peakMb);
         if (row.render.frames < row.render.total)
             std::printf(" (first %d of %d frames)", row.render.frames, row.render.total);
         else
             std::printf(" (%d frames)", row.render.frames);
-        std::printf("\n");
+        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: CPU ratio %.2f\n",
+                    row.render.cpuMs, row.limit.cpuMs, row.limit.cpuMs / row.render.cpuMs);
         printStages(row.render);
         std::fflush(stdout);
     }
-    double low = rows[1].render.peakMb, high = low;
-    for (size_t i = 2; i < rows.size(); ++i) {
-        low = std::min(low, rows[i].render.peakMb);
-        high = std::max(high, rows[i].render.peakMb);
+    std::printf("summary: ratio %.2f at 720p, %.2f at 1080p (CPU ratio %.2f, %.2f); 1080p peak "
+                "%.0f MB",
+                rows[0].render.fps / rows[0].limit.fps, rows[1].render.fps / rows[1].limit.fps,
+                rows[0].limit.cpuMs / rows[0].render.cpuMs,
+                rows[1].limit.cpuMs / rows[1].render.cpuMs, rows[1].render.peakMb);
+    if (rows.size() == 4) {
+        double low = rows[1].render.peakMb, high = low;
+        for (size_t i = 2; i < rows.size(); ++i) {
+            low = std::min(low, rows[i].render.peakMb);
+            high = std::max(high, rows[i].render.peakMb);
+        }
+        std::printf(", %.0f-%.0f MB over 20/100/500 photos (spread %.0f %%)", low, high,
+                    100.0 * (high - low) / low);
     }
-    std::printf("summary: ratio %.2f at 720p, %.2f at 1080p; 1080p peak %.0f MB, %.0f-%.0f MB "
-                "over 20/100/500 photos (spread %.0f %%)\n",
-                rows[0].render.fps / rows[0].limit, rows[1].render.fps / rows[1].limit,
-                rows[1].render.peakMb, low, high, 100.0 * (high - low) / low);
+    std::printf("; load %s\n", qPrintable(loadAverage()));
     return 0;
 }

@@ -1,8 +1,8 @@
 // The finished frames of a short project against frames kept from an earlier
 // render: faster drawing must not change the picture. The project covers a
-// video background stretched to the frame, stills, moving and fading slots
-// with borders and shadows, a textured text scene, two cross-fades, the fade
-// in and out, a watermark and the closing picture.
+// video background stretched to the frame, stills, moving, turning, skewed
+// and fading slots with borders and shadows, a textured text scene, two
+// cross-fades, the fade in and out, a watermark and the closing picture.
 //
 // After an intended change of the picture, run with
 // PICTAVIO_RENDERFRAMES_SAVE=<folder> to write the new frames there, look at
@@ -74,16 +74,34 @@ QImage picture(QSize size, QColor base)
     return image;
 }
 
-// Key frames of a slot that drifts by \a drift and fades in over \a fadeFrames.
-IMedia::Transforms moving(int frames, QRectF start, QPointF drift, int fadeFrames)
+enum class Motion { Straight, Turning, Skewed };
+
+// Key frames of a slot that drifts by \a drift and fades in over \a fadeFrames;
+// it stays a rectangle, turns (a parallelogram, as the themes' slots do) or
+// skews (a general quad).
+IMedia::Transforms moving(int frames, QRectF start, QPointF drift, int fadeFrames,
+                          Motion motion)
 {
     IMedia::Transforms keys;
     for (int f = 0; f < frames; ++f) {
         const double t = double(f) / frames;
         const float opacity = f < fadeFrames ? float(f + 1) / float(fadeFrames + 1) : 1.0f;
-        IMedia::transformation_t k = quad(start.translated(drift * t), opacity);
-        k.x1 += 0.03 * t; // a slight skew, so that the quad is no rectangle
-        k.y3 -= 0.02 * t;
+        const QRectF r = start.translated(drift * t);
+        IMedia::transformation_t k = quad(r, opacity);
+        if (motion == Motion::Turning) {
+            QTransform turn;
+            turn.translate(r.center().x(), r.center().y());
+            turn.rotate(12.0 * t);
+            turn.translate(-r.center().x(), -r.center().y());
+            const QPolygonF corners = turn.map(QPolygonF(r));
+            k.x0 = corners[0].x(), k.y0 = corners[0].y();
+            k.x1 = corners[1].x(), k.y1 = corners[1].y();
+            k.x2 = corners[2].x(), k.y2 = corners[2].y();
+            k.x3 = corners[3].x(), k.y3 = corners[3].y();
+        } else if (motion == Motion::Skewed) {
+            k.x1 += 0.03 * t;
+            k.y3 -= 0.02 * t;
+        }
         keys[f] = k;
     }
     return keys;
@@ -111,17 +129,17 @@ struct Project
         std::map<int, IScene*> scenes;
         auto* videoSlots = new std::map<int, IImgMedia*>;
         (*videoSlots)[0] = tmplFactory.GetImgMedia(
-            moving(30, QRectF(0.08, 0.1, 0.5, 0.6), QPointF(0.2, 0.1), 6), 1.4f, 0.03f,
+            moving(30, QRectF(0.08, 0.1, 0.5, 0.6), QPointF(0.2, 0.1), 6, Motion::Turning), 1.4f, 0.03f,
             colour(Qt::white), shadow(0.5f, 0.9f, 3.f, QColor(60, 20, 10, 120)), 0.6f, 0.7f,
             IMedia::VCenter, IMedia::HCenter);
         (*videoSlots)[1] = tmplFactory.GetImgMedia(
-            moving(30, QRectF(0.62, 0.15, 0.3, 0.7), QPointF(-0.1, 0.05), 20), 0.8f, 0.f, {},
+            moving(30, QRectF(0.62, 0.15, 0.3, 0.7), QPointF(-0.1, 0.05), 20, Motion::Skewed), 0.8f, 0.f, {},
             noShadow(), 0.4f, 0.9f, IMedia::Top, IMedia::Left);
         scenes[1] = tmplFactory.GetImgScene(videoSlots, BgVideo, L"", 30, 1, 30);
 
         auto* textSlots = new std::map<int, ITextMedia*>;
         (*textSlots)[0] = tmplFactory.GetTextMedia(
-            moving(24, QRectF(0.1, 0.1, 0.8, 0.8), QPointF(0.0, 0.05), 8), 16.f / 9.f,
+            moving(24, QRectF(0.1, 0.1, 0.8, 0.8), QPointF(0.0, 0.05), 8, Motion::Straight), 16.f / 9.f,
             shadow(0.f, 0.02f, 0.12f, QColor(80, 30, 20, 140)), 0.8f, 0.8f,
             "DejaVu Sans,SansSerif,40,#fffaf0", "", IMedia::VCenter, IMedia::HCenter,
             "texture.png");
@@ -129,7 +147,7 @@ struct Project
 
         auto* stillSlots = new std::map<int, IImgMedia*>;
         (*stillSlots)[0] = tmplFactory.GetImgMedia(
-            moving(24, QRectF(0.2, 0.15, 0.6, 0.7), QPointF(-0.1, 0.0), 4), 1.33f, 0.02f,
+            moving(24, QRectF(0.2, 0.15, 0.6, 0.7), QPointF(-0.1, 0.0), 4, Motion::Turning), 1.33f, 0.02f,
             colour(QColor(255, 250, 240)), shadow(0.5f, 0.5f, 2.f), 0.7f, 0.8f,
             IMedia::VCenter, IMedia::HCenter);
         scenes[3] = tmplFactory.GetImgScene(stillSlots, BgImage, L"still.png", 24, 1, 30);
