@@ -237,20 +237,22 @@ private:
 bool H264Render::renderScenes(Job& job)
 {
     const std::vector<const SceneMediaPair*> entries(job.media->begin(), job.media->end());
-    // The next scene's pictures are prepared while this one renders; only one
-    // scene ahead, so memory does not grow with the project.
     std::unique_ptr<SceneOpener> next;
-    if (!entries.empty())
-        next = std::make_unique<SceneOpener>(*this, job, *entries[0]);
     for (size_t i = 0; i < entries.size(); ++i) {
         if (stopRequested)
             return true;
-        OpenedScene scene = next->take();
+        OpenedScene scene = next ? next->take() : openScene(job, *entries[i]);
+        next.reset();
         const bool last = i + 1 == entries.size();
-        next = last ? nullptr : std::make_unique<SceneOpener>(*this, job, *entries[i + 1]);
+        // The next scene's pictures are prepared while this one renders, once
+        // the cross-fade into it is over: at most two scenes are alive.
+        const auto openNext = [&] {
+            if (!last && !next)
+                next = std::make_unique<SceneOpener>(*this, job, *entries[i + 1]);
+        };
         if (!scene.reader)
             return fail(scene.error);
-        if (!renderScene(job, scene.reader, *scene.input, i == 0, last))
+        if (!renderScene(job, scene.reader, *scene.input, i == 0, last, openNext))
             return false;
 
         const int64_t n = scene.input->GetFramesNumber();
@@ -306,7 +308,8 @@ H264Render::OpenedScene H264Render::openScene(const Job& job, const SceneMediaPa
 }
 
 bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
-                             const IAVInput& input, bool first, bool last)
+                             const IAVInput& input, bool first, bool last,
+                             const std::function<void()>& whenAlone)
 {
     const int64_t n = input.GetFramesNumber();
     const int overflow = job.tmpl->GetSceneOverflow();
@@ -326,6 +329,8 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
                 job.previous.reset();
             }
         }
+        if (!job.previous)
+            whenAlone();
         ++job.framesEmitted;
         composeFrame(job, image, idx, n, first, last);
         emit progress(&image, float(job.framesEmitted) * job.progressStep);

@@ -6,6 +6,7 @@
 #include <QSharedPointer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 struct AVOutputFormat;
@@ -55,8 +56,9 @@ private:
     bool renderScenes(Job& job);
     /// Reads \a job only, so it may run on another thread.
     OpenedScene openScene(const Job& job, const SceneMediaPair& entry) const;
+    /// \a whenAlone is called on each frame once the previous scene is gone.
     bool renderScene(Job& job, std::unique_ptr<ISceneReader>& reader, const IAVInput& input,
-                     bool first, bool last);
+                     bool first, bool last, const std::function<void()>& whenAlone);
     void composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last);
     bool fail(const QString& reason);
 
