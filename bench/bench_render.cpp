@@ -4,10 +4,11 @@
 // Prints for 720p and 1080p the render's frames per second, the limit (the
 // project's writer encoding the same frames, decoded from the render's own
 // output into memory beforehand), their ratio, the render's peak memory and
-// where the time goes per frame; then the 1080p render with 100 and 500
-// photos, stopped after twice as many frames as the reference project has. Every render and every limit runs in a child process of its own,
-// so that one peak does not hide in another. Photos, music and outputs are
-// cached in <build>/bench-render.
+// where the CPU time goes per frame; then the 1080p render with 100 and 500
+// photos, stopped after twice as many frames as the reference project has.
+// Every render and every limit runs in a child process of its own, so that
+// one peak does not hide in another. Photos, music and outputs are cached in
+// <build>/bench-render.
 //
 // bench_render --quick leaves out the 100- and 500-photo renders.
 // bench_render --frames <folder> <width> <height> <n> keeps every n-th
