@@ -340,6 +340,7 @@ int limitChild(const QStringList& args)
         return 1;
     const int width = frames.front()->width;
     const int height = frames.front()->height;
+    const long peakBefore = peakKb();
     QElapsedTimer clock;
     clock.start();
     const double cpuBefore = cpuSeconds();
@@ -353,8 +354,10 @@ int limitChild(const QStringList& args)
     }
     if (!output.Close())
         return 1;
-    std::printf("result frames=%d seconds=%.3f cpu=%.3f\n", int(frames.size()),
-                clock.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore);
+    // The pictures were all in memory before the writer started: what the
+    // peak gained since is the writer's (the encoder's) own.
+    std::printf("result frames=%d seconds=%.3f cpu=%.3f writer=%ld\n", int(frames.size()),
+                clock.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore, peakKb() - peakBefore);
     return 0;
 }
 
@@ -421,6 +424,7 @@ struct Limit
 {
     double fps = 0;
     double cpuMs = 0;
+    double writerMb = 0; // the encoder's own memory
 };
 
 Limit measureLimit(const QString& rendered, const QString& output)
@@ -429,7 +433,7 @@ Limit measureLimit(const QString& rendered, const QString& output)
     if (result.empty())
         return {};
     return {result.at("frames") / result.at("seconds"),
-            1000.0 * result.at("cpu") / result.at("frames")};
+            1000.0 * result.at("cpu") / result.at("frames"), result.at("writer") / 1024.0};
 }
 
 void printStages(const Measured& m)
@@ -509,8 +513,10 @@ int main(int argc, char** argv)
             std::printf(" (first %d of %d frames)", row.render.frames, row.render.total);
         else
             std::printf(" (%d frames)", row.render.frames);
-        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: CPU ratio %.2f\n",
-                    row.render.cpuMs, row.limit.cpuMs, row.limit.cpuMs / row.render.cpuMs);
+        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: CPU ratio %.2f; the writer alone "
+                    "takes %.0f MB\n",
+                    row.render.cpuMs, row.limit.cpuMs, row.limit.cpuMs / row.render.cpuMs,
+                    row.limit.writerMb);
         printStages(row.render);
         std::fflush(stdout);
     }
