@@ -486,7 +486,8 @@ private slots:
                          .arg(slides - 1));
             QCOMPARE(PrjManager::instance()->projectEntry(id).name, QString("Saved"));
         }
-        // Files are written under unnamed or temporary names: nothing else is left.
+        // A killed save may leave its temporary file; the next save clears it.
+        QCOMPARE(PrjManager::instance()->save(id, first.get(), {"Saved", "", 3}, nullptr), id);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"info.xml", "prj.xml", "thumb.png"}));
     }

@@ -12,8 +12,11 @@ extern "C" {
 
 #include <QtTest>
 
+#include <csignal>
 #include <cmath>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -179,6 +182,41 @@ private slots:
         // Amplitude 16000/32768, spread to both sides at -3 dB: RMS about 0.24.
         const double level = rms(probe.audio, 44100, 0.3, 0.6);
         QVERIFY2(level > 0.2 && level < 0.3, qPrintable(QString::number(level)));
+    }
+
+    // Encoding runs on a thread of its own: a write error (here the file size
+    // limit standing in for a full disk) still stops the writer and is
+    // reported, a few frames later at the most.
+    void fullDiskIsAFailure()
+    {
+        QTemporaryDir dir;
+        AVOutput out(dir.filePath("out.mp4"), av_guess_format("mp4", nullptr, nullptr), 240, 320,
+                     1, 30, 0, false);
+        QVERIFY2(out.IsValid(), qPrintable(out.ErrorString()));
+        Frame noise = rgbFrame(320, 240, Qt::black);
+        QRandomGenerator random(7);
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit small{200 * 1024, before.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of the end of the process
+        setrlimit(RLIMIT_FSIZE, &small);
+        int written = 0;
+        for (; written < 60; ++written) {
+            for (int y = 0; y < 240; ++y) {
+                uint8_t* line = noise->data[0] + y * noise->linesize[0];
+                for (int x = 0; x < 3 * 320; ++x)
+                    line[x] = uint8_t(random.bounded(256));
+            }
+            noise->pts = written;
+            if (!out.WriteVideoFrame(noise.get(), 1, 30))
+                break;
+        }
+        const bool closed = out.Close();
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY2(written < 60, "every frame was taken");
+        QVERIFY(!out.IsValid());
+        QVERIFY(!out.ErrorString().isEmpty());
+        QVERIFY(!closed);
     }
 
     void unwritablePlaceIsAFailure()

@@ -8,11 +8,24 @@
 
 #include <mutex>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 void VidweaveInit()
 {
     static std::once_flag once;
     // Registration is automatic in this FFmpeg; keep its chatter to real errors.
-    std::call_once(once, [] { av_log_set_level(AV_LOG_ERROR); });
+    std::call_once(once, [] {
+        av_log_set_level(AV_LOG_ERROR);
+#ifdef __GLIBC__
+        // Pictures of a megabyte and more get pages of their own, returned when
+        // freed: otherwise glibc raises its threshold to the largest block
+        // freed, and the frames and photos of each scene fragment the heap, so
+        // that a render's peak kept growing with the length of the project.
+        mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
+    });
 }
 
 MediaFileInfo::MediaFileInfo(float duration, QString artist, QString title, QString filename,

@@ -7,7 +7,6 @@
 #include <memory>
 
 struct AVFormatContext;
-struct SwsContext;
 
 /// A media file opened for decoding its first stream of one kind.
 class AVInput : public IAVInput
@@ -47,7 +46,7 @@ private:
 };
 
 /// A background video, decoded and converted straight into the caller's
-/// packed RGB 24-bit frame, stretched to that frame's size.
+/// frame, in its pixel format and stretched to its size.
 class VideoInput : public AVInput
 {
 public:
@@ -58,8 +57,8 @@ public:
     bool ReadFrame(AVFrame* out) override;
 
 private:
-    AVFrame* decoded = nullptr;
-    SwsContext* scaler = nullptr;
+    struct Conversion;
+    std::unique_ptr<Conversion> conversion;
 };
 
 /// The first audio stream of a music file.

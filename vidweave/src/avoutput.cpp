@@ -1,6 +1,8 @@
 #include "avoutput_p.h"
 
 #include "avptr_p.h"
+#include "jobthread_p.h"
+#include "renderstats_p.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -13,6 +15,7 @@ extern "C" {
 #include <map>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -100,11 +103,9 @@ void ScaleAudioSamples(AVFrame* frame, int gain)
 struct AVOutput::Private
 {
     QString path;
-    QString error;
-    AVFormatContext* format = nullptr;
+    AVOutputContextUPtr format;
     Encoder video;
     Encoder audio;
-    AVFrameUPtr yuv;
     SwsContextUPtr scaler;
     AVAudioFifoUPtr fifo;
     AVPacketUPtr packet{av_packet_alloc()};
@@ -114,25 +115,40 @@ struct AVOutput::Private
     bool headerWritten = false;
     bool closed = false;
 
-    ~Private()
-    {
-        if (format && format->pb)
-            avio_closep(&format->pb);
-        avformat_free_context(format);
-    }
-
     bool fail(const QString& reason)
     {
+        const std::lock_guard<std::mutex> guard(errorLock);
         if (error.isEmpty())
             error = reason;
         return false;
     }
+    QString errorString()
+    {
+        const std::lock_guard<std::mutex> guard(errorLock);
+        return error;
+    }
+    bool failed() { return !errorString().isEmpty(); }
 
     bool openVideo(int width, int height, int num, int den);
     bool openAudio();
     bool drain(Encoder& encoder);
     bool encode(Encoder& encoder, AVFrame* frame);
     bool encodeFifo(int gain);
+    bool convert(AVFrame* picture, AVFrame* yuv);
+    void post(Encoder& encoder, AVFrameUPtr frame, bool reuse);
+    AVFrameUPtr spareFrame();
+
+private:
+    std::mutex errorLock;
+    QString error; // set by either thread
+
+    std::mutex spareLock;
+    std::vector<AVFrameUPtr> spare; // converted pictures the encoder is done with
+
+public:
+    // Encoding and writing run beside the composition of the next frames; a
+    // few jobs (video pictures and music frames) may wait. Last: it ends first.
+    JobThread writer{4};
 };
 
 bool AVOutput::Private::openVideo(int width, int height, int num, int den)
@@ -141,7 +157,7 @@ bool AVOutput::Private::openVideo(int width, int height, int num, int den)
     if (!codec)
         return fail(tr("No H.264 encoder is available."));
     video.codec.reset(avcodec_alloc_context3(codec));
-    video.stream = avformat_new_stream(format, nullptr);
+    video.stream = avformat_new_stream(format.get(), nullptr);
     if (!video.codec || !video.stream)
         return fail(tr("Out of memory."));
     AVCodecContext* c = video.codec.get();
@@ -157,8 +173,9 @@ bool AVOutput::Private::openVideo(int width, int height, int num, int den)
     av_dict_set(&options, "crf", "20", 0);
     av_dict_set(&options, "preset", "superfast", 0);
     av_dict_set(&options, "sc_threshold", "5", 0);
+    // avcodec_open2 swaps the dictionary for one of the options it did not use.
     const int rc = avcodec_open2(c, codec, &options);
-    av_dict_free(&options);
+    const AVDictionaryUPtr unused(options);
     if (rc < 0)
         return fail(tr("The video encoder cannot start (%1).").arg(avErrorText(rc)));
     video.stream->time_base = c->time_base;
@@ -166,12 +183,6 @@ bool AVOutput::Private::openVideo(int width, int height, int num, int den)
     if (avcodec_parameters_from_context(video.stream->codecpar, c) < 0)
         return fail(tr("Out of memory."));
 
-    yuv.reset(av_frame_alloc());
-    yuv->format = c->pix_fmt;
-    yuv->width = width;
-    yuv->height = height;
-    if (av_frame_get_buffer(yuv.get(), 0) < 0)
-        return fail(tr("Out of memory."));
     return true;
 }
 
@@ -181,7 +192,7 @@ bool AVOutput::Private::openAudio()
     if (!codec)
         return fail(tr("No AAC encoder is available."));
     audio.codec.reset(avcodec_alloc_context3(codec));
-    audio.stream = avformat_new_stream(format, nullptr);
+    audio.stream = avformat_new_stream(format.get(), nullptr);
     if (!audio.codec || !audio.stream)
         return fail(tr("Out of memory."));
     AVCodecContext* c = audio.codec.get();
@@ -214,8 +225,8 @@ AVOutput::AVOutput(QString path, const AVOutputFormat* outputFormat, int height,
         d->fail(tr("The video settings are not usable."));
         return;
     }
-    d->format = avformat_alloc_context();
-    if (!d->format) {
+    d->format.reset(avformat_alloc_context());
+    if (!d->format || !d->packet) {
         d->fail(tr("Out of memory."));
         return;
     }
@@ -228,7 +239,7 @@ AVOutput::AVOutput(QString path, const AVOutputFormat* outputFormat, int height,
         d->fail(tr("%1 cannot be written (%2).").arg(path, avErrorText(rc)));
         return;
     }
-    rc = avformat_write_header(d->format, nullptr);
+    rc = avformat_write_header(d->format.get(), nullptr);
     if (rc < 0) {
         d->fail(tr("The video header cannot be written (%1).").arg(avErrorText(rc)));
         return;
@@ -244,12 +255,12 @@ AVOutput::~AVOutput()
 
 bool AVOutput::IsValid() const
 {
-    return d->headerWritten && d->error.isEmpty();
+    return d->headerWritten && !d->failed();
 }
 
 QString AVOutput::ErrorString() const
 {
-    return d->error;
+    return d->errorString();
 }
 
 bool AVOutput::Private::drain(Encoder& encoder)
@@ -262,7 +273,7 @@ bool AVOutput::Private::drain(Encoder& encoder)
             return fail(tr("The video cannot be encoded (%1).").arg(avErrorText(rc)));
         av_packet_rescale_ts(packet.get(), encoder.codec->time_base, encoder.stream->time_base);
         packet->stream_index = encoder.stream->index;
-        const int written = av_interleaved_write_frame(format, packet.get());
+        const int written = av_interleaved_write_frame(format.get(), packet.get());
         av_packet_unref(packet.get());
         if (written < 0)
             return fail(tr("The video file cannot be written (%1).").arg(avErrorText(written)));
@@ -277,32 +288,89 @@ bool AVOutput::Private::encode(Encoder& encoder, AVFrame* frame)
     return drain(encoder);
 }
 
-bool AVOutput::WriteVideoFrame(AVFrame* rgb, int timeBaseNum, int timeBaseDen)
+bool AVOutput::WriteVideoFrame(AVFrame* picture, int timeBaseNum, int timeBaseDen)
 {
     if (!IsValid())
         return d->fail(tr("The video file is not open."));
-    if (!rgb || timeBaseNum <= 0 || timeBaseDen <= 0)
+    if (!picture || timeBaseNum <= 0 || timeBaseDen <= 0)
         return d->fail(tr("A frame without a usable time base (%1/%2) cannot be written.")
                            .arg(timeBaseNum)
                            .arg(timeBaseDen));
     AVCodecContext* c = d->video.codec.get();
-    d->scaler.reset(sws_getCachedContext(d->scaler.release(), rgb->width, rgb->height,
-                                         AV_PIX_FMT_RGB24, c->width, c->height, c->pix_fmt,
-                                         SWS_BICUBIC, nullptr, nullptr, nullptr));
-    if (!d->scaler || av_frame_make_writable(d->yuv.get()) < 0)
+    AVFrameUPtr yuv = d->spareFrame();
+    if (!yuv || !d->convert(picture, yuv.get()))
         return d->fail(tr("Out of memory."));
-    sws_scale(d->scaler.get(), rgb->data, rgb->linesize, 0, rgb->height, d->yuv->data,
-              d->yuv->linesize);
 
     // Frames are timed in the encoder's 1/30 s whatever the muxer picked.
-    const int64_t pts = rgb->pts == AV_NOPTS_VALUE ? 0 : rgb->pts;
+    const int64_t pts = picture->pts == AV_NOPTS_VALUE ? 0 : picture->pts;
     int64_t out = d->offset
                   + pts * c->time_base.den * timeBaseNum / timeBaseDen / c->time_base.num;
     if (out <= d->lastVideoPts)
         out = d->lastVideoPts + 1; // the encoder needs strictly rising times
     d->lastVideoPts = out;
-    d->yuv->pts = out;
-    return d->encode(d->video, d->yuv.get());
+    yuv->pts = out;
+    d->post(d->video, std::move(yuv), true);
+    return IsValid(); // a failure of an earlier frame shows here
+}
+
+// Into \a yuv: converted, or a reference when the picture is already in the
+// encoder's format and size (as when measuring the encoder alone).
+bool AVOutput::Private::convert(AVFrame* picture, AVFrame* yuv)
+{
+    const AVCodecContext* c = video.codec.get();
+    if (picture->format == c->pix_fmt && picture->width == c->width
+        && picture->height == c->height && picture->buf[0]) {
+        av_frame_unref(yuv);
+        return av_frame_ref(yuv, picture) >= 0;
+    }
+    const renderstats::Timer timer(renderstats::Convert);
+    scaler.reset(sws_getCachedContext(scaler.release(), picture->width, picture->height,
+                                      AVPixelFormat(picture->format), c->width, c->height,
+                                      c->pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
+    if (!scaler)
+        return false;
+    if (!yuv->buf[0] || yuv->format != c->pix_fmt) {
+        av_frame_unref(yuv);
+        yuv->format = c->pix_fmt;
+        yuv->width = c->width;
+        yuv->height = c->height;
+        if (av_frame_get_buffer(yuv, 0) < 0)
+            return false;
+    }
+    if (av_frame_make_writable(yuv) < 0)
+        return false;
+    sws_scale(scaler.get(), picture->data, picture->linesize, 0, picture->height, yuv->data,
+              yuv->linesize);
+    return true;
+}
+
+AVFrameUPtr AVOutput::Private::spareFrame()
+{
+    const std::lock_guard<std::mutex> guard(spareLock);
+    if (spare.empty())
+        return AVFrameUPtr(av_frame_alloc());
+    AVFrameUPtr frame = std::move(spare.back());
+    spare.pop_back();
+    return frame;
+}
+
+// Encodes \a frame on the writer thread; a \a reuse frame goes back to the
+// spares afterwards, the others are freed.
+void AVOutput::Private::post(Encoder& encoder, AVFrameUPtr frame, bool reuse)
+{
+    // std::function wants a copyable job: the frame travels as a pointer that
+    // the job always takes back, since every posted job runs.
+    writer.post([this, &encoder, reuse, raw = frame.release()] {
+        AVFrameUPtr owned(raw);
+        if (!failed()) {
+            const renderstats::Timer timer(renderstats::Encode);
+            encode(encoder, owned.get());
+        }
+        if (reuse) {
+            const std::lock_guard<std::mutex> guard(spareLock);
+            spare.push_back(std::move(owned));
+        }
+    });
 }
 
 void AVOutput::AddTimeOffset(int64_t duration, int timeBaseNum, int timeBaseDen)
@@ -398,34 +466,36 @@ bool AVOutput::Private::encodeFifo(int gain)
         // Music is timed in samples from the start of the file.
         frame->pts = audioSamples;
         audioSamples += frameSize;
-        if (!encode(audio, frame.get()))
-            return false;
+        post(audio, std::move(frame), false);
     }
-    return true;
+    return !failed();
 }
 
 bool AVOutput::Close()
 {
     if (d->closed)
-        return d->error.isEmpty();
+        return !d->failed();
     d->closed = true;
+    d->writer.wait();
     if (!d->headerWritten) {
         if (d->format && d->format->pb)
             avio_closep(&d->format->pb);
         return false;
     }
-    bool ok = d->error.isEmpty();
-    if (ok && avcodec_send_frame(d->video.codec.get(), nullptr) >= 0)
+    bool ok = !d->failed();
+    if (ok && avcodec_send_frame(d->video.codec.get(), nullptr) >= 0) {
+        const renderstats::Timer timer(renderstats::Encode);
         ok = d->drain(d->video);
+    }
     // Music left in the buffer below one encoder frame is dropped.
     if (ok && d->audio.codec && avcodec_send_frame(d->audio.codec.get(), nullptr) >= 0)
         ok = d->drain(d->audio);
-    const int trailer = av_write_trailer(d->format);
+    const int trailer = av_write_trailer(d->format.get());
     if (trailer < 0)
         ok = d->fail(tr("The end of the video file cannot be written (%1).")
                          .arg(avErrorText(trailer)));
     const int closed = avio_closep(&d->format->pb);
     if (closed < 0)
         ok = d->fail(tr("The video file cannot be written (%1).").arg(avErrorText(closed)));
-    return ok && d->error.isEmpty();
+    return ok && !d->failed();
 }

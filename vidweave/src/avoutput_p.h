@@ -30,9 +30,10 @@ public:
     bool IsValid() const;
     QString ErrorString() const;
 
-    /// Converts, times and encodes one packed RGB 24-bit picture whose pts is
-    /// in \a timeBaseNum / \a timeBaseDen. False on a write error (disk full).
-    bool WriteVideoFrame(AVFrame* rgbFrame, int timeBaseNum, int timeBaseDen);
+    /// Converts, times and encodes one picture whose pts is in \a timeBaseNum
+    /// / \a timeBaseDen; one already in YUV 4:2:0 at the output size is
+    /// encoded as it is. False on a write error (disk full).
+    bool WriteVideoFrame(AVFrame* picture, int timeBaseNum, int timeBaseDen);
     /// Resamples, buffers, scales by \a gain / 256 and encodes decoded music.
     bool WriteAudioFrame(AVFrame* decoded, int sampleRate, int gain);
     /// Moves the start of the following video frames by \a duration given in

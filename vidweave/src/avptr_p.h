@@ -22,12 +22,24 @@ struct AVDeleter
     void operator()(SwsContext* p) const { sws_freeContext(p); }
     void operator()(SwrContext* p) const { swr_free(&p); }
     void operator()(AVAudioFifo* p) const { av_audio_fifo_free(p); }
+    void operator()(AVDictionary* p) const { av_dict_free(&p); }
 };
 
 /// A demuxer opened with avformat_open_input.
 struct AVInputFormatDeleter
 {
     void operator()(AVFormatContext* p) const { avformat_close_input(&p); }
+};
+
+/// A muxer made with avformat_alloc_context, its file closed with it.
+struct AVOutputFormatDeleter
+{
+    void operator()(AVFormatContext* p) const
+    {
+        if (p->pb)
+            avio_closep(&p->pb);
+        avformat_free_context(p);
+    }
 };
 
 using AVFrameUPtr = std::unique_ptr<AVFrame, AVDeleter>;
@@ -37,6 +49,8 @@ using SwsContextUPtr = std::unique_ptr<SwsContext, AVDeleter>;
 using SwrContextUPtr = std::unique_ptr<SwrContext, AVDeleter>;
 using AVAudioFifoUPtr = std::unique_ptr<AVAudioFifo, AVDeleter>;
 using AVInputContextUPtr = std::unique_ptr<AVFormatContext, AVInputFormatDeleter>;
+using AVOutputContextUPtr = std::unique_ptr<AVFormatContext, AVOutputFormatDeleter>;
+using AVDictionaryUPtr = std::unique_ptr<AVDictionary, AVDeleter>;
 
 /// FFmpeg's error code as text.
 inline QString avErrorText(int code)

@@ -2,6 +2,7 @@
 
 #include "avptr_p.h"
 #include "musicschedule_p.h"
+#include "renderstats_p.h"
 
 #include "avoutput_p.h"
 #include "vidweave/qtimagerender.h"
@@ -12,8 +13,47 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace renderstats {
+
+Totals* totals()
+{
+    static Totals* const stats = qEnvironmentVariableIsSet("PICTAVIO_RENDER_STATS") ? new Totals
+                                                                                    : nullptr;
+    return stats;
+}
+
+void report(int64_t frames)
+{
+    Totals* stats = totals();
+    if (!stats)
+        return;
+    static const char* const names[StageCount] = {"decode",  "background", "prepare", "compose",
+                                                  "blend",   "convert",    "encode",  "music"};
+    std::fprintf(stderr, "render stats: frames=%lld", static_cast<long long>(frames));
+    for (int stage = 0; stage < StageCount; ++stage)
+        std::fprintf(stderr, " %s=%.1f", names[stage],
+                     double(stats->nanoseconds[stage].exchange(0)) / 1e6);
+    std::fprintf(stderr, "\n");
+}
+
+} // namespace renderstats
+
+namespace {
+
+// Qt draws 32-bit (premultiplied) pictures on its fast paths.
+QImage forDrawing(const QImage& image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+} // namespace
 
 /// Everything one Render() call works with.
 struct H264Render::Job
@@ -108,6 +148,7 @@ void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* pa
     job.output.reset();
     if (stopRequested || failed)
         QFile::remove(outputPath);
+    renderstats::report(job.framesEmitted);
 }
 
 bool H264Render::checkScenes(Job& job)
@@ -152,87 +193,123 @@ bool H264Render::prepare(Job& job, const QString& outputPath,
                                                     job.output.get());
 
     if (endLogo) {
-        job.endLogo = QImage(endLogo->getImgPath())
-                          .scaled(job.width, job.height, Qt::KeepAspectRatioByExpanding,
-                                  Qt::SmoothTransformation);
+        job.endLogo = forDrawing(QImage(endLogo->getImgPath())
+                                     .scaled(job.width, job.height,
+                                             Qt::KeepAspectRatioByExpanding,
+                                             Qt::SmoothTransformation));
         job.endLogoFadeIn = endLogo->getFadeIn();
         job.endLogoStart = total - endLogo->getDuration();
     }
     if (watermark) {
-        job.watermark = QImage(watermark->getImgPath())
-                            .scaledToWidth(watermark->getWidth(), Qt::SmoothTransformation);
+        job.watermark = forDrawing(QImage(watermark->getImgPath())
+                                       .scaledToWidth(watermark->getWidth(),
+                                                      Qt::SmoothTransformation));
         job.watermarkAt = watermark->getTopLeft();
     }
     return true;
 }
 
+/// Opens one scene on a thread of its own. A QThread, since Qt's graphics
+/// scene (drop shadows) starts timers and draws wrongly on other threads.
+class H264Render::SceneOpener
+{
+public:
+    SceneOpener(const H264Render& render, const Job& job, const SceneMediaPair& entry)
+        : thread(QThread::create([this, &render, &job, &entry] {
+              opened = render.openScene(job, entry);
+          }))
+    {
+        thread->start();
+    }
+    ~SceneOpener() { thread->wait(); }
+
+    OpenedScene take()
+    {
+        thread->wait();
+        return std::move(opened);
+    }
+
+private:
+    OpenedScene opened;
+    std::unique_ptr<QThread> thread;
+};
+
 bool H264Render::renderScenes(Job& job)
 {
-    const size_t count = job.media->size();
-    size_t i = 0;
-    for (const SceneMediaPair* entry : *job.media) {
+    const std::vector<const SceneMediaPair*> entries(job.media->begin(), job.media->end());
+    std::unique_ptr<SceneOpener> next;
+    for (size_t i = 0; i < entries.size(); ++i) {
         if (stopRequested)
             return true;
-        QSharedPointer<IAVInput> input;
-        std::unique_ptr<ISceneReader> reader = openScene(job, *entry, input);
-        if (!reader)
-            return false;
-        const bool last = i + 1 == count;
-        if (!renderScene(job, reader, *input, i == 0, last))
+        OpenedScene scene = next ? next->take() : openScene(job, *entries[i]);
+        next.reset();
+        const bool last = i + 1 == entries.size();
+        // The next scene's pictures are prepared while this one renders, once
+        // the cross-fade into it is over: at most two scenes are alive.
+        const auto openNext = [&] {
+            if (!last && !next)
+                next = std::make_unique<SceneOpener>(*this, job, *entries[i + 1]);
+        };
+        if (!scene.reader)
+            return fail(scene.error);
+        if (!renderScene(job, scene.reader, *scene.input, i == 0, last, openNext))
             return false;
 
-        const int64_t n = input->GetFramesNumber();
+        const int64_t n = scene.input->GetFramesNumber();
         const int overflow = job.tmpl->GetSceneOverflow();
-        int64_t duration = input->GetDuration();
+        int64_t duration = scene.input->GetDuration();
         if (!last && overflow != 0 && n > 0)
             duration = int64_t((1.0f - float(overflow) / float(n)) * float(duration));
-        const auto timeBase = input->GetTimeBase();
+        const auto timeBase = scene.input->GetTimeBase();
         job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
-        ++i;
     }
     return true;
 }
 
-std::unique_ptr<ISceneReader> H264Render::openScene(Job& job, const SceneMediaPair& entry,
-                                                    QSharedPointer<IAVInput>& input)
+H264Render::OpenedScene H264Render::openScene(const Job& job, const SceneMediaPair& entry) const
 {
+    const renderstats::Timer timer(renderstats::Prepare);
+    OpenedScene opened;
     IScene* scene = job.scenes.at(entry.first);
     const std::wstring name = scene->GetBgFileName();
     const std::wstring path = name.empty() ? job.paths->GetSceneVideoPath(job.tmplId, entry.first)
                                            : job.paths->GetTmplDir(job.tmplId) + name;
     if (scene->GetBgType() == BgVideo) {
-        input.reset(new VideoInput(QString::fromStdWString(path)));
+        opened.input.reset(new VideoInput(QString::fromStdWString(path)));
     } else {
         int num = 0, den = 0;
         scene->GetTimeBase(num, den);
-        input.reset(new StaticImgImput(path, job.height, job.width, num, den,
-                                       scene->GetFramesNumber()));
+        opened.input.reset(new StaticImgImput(path, job.height, job.width, num, den,
+                                              scene->GetFramesNumber()));
     }
-    if (!input->IsValid()) {
-        fail(tr("The background of scene %1 cannot be read: %2")
-                 .arg(entry.first)
-                 .arg(input->ErrorString()));
-        return nullptr;
+    if (!opened.input->IsValid()) {
+        opened.error = tr("The background of scene %1 cannot be read: %2")
+                           .arg(entry.first)
+                           .arg(opened.input->ErrorString());
+        return opened;
     }
 
     std::unique_ptr<ISceneReader> reader;
     if (scene->GetType() == SceneImg) {
-        reader = std::make_unique<ImgSceneReader>(input, job.width, job.height,
+        reader = std::make_unique<ImgSceneReader>(opened.input, job.width, job.height,
                                                   dynamic_cast<IImgScene*>(scene), &entry);
     } else {
         reader = std::make_unique<TextSceneReader>(
-            input, job.width, job.height, dynamic_cast<ITextScene*>(scene), &entry,
+            opened.input, job.width, job.height, dynamic_cast<ITextScene*>(scene), &entry,
             QString::fromStdWString(job.paths->GetTmplDir(job.tmplId)));
     }
     if (!reader->IsValid()) {
-        fail(tr("Scene %1 cannot be prepared: %2").arg(entry.first).arg(reader->ErrorString()));
-        return nullptr;
+        opened.error =
+            tr("Scene %1 cannot be prepared: %2").arg(entry.first).arg(reader->ErrorString());
+        return opened;
     }
-    return reader;
+    opened.reader = std::move(reader);
+    return opened;
 }
 
 bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
-                             const IAVInput& input, bool first, bool last)
+                             const IAVInput& input, bool first, bool last,
+                             const std::function<void()>& whenAlone)
 {
     const int64_t n = input.GetFramesNumber();
     const int overflow = job.tmpl->GetSceneOverflow();
@@ -244,15 +321,19 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
             return true;
         QImage& image = *reader->GetImage();
         if (job.previous) {
-            if (job.previous->NextFrame())
+            if (job.previous->NextFrame()) {
+                const renderstats::Timer timer(renderstats::Blend);
                 QtImageRender::Blend(&image, job.previous->GetImage().data(),
                                      1.0 - (double(idx) + 1.0) / double(overflow));
-            else
+            } else {
                 job.previous.reset();
+            }
         }
+        if (!job.previous)
+            whenAlone();
         ++job.framesEmitted;
-        emit progress(&image, float(job.framesEmitted) * job.progressStep);
         composeFrame(job, image, idx, n, first, last);
+        emit progress(&image, float(job.framesEmitted) * job.progressStep);
         if (stopRequested)
             return true;
         if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first, timeBase.second))
@@ -261,6 +342,7 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
             job.previous = std::move(reader);
             return true;
         }
+        const renderstats::Timer timer(renderstats::Music);
         if (job.music && !job.music->catchUp(double(job.framesEmitted) * job.frameSeconds))
             return fail(job.output->ErrorString());
     }
@@ -269,6 +351,7 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
 
 void H264Render::composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last)
 {
+    const renderstats::Timer timer(renderstats::Blend);
     if (!job.watermark.isNull()) {
         QPainter painter(&image);
         painter.drawImage(job.watermarkAt, job.watermark);

@@ -3,8 +3,10 @@
 #include "vidweave/iprjrender.h"
 
 #include <QImage>
+#include <QSharedPointer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 struct AVOutputFormat;
@@ -39,15 +41,24 @@ public:
 
 private:
     struct Job;
+    /// A scene's background and reader, or why they could not be made.
+    struct OpenedScene
+    {
+        QSharedPointer<IAVInput> input;
+        std::unique_ptr<ISceneReader> reader;
+        QString error;
+    };
+    class SceneOpener;
 
     bool checkScenes(Job& job);
     bool prepare(Job& job, const QString& outputPath, QSharedPointer<IWatermark> watermark,
                  QSharedPointer<IEndLogo> endLogo);
     bool renderScenes(Job& job);
-    std::unique_ptr<ISceneReader> openScene(Job& job, const SceneMediaPair& entry,
-                                            QSharedPointer<IAVInput>& input);
+    /// Reads \a job only, so it may run on another thread.
+    OpenedScene openScene(const Job& job, const SceneMediaPair& entry) const;
+    /// \a whenAlone is called on each frame once the previous scene is gone.
     bool renderScene(Job& job, std::unique_ptr<ISceneReader>& reader, const IAVInput& input,
-                     bool first, bool last);
+                     bool first, bool last, const std::function<void()>& whenAlone);
     void composeFrame(Job& job, QImage& image, int idx, int64_t n, bool first, bool last);
     bool fail(const QString& reason);
 

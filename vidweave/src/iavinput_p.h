@@ -23,8 +23,8 @@ public:
     virtual int64_t GetFramesNumber() const = 0;
     /// The decoder context; null for still pictures.
     virtual AVCodecContext* GetCodecContext() const = 0;
-    /// Delivers the next frame into \a out (for pictures: packed RGB 24-bit,
-    /// out's own size and buffer). False at the end or on failure.
+    /// Delivers the next frame into \a out (for pictures: in out's own pixel
+    /// format, size and buffer). False at the end or on failure.
     virtual bool ReadFrame(AVFrame* out) = 0;
 
     /// False when the source could not be opened; ErrorString() tells why.

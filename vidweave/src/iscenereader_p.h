@@ -8,8 +8,8 @@
 struct AVFrame;
 
 /// Finished frames of one scene at the output size: background plus every
-/// slot. The working frame (packed RGB 24-bit) and the image share one
-/// buffer. Engine-internal.
+/// slot. The working frame (AV_PIX_FMT_RGB32, which is QImage::Format_RGB32)
+/// and the image share one buffer. Engine-internal.
 class ISceneReader
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "avptr_p.h"
 #include "fakeimgmedia_p.h"
+#include "renderstats_p.h"
 #include "vidweave/pixmaputil.h"
 #include "vidweave/qtimagerender.h"
 
@@ -11,7 +12,8 @@
 
 namespace {
 
-// Line alignment of the working frame; QImage needs at least 32-bit lines.
+// Line alignment of the working frame: QImage needs 32-bit lines, FFmpeg's
+// SIMD converters want 32 bytes.
 constexpr int frameAlign = 32;
 
 // The glyphs of \a text filled with the picture at \a path, tiled from the
@@ -45,7 +47,7 @@ SceneReaderBase::SceneReaderBase(QSharedPointer<IAVInput> input, int width, int 
         error = QStringLiteral("Could not allocate the working frame");
         return;
     }
-    owned->format = AV_PIX_FMT_RGB24;
+    owned->format = AV_PIX_FMT_RGB32;
     owned->width = width;
     owned->height = height;
     const int result = av_frame_get_buffer(owned.get(), frameAlign);
@@ -85,6 +87,7 @@ bool SceneReaderBase::NextFrame()
     if (!input->ReadFrame(frame))
         return false;
     refreshView();
+    const renderstats::Timer timer(renderstats::Compose);
     for (const auto& render : renders)
         render->Render(frameIndex, image.data());
     return true;
@@ -117,7 +120,7 @@ ISceneMedia* SceneReaderBase::ValueFor(const SceneMediaPair* entry, int slot)
 void SceneReaderBase::refreshView()
 {
     *image = QImage(frame->data[0], frame->width, frame->height, frame->linesize[0],
-                    QImage::Format_RGB888);
+                    QImage::Format_RGB32);
 }
 
 ImgSceneReader::ImgSceneReader(QSharedPointer<IAVInput> input, int width, int height,

@@ -17,8 +17,9 @@ class FakeImgMedia;
 class QtImageRender;
 
 /// What both scene readers share: the background input, the working frame
-/// (packed RGB 24-bit, allocated by FFmpeg) with its QImage view over the same
-/// memory, and the slot renderers in ascending slot order.
+/// (32-bit RGB as QImage::Format_RGB32 stores it, allocated by FFmpeg) with its
+/// QImage view over the same memory, and the slot renderers in ascending slot
+/// order.
 class SceneReaderBase : public ISceneReader
 {
 public:

@@ -1,6 +1,11 @@
 #include "staticimginput_p.h"
 
 #include "avptr_p.h"
+#include "renderstats_p.h"
+
+extern "C" {
+#include <libavutil/imgutils.h>
+}
 
 #include <QCoreApplication>
 #include <QImage>
@@ -25,26 +30,18 @@ StaticImgImput::StaticImgImput(std::wstring path, int height, int width, int tim
     }
     if (picture.size() != QSize(width, height))
         picture = picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-
-    frame = av_frame_alloc();
-    frame->format = AV_PIX_FMT_RGB24;
-    frame->width = width;
-    frame->height = height;
-    if (av_frame_get_buffer(frame, 32) < 0) {
-        av_frame_free(&frame);
+    // Converted once into the working frame's format: each frame is a copy.
+    still = QImage(width, height, QImage::Format_RGB32);
+    if (still.isNull()) {
         error = QCoreApplication::translate("AVInput", "Out of memory for %1.").arg(file);
         return;
     }
-    QImage view(frame->data[0], width, height, frame->linesize[0], QImage::Format_RGB888);
-    QPainter painter(&view);
+    QPainter painter(&still);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, picture);
 }
 
-StaticImgImput::~StaticImgImput()
-{
-    av_frame_free(&frame);
-}
+StaticImgImput::~StaticImgImput() = default;
 
 std::pair<int, int> StaticImgImput::GetTimeBase() const
 {
@@ -68,18 +65,30 @@ AVCodecContext* StaticImgImput::GetCodecContext() const
 
 bool StaticImgImput::ReadFrame(AVFrame* out)
 {
-    if (!frame || !out || next >= framesNumber)
+    if (still.isNull() || !out || next >= framesNumber || out->width != still.width()
+        || out->height != still.height())
         return false;
-    if (out->width != frame->width || out->height != frame->height
-        || av_frame_copy(out, frame) < 0)
-        return false;
+    const renderstats::Timer timer(renderstats::Background);
+    if (out->format == AV_PIX_FMT_RGB32) {
+        av_image_copy_plane(out->data[0], out->linesize[0], still.constBits(),
+                            still.bytesPerLine(), still.width() * 4, still.height());
+    } else {
+        const SwsContextUPtr convert(sws_getContext(
+            still.width(), still.height(), AV_PIX_FMT_RGB32, out->width, out->height,
+            AVPixelFormat(out->format), SWS_POINT, nullptr, nullptr, nullptr));
+        const uint8_t* const planes[] = {still.constBits()};
+        const int lines[] = {int(still.bytesPerLine())};
+        if (!convert)
+            return false;
+        sws_scale(convert.get(), planes, lines, 0, still.height(), out->data, out->linesize);
+    }
     out->pts = next++;
     return true;
 }
 
 bool StaticImgImput::IsValid() const
 {
-    return frame != nullptr;
+    return !still.isNull();
 }
 
 QString StaticImgImput::ErrorString() const

@@ -2,6 +2,8 @@
 
 #include "iavinput_p.h"
 
+#include <QImage>
+
 #include <string>
 
 /// A still picture shown for every frame of a scene.
@@ -18,7 +20,8 @@ public:
     int64_t GetFramesNumber() const override;
     /// Still pictures have no decoder: null.
     AVCodecContext* GetCodecContext() const override;
-    /// Copies the picture into \a out (same size) with pts = frame number.
+    /// Copies the picture into \a out (same size, any RGB format) with pts =
+    /// frame number.
     bool ReadFrame(AVFrame* out) override;
     bool IsValid() const override;
     QString ErrorString() const override;
@@ -28,6 +31,6 @@ private:
     int timeBaseNum;
     int timeBaseDen;
     int64_t next = 0;
-    AVFrame* frame = nullptr;
+    QImage still;
     QString error;
 };

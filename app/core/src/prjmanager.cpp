@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
@@ -28,6 +29,18 @@ bool savePicture(const QImage& image, const QString& path)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}
+
+/// A save killed before its commit leaves QSaveFile's temporary file
+/// ("prj.xml.AbC123"); the next save of the project clears it. Only the files
+/// this thread writes: the small previews are written beside it.
+void removeUnfinishedSaves(const QDir& folder)
+{
+    static const QRegularExpression unfinished(
+        QStringLiteral("^(prj\\.xml|info\\.xml|thumb\\.png)\\.[A-Za-z0-9]{6}$"));
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (unfinished.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
 }
 
 QString smallPreviewName(int index)
@@ -173,6 +186,7 @@ QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info,
         return failWith(tr("The project could not be saved in %1.")
                             .arg(QDir::toNativeSeparators(path)));
     savePicture(preview, folder.filePath("thumb.png"));
+    removeUnfinishedSaves(folder);
     queueSmallPreviews(path, previewSources);
 
     // Creating and removing a file sets the folder's time, which orders the list.

@@ -40,8 +40,9 @@ public:
     virtual QString ErrorString() const = 0;
 
 signals:
-    /// Emitted synchronously on the rendering thread for every output frame;
-    /// \a img is overwritten by the next frame, so copy it to keep it.
+    /// Emitted synchronously on the rendering thread for every output frame,
+    /// finished as it will be encoded; \a img is overwritten by the next
+    /// frame, so copy it to keep it.
     void progress(QImage* img, float percent);
 };
 

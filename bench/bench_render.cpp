@@ -1,0 +1,540 @@
+// The render against the encoder's own speed on the reference project: 20
+// camera-sized photos (4000x3000 with detail and noise), 60 s of music and
+// theme 1, placed as the program places them, with the closing picture.
+// Prints for 720p and 1080p the render's frames per second, the limit (the
+// project's writer encoding the same frames, decoded from the render's own
+// output into memory beforehand), their ratio, the render's peak memory and
+// where the CPU time goes per frame; then the 1080p render with 100 and 500
+// photos, stopped after twice as many frames as the reference project has.
+// Every render and every limit runs in a child process of its own, so that
+// one peak does not hide in another. Photos, music and outputs are cached in
+// <build>/bench-render.
+//
+// bench_render --quick leaves out the 100- and 500-photo renders.
+// bench_render --frames <folder> <width> <height> <n> keeps every n-th
+// finished frame of the reference render as PNG (after one normal run has
+// made the photos), to compare the pictures of two builds.
+
+#include "avoutput_p.h"
+
+#include "common/baseprjfactory.h"
+#include "common/basetmplfactory.h"
+#include "common/endlogobase.h"
+#include "common/release.h"
+#include "core/placement.h"
+#include "docloom/tmplxmlparser.h"
+#include "vidweave/vidweave.h"
+#include "vidweave/vidweavefactory.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+const QString themesDir = QStringLiteral(PICTAVIO_THEMES_DIR);
+const QString cacheDir = QStringLiteral(PICTAVIO_BENCH_CACHE);
+const QString logoPath = QStringLiteral(PICTAVIO_SOURCE_DIR "/app/resources/images/credits.png");
+const int themeId = 1;
+const int photosMade = 20;
+const double musicSeconds = 60;
+// Frames the limit encodes from memory: enough for several scenes, at most
+// 1.6 GB of 1080p pictures.
+const int limitFrames = 500;
+
+// The machine's load averages over 1, 5 and 15 minutes.
+QString loadAverage()
+{
+    QFile file("/proc/loadavg");
+    if (!file.open(QIODevice::ReadOnly))
+        return "unknown";
+    return QString::fromLatin1(file.readAll()).section(' ', 0, 2);
+}
+
+// CPU time of the whole process so far, in seconds.
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long peakKb()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+// A camera-like photo: sky and ground, objects with soft and hard edges,
+// fine texture and sensor noise, so that it decodes and scales like a real one.
+QImage photoLike(int index)
+{
+    QRandomGenerator random(quint32(1000 + index));
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 3000);
+    sky.setColorAt(0, QColor::fromHsv((index * 37) % 360, 90, 230));
+    sky.setColorAt(0.55, QColor::fromHsv((index * 37 + 20) % 360, 40, 250));
+    sky.setColorAt(0.56, QColor::fromHsv((index * 53 + 90) % 360, 160, 120));
+    sky.setColorAt(1, QColor::fromHsv((index * 53 + 110) % 360, 200, 60));
+    painter.fillRect(image.rect(), sky);
+    for (int i = 0; i < 90; ++i) {
+        const QColor colour = QColor::fromHsv(random.bounded(360), random.bounded(40, 255),
+                                              random.bounded(30, 255), random.bounded(120, 255));
+        const QRectF box(random.bounded(-300, 3900), random.bounded(-300, 2900),
+                         random.bounded(40, 900), random.bounded(40, 900));
+        QRadialGradient shade(box.center(), box.width() / 2);
+        shade.setColorAt(0, colour.lighter(140));
+        shade.setColorAt(1, colour);
+        painter.setBrush(i % 3 ? QBrush(shade) : QBrush(colour));
+        painter.setPen(QPen(colour.darker(200), random.bounded(1, 12)));
+        if (i % 2)
+            painter.drawEllipse(box);
+        else
+            painter.drawRect(box);
+    }
+    painter.end();
+    quint32 state = quint32(index * 2654435761u + 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            state ^= state << 13, state ^= state >> 17, state ^= state << 5; // xorshift
+            const int grain = int(state & 31) - 16 + (((x / 3) ^ (y / 3)) & 7) - 4;
+            const QRgb p = line[x];
+            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
+                           qBound(0, qBlue(p) + grain, 255));
+        }
+    }
+    return image;
+}
+
+QString photoPath(int index)
+{
+    return QDir(cacheDir).filePath(QString("photo-%1.jpg").arg(index, 2, 10, QChar('0')));
+}
+
+QString musicPath()
+{
+    return QDir(cacheDir).filePath("music-60s.m4a");
+}
+
+bool makeWorkload()
+{
+    QDir().mkpath(cacheDir);
+    QElapsedTimer clock;
+    clock.start();
+    int made = 0;
+    for (int i = 0; i < photosMade; ++i) {
+        if (QFile::exists(photoPath(i)))
+            continue;
+        if (!photoLike(i).save(photoPath(i) + ".part", "JPG", 92)
+            || !QFile::rename(photoPath(i) + ".part", photoPath(i)))
+            return false;
+        ++made;
+    }
+    if (!QFile::exists(musicPath())) {
+        // A chord with a beat, so that the encoder has something to do.
+        const QString source = QString("aevalsrc=0.2*sin(2*PI*220*t)*(1+sin(2*PI*2*t))"
+                                       "+0.1*sin(2*PI*330*t)|0.2*sin(2*PI*277*t)"
+                                       "+0.1*sin(2*PI*440*t):s=44100:d=%1")
+                                   .arg(musicSeconds);
+        if (QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", source, "-c:a",
+                                         "aac", "-b:a", "192k", musicPath()})
+            != 0)
+            return false;
+        ++made;
+    }
+    if (made > 0)
+        std::printf("made %d workload files in %s in %.1f s\n", made, qPrintable(cacheDir),
+                    clock.elapsed() / 1000.0);
+    return true;
+}
+
+class BenchPaths : public ITmplPathManager
+{
+public:
+    std::wstring GetTmplPath(int id) const override { return dir(id) + L"template.xml"; }
+    std::wstring GetTmplInfoPath(int id) const override { return dir(id) + L"info.xml"; }
+    std::wstring GetTmplDir(int id) const override { return dir(id); }
+    std::wstring GetSceneVideoPath(int id, int scene) const override
+    {
+        return dir(id) + std::to_wstring(scene) + L".mp4";
+    }
+
+private:
+    static std::wstring dir(int id)
+    {
+        return QString("%1/templates/%2/").arg(themesDir).arg(id).toStdWString();
+    }
+};
+
+struct TmplDeleter
+{
+    void operator()(ITmpl* t) const { ReleaseTmpl(t); }
+};
+
+struct Rendered
+{
+    int frames = 0;
+    int total = 0;
+    double seconds = 0;
+    double cpu = 0;
+};
+
+// Renders \a photos slides (the cached photos in turn) with as much music as
+// they need; stops after \a maxFrames when that is above 0. \a frameSeen, when
+// given, sees every finished frame.
+Rendered renderProject(int width, int height, int photos, int maxFrames, const QString& output,
+                       const std::function<void(const QImage&, int)>& frameSeen = {})
+{
+    BasePrjFactory factory;
+    BenchPaths paths;
+    BaseTmplFactory tmplFactory;
+    std::unique_ptr<ITmpl, TmplDeleter> tmpl(
+        TmplXmlParser().ParseTmpl(paths.GetTmplPath(themeId), &tmplFactory));
+    if (!tmpl)
+        return {};
+    std::vector<PlacementSlide> slides;
+    for (int i = 0; i < photos; ++i)
+        slides.push_back({photoPath(i % photosMade), SceneImg, 0});
+    // The reference project has one music file; longer ones repeat it.
+    QStringList music;
+    const int repeats = photos <= photosMade ? 1 : (photos + photosMade - 1) / photosMade;
+    for (int i = 0; i < repeats; ++i)
+        music << musicPath();
+    SceneMediaList media;
+    const PlacementResult placed =
+        placeSlides(slides, *tmpl, float(musicSeconds * repeats), &factory, &media);
+    std::unique_ptr<IPrj> prj(factory.GetPrj(themeId, &media, music));
+
+    Rendered result;
+    std::unique_ptr<IPrjRender> render(VidweaveFactory().GetH264PrjRender());
+    QObject::connect(render.get(), &IPrjRender::progress, [&](QImage* image, float) {
+        if (frameSeen)
+            frameSeen(*image, result.frames);
+        if (++result.frames == maxFrames)
+            render->Stop();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const double cpuBefore = cpuSeconds();
+    render->Render(themeId, tmpl.get(), prj.get(), &paths, output, height, width, {},
+                   QSharedPointer<IEndLogo>(new EndLogoBase(logoPath, 30, 60)));
+    result.seconds = clock.nsecsElapsed() / 1e9;
+    result.cpu = cpuSeconds() - cpuBefore;
+    result.total = int(placed.totalDuration * 30 + 0.5f);
+    if (render->Failed()) {
+        std::fprintf(stderr, "render failed: %s\n", qPrintable(render->ErrorString()));
+        result.frames = 0;
+    }
+    ClearSceneMedia(media);
+    return result;
+}
+
+// The child's side of a render: prints what the parent reads.
+int renderChild(const QStringList& args)
+{
+    qputenv("PICTAVIO_RENDER_STATS", "1");
+    const Rendered r = renderProject(args.value(0).toInt(), args.value(1).toInt(),
+                                     args.value(2).toInt(), args.value(3).toInt(), args.value(4));
+    if (r.frames == 0)
+        return 1;
+    std::printf("result frames=%d total=%d seconds=%.3f cpu=%.3f peak=%ld\n", r.frames, r.total,
+                r.seconds, r.cpu, peakKb());
+    return 0;
+}
+
+// Keeps every n-th finished frame of the reference render as PNG, to compare
+// the pictures of two builds of the engine.
+int framesChild(const QStringList& args)
+{
+    const QDir dir(args.value(0));
+    dir.mkpath(".");
+    const int every = std::max(1, args.value(3).toInt());
+    const Rendered r = renderProject(
+        args.value(1).toInt(), args.value(2).toInt(), photosMade, 0,
+        dir.filePath("frames.mp4"), [&](const QImage& image, int index) {
+            if (index % every == 0)
+                image.save(dir.filePath(QString("frame-%1.png").arg(index, 4, 10, QChar('0'))));
+        });
+    QFile::remove(dir.filePath("frames.mp4"));
+    return r.frames > 0 ? 0 : 1;
+}
+
+using FramePtr = std::unique_ptr<AVFrame, void (*)(AVFrame*)>;
+
+FramePtr newFrame()
+{
+    return FramePtr(av_frame_alloc(), [](AVFrame* f) { av_frame_free(&f); });
+}
+
+// Decodes up to \a count pictures of the video at \a path as they are stored.
+std::vector<FramePtr> decodeVideo(const QString& path, int count)
+{
+    std::vector<FramePtr> frames;
+    AVFormatContext* format = nullptr;
+    if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return frames;
+    avformat_find_stream_info(format, nullptr);
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVCodec* codec =
+        index >= 0 ? avcodec_find_decoder(format->streams[index]->codecpar->codec_id) : nullptr;
+    AVCodecContext* decoder = codec ? avcodec_alloc_context3(codec) : nullptr;
+    if (decoder && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0
+        && avcodec_open2(decoder, codec, nullptr) >= 0) {
+        AVPacket* packet = av_packet_alloc();
+        bool draining = false;
+        while (int(frames.size()) < count) {
+            FramePtr frame = newFrame();
+            const int rc = avcodec_receive_frame(decoder, frame.get());
+            if (rc >= 0) {
+                frames.push_back(std::move(frame));
+                continue;
+            }
+            if (rc != AVERROR(EAGAIN) || draining)
+                break;
+            if (av_read_frame(format, packet) < 0) {
+                draining = true;
+                avcodec_send_packet(decoder, nullptr);
+                continue;
+            }
+            if (packet->stream_index == index)
+                avcodec_send_packet(decoder, packet);
+            av_packet_unref(packet);
+        }
+        av_packet_free(&packet);
+    }
+    avcodec_free_context(&decoder);
+    avformat_close_input(&format);
+    return frames;
+}
+
+// The child's side of a limit: the writer on pictures already in memory.
+int limitChild(const QStringList& args)
+{
+    const std::vector<FramePtr> frames = decodeVideo(args.value(0), limitFrames);
+    if (frames.empty())
+        return 1;
+    const int width = frames.front()->width;
+    const int height = frames.front()->height;
+    const long peakBefore = peakKb();
+    QElapsedTimer clock;
+    clock.start();
+    const double cpuBefore = cpuSeconds();
+    AVOutput output(args.value(1), av_guess_format("mp4", nullptr, nullptr), height, width, 1, 30,
+                    0, false);
+    int64_t pts = 0;
+    for (const FramePtr& frame : frames) {
+        frame->pts = pts++;
+        if (!output.WriteVideoFrame(frame.get(), 1, 30))
+            return 1;
+    }
+    if (!output.Close())
+        return 1;
+    // The pictures were all in memory before the writer started: what the
+    // peak gained since is the writer's (the encoder's) own.
+    std::printf("result frames=%d seconds=%.3f cpu=%.3f writer=%ld\n", int(frames.size()),
+                clock.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore, peakKb() - peakBefore);
+    return 0;
+}
+
+using Values = std::map<QString, double>;
+
+// key=value pairs of the child's line that starts with \a prefix.
+Values valuesAfter(const QString& text, const QString& prefix)
+{
+    Values values;
+    for (const QString& line : text.split('\n')) {
+        if (!line.startsWith(prefix))
+            continue;
+        for (const QString& pair : line.mid(prefix.size()).split(' ', Qt::SkipEmptyParts)) {
+            const int eq = pair.indexOf('=');
+            if (eq > 0)
+                values[pair.left(eq)] = pair.mid(eq + 1).toDouble();
+        }
+    }
+    return values;
+}
+
+// Runs this program as a child; its output, or empty when it failed.
+QString runChild(const QStringList& args)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), args);
+    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
+        std::printf("child %s failed:\n%s\n", qPrintable(args.join(' ')),
+                    child.readAll().constData());
+        return {};
+    }
+    return QString::fromUtf8(child.readAll());
+}
+
+struct Measured
+{
+    double fps = 0;
+    double cpuMs = 0; // CPU time per frame, all threads
+    double peakMb = 0;
+    int frames = 0;
+    int total = 0;
+    Values stats;
+};
+
+Measured measureRender(int width, int height, int photos, int maxFrames, const QString& output)
+{
+    const QString text = runChild({"--render", QString::number(width), QString::number(height),
+                                   QString::number(photos), QString::number(maxFrames), output});
+    const Values result = valuesAfter(text, "result ");
+    Measured m;
+    if (result.empty())
+        return m;
+    m.frames = int(result.at("frames"));
+    m.total = int(result.at("total"));
+    m.fps = m.frames / result.at("seconds");
+    m.cpuMs = 1000.0 * result.at("cpu") / m.frames;
+    m.peakMb = result.at("peak") / 1024.0;
+    m.stats = valuesAfter(text, "render stats: ");
+    return m;
+}
+
+struct Limit
+{
+    double fps = 0;
+    double cpuMs = 0;
+    double writerMb = 0; // the encoder's own memory
+};
+
+Limit measureLimit(const QString& rendered, const QString& output)
+{
+    const Values result = valuesAfter(runChild({"--limit", rendered, output}), "result ");
+    if (result.empty())
+        return {};
+    return {result.at("frames") / result.at("seconds"),
+            1000.0 * result.at("cpu") / result.at("frames"), result.at("writer") / 1024.0};
+}
+
+void printStages(const Measured& m)
+{
+    const int frames = int(m.stats.count("frames") ? m.stats.at("frames") : 0);
+    if (frames <= 0)
+        return;
+    std::printf("  CPU ms per frame:");
+    double staged = 0;
+    for (const char* stage : {"decode", "background", "prepare", "compose", "blend", "convert",
+                              "encode", "music"}) {
+        const auto found = m.stats.find(stage);
+        if (found == m.stats.end())
+            continue;
+        std::printf(" %s %.2f,", stage, found->second / frames);
+        staged += found->second / frames;
+    }
+    std::printf(" the encoder's threads and the rest %.2f; all %.2f\n", m.cpuMs - staged,
+                m.cpuMs);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv); // drop shadows draw through a graphics scene
+    VidweaveInit();
+    const QStringList args = app.arguments().mid(1);
+    if (args.value(0) == "--render")
+        return renderChild(args.mid(1));
+    if (args.value(0) == "--limit")
+        return limitChild(args.mid(1));
+    if (args.value(0) == "--frames")
+        return framesChild(args.mid(1));
+
+    if (!makeWorkload()) {
+        std::printf("the workload could not be made in %s\n", qPrintable(cacheDir));
+        return 1;
+    }
+    std::printf("reference: %d photos 4000x3000, %.0f s of music, theme %d, closing picture; "
+                "load %s\n",
+                photosMade, musicSeconds, themeId, qPrintable(loadAverage()));
+    struct Row
+    {
+        QString name;
+        int width, height, photos;
+        Limit limit;
+        Measured render;
+    };
+    std::vector<Row> rows{{"720p", 1280, 720, photosMade, {}, {}},
+                          {"1080p", 1920, 1080, photosMade, {}, {}},
+                          {"1080p 100 photos", 1920, 1080, 100, {}, {}},
+                          {"1080p 500 photos", 1920, 1080, 500, {}, {}}};
+    // --quick: the reference project only, for quick comparisons.
+    if (args.contains("--quick"))
+        rows.resize(2);
+    for (Row& row : rows) {
+        const bool reference = row.photos == photosMade;
+        const QString output =
+            QDir(cacheDir).filePath(QString("render-%1-%2.mp4").arg(row.height).arg(row.photos));
+        // The longer projects stop after twice as many frames as the reference
+        // has: long enough to show growth, short enough for a run of minutes.
+        row.render = measureRender(row.width, row.height, row.photos,
+                                   reference ? 0 : 2 * rows[1].render.frames, output);
+        if (row.render.frames == 0)
+            return 1;
+        row.limit = reference ? measureLimit(output, QDir(cacheDir).filePath("limit.mp4"))
+                              : rows[1].limit;
+        if (row.limit.fps <= 0)
+            return 1;
+        std::printf("%s: render %.1f fps, limit %.1f fps, ratio %.2f, peak %.0f MB",
+                    qPrintable(row.name), row.render.fps, row.limit.fps,
+                    row.render.fps / row.limit.fps, row.render.peakMb);
+        if (row.render.frames < row.render.total)
+            std::printf(" (first %d of %d frames)", row.render.frames, row.render.total);
+        else
+            std::printf(" (%d frames)", row.render.frames);
+        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: CPU ratio %.2f; the writer alone "
+                    "takes %.0f MB\n",
+                    row.render.cpuMs, row.limit.cpuMs, row.limit.cpuMs / row.render.cpuMs,
+                    row.limit.writerMb);
+        printStages(row.render);
+        std::fflush(stdout);
+    }
+    std::printf("summary: ratio %.2f at 720p, %.2f at 1080p (CPU ratio %.2f, %.2f); 1080p peak "
+                "%.0f MB",
+                rows[0].render.fps / rows[0].limit.fps, rows[1].render.fps / rows[1].limit.fps,
+                rows[0].limit.cpuMs / rows[0].render.cpuMs,
+                rows[1].limit.cpuMs / rows[1].render.cpuMs, rows[1].render.peakMb);
+    if (rows.size() == 4) {
+        double low = rows[1].render.peakMb, high = low;
+        for (size_t i = 2; i < rows.size(); ++i) {
+            low = std::min(low, rows[i].render.peakMb);
+            high = std::max(high, rows[i].render.peakMb);
+        }
+        std::printf(", %.0f-%.0f MB over 20/100/500 photos (spread %.0f %%)", low, high,
+                    100.0 * (high - low) / low);
+    }
+    std::printf("; load %s\n", qPrintable(loadAverage()));
+    return 0;
+}
