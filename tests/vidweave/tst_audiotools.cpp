@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
+
 class TestAudioTools : public QObject
 {
     Q_OBJECT
@@ -104,6 +106,28 @@ private slots:
                                path}));
         }
         QVERIFY(AudioTools::GetMediaFileInfo(path).isNull());
+    }
+
+    // A WAV whose INFO tag claims almost 4 GB: FFmpeg used to allocate and
+    // clear 1.8 GB for 152 bytes of file before refusing it.
+    void aTagClaimingGigabytesCostsNoMemory()
+    {
+        QTemporaryDir dir;
+        QString path = dir.filePath("claims.wav");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromBase64(
+            "UklGRsAJAABXQVZFZm10IBAAAAABAAEAQB8AAIA+AAACABAATElTVDQAAP9JTkZPSUFSVAQAAABBbm4ASU5B"
+            "TQUAAABUaWRlAABJU0ZUDgAAAExhdmY1OS4yUklGRsAJAABXQVZFZm10IBAAAAABAAEAQB8AAIA+AAACABAA"
+            "TElTVDQAAP9JTkZPSUFSVAQAAABBbm4ASU5BTQUAAABUaWRlAABJU0ZUDgAAAEw3LjEwMABkYXRhYAkAAAAA"
+            "awUyCsUNtg/ND09mUM31lPo="));
+        file.close();
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        QVERIFY(AudioTools::GetMediaFileInfo(path).isNull());
+        getrusage(RUSAGE_SELF, &after);
+        const long grownKiB = after.ru_maxrss - before.ru_maxrss;
+        QVERIFY2(grownKiB < 200 * 1024, qPrintable(QString("%1 KiB").arg(grownKiB)));
     }
 };
 

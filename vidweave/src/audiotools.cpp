@@ -12,12 +12,20 @@
 #include <malloc.h>
 #endif
 
+namespace {
+constexpr size_t maxFfmpegBlock = 128 * 1024 * 1024;
+}
+
 void VidweaveInit()
 {
     static std::once_flag once;
     // Registration is automatic in this FFmpeg; keep its chatter to real errors.
     std::call_once(once, [] {
         av_log_set_level(AV_LOG_ERROR);
+        // Demuxers allocate what a header claims: a 150-byte WAV whose tag
+        // claims gigabytes took 1.8 GB. Nothing the program decodes needs a
+        // single block near this size, so such a file now fails to open.
+        av_max_alloc(maxFfmpegBlock);
 #ifdef __GLIBC__
         // Pictures of a megabyte and more get pages of their own, returned when
         // freed: otherwise glibc raises its threshold to the largest block

@@ -1,6 +1,7 @@
 #include "safeopen_p.h"
 
 #include "avptr_p.h"
+#include "vidweave/vidweave.h"
 
 extern "C" {
 #include <libavutil/avstring.h>
@@ -40,6 +41,7 @@ int openOnlyTheInput(AVFormatContext* s, AVIOContext** pb, const char* url, int 
 
 int openInputSafely(AVFormatContext** format, const QString& path, MediaKind kind)
 {
+    VidweaveInit(); // its allocation cap guards every outside file
     *format = avformat_alloc_context();
     if (!*format)
         return AVERROR(ENOMEM);
