@@ -12,3 +12,7 @@ pictavio_add_test(tst_audiotools
 pictavio_add_test(tst_safeopen
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_safeopen.cpp
     LIBS Pictavio::VidweaveInternal)
+# The working frame's conversion for the encoder, against the formula and swscale.
+pictavio_add_test(tst_yuvconvert
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_yuvconvert.cpp
+    LIBS Pictavio::VidweaveInternal Pictavio::Common PkgConfig::FFMPEG)

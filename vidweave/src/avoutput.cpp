@@ -3,6 +3,7 @@
 #include "avptr_p.h"
 #include "jobthread_p.h"
 #include "renderstats_p.h"
+#include "yuvconvert_p.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -135,6 +136,7 @@ struct AVOutput::Private
     bool encode(Encoder& encoder, AVFrame* frame);
     bool encodeFifo(int gain);
     bool convert(AVFrame* picture, AVFrame* yuv);
+    bool prepareYuv(AVFrame* yuv);
     void post(Encoder& encoder, AVFrameUPtr frame, bool reuse);
     AVFrameUPtr spareFrame();
 
@@ -324,11 +326,31 @@ bool AVOutput::Private::convert(AVFrame* picture, AVFrame* yuv)
         return av_frame_ref(yuv, picture) >= 0;
     }
     const renderstats::Timer timer(renderstats::Convert);
+    if (!prepareYuv(yuv))
+        return false;
+    // The working frame, at the video's size, goes the fast way.
+    if ((picture->format == AV_PIX_FMT_BGRA || picture->format == AV_PIX_FMT_BGR0)
+        && c->pix_fmt == AV_PIX_FMT_YUV420P && picture->width == c->width
+        && picture->height == c->height) {
+        bgraToYuv420(picture->data[0], picture->linesize[0], c->width, c->height,
+                     {yuv->data[0], yuv->data[1], yuv->data[2], yuv->linesize[0],
+                      yuv->linesize[1], yuv->linesize[2]});
+        return true;
+    }
     scaler.reset(sws_getCachedContext(scaler.release(), picture->width, picture->height,
                                       AVPixelFormat(picture->format), c->width, c->height,
                                       c->pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
     if (!scaler)
         return false;
+    sws_scale(scaler.get(), picture->data, picture->linesize, 0, picture->height, yuv->data,
+              yuv->linesize);
+    return true;
+}
+
+// \a yuv writable, in the encoder's format and size.
+bool AVOutput::Private::prepareYuv(AVFrame* yuv)
+{
+    const AVCodecContext* c = video.codec.get();
     if (!yuv->buf[0] || yuv->format != c->pix_fmt) {
         av_frame_unref(yuv);
         yuv->format = c->pix_fmt;
@@ -337,11 +359,7 @@ bool AVOutput::Private::convert(AVFrame* picture, AVFrame* yuv)
         if (av_frame_get_buffer(yuv, 0) < 0)
             return false;
     }
-    if (av_frame_make_writable(yuv) < 0)
-        return false;
-    sws_scale(scaler.get(), picture->data, picture->linesize, 0, picture->height, yuv->data,
-              yuv->linesize);
-    return true;
+    return av_frame_make_writable(yuv) >= 0;
 }
 
 AVFrameUPtr AVOutput::Private::spareFrame()
