@@ -128,6 +128,28 @@ private slots:
         QCOMPARE(frame.pixel(50, 5), black);
     }
 
+    // Parallelograms take an affine fast path; other quads keep their perspective.
+    void trapezoidKeepsItsPerspective()
+    {
+        SlotSpec spec;
+        IMedia::transformation_t t;
+        t.x0 = 0.4f, t.y0 = 0.1f; // narrow at the top, wide at the bottom
+        t.x1 = 0.6f, t.y1 = 0.1f;
+        t.x2 = 0.9f, t.y2 = 0.9f;
+        t.x3 = 0.1f, t.y3 = 0.9f;
+        t.opacity = 1;
+        spec.transforms[0] = t;
+        ImgMediaBase slot = makeSlot(spec);
+        QPixmap picture = solid(10, 10, Qt::red);
+        const QtImageRender render(&slot, picture, 100, 100);
+        QImage frame = blackFrame();
+        render.Render(0, &frame);
+        QCOMPARE(frame.pixel(50, 15), red);
+        QCOMPARE(frame.pixel(30, 15), black);
+        QCOMPARE(frame.pixel(15, 85), red);
+        QCOMPARE(frame.pixel(85, 85), red);
+    }
+
     void placement_data()
     {
         QTest::addColumn<QSize>("picture");

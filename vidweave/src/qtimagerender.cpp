@@ -158,6 +158,31 @@ void fitCorners(Point p[4], bool wider, float shift, int vPosition, int hPositio
     }
 }
 
+// Corners further than this from a parallelogram are drawn in perspective.
+constexpr double maxParallelogramDefect = 0.05;
+
+// The affine map of the rectangle \a from onto corners \a p that form a
+// parallelogram to within float rounding. Qt draws through a projective map
+// pixel by pixel with divisions, and quadToQuad makes one of the rounding.
+bool parallelogramMap(const QPolygonF& from, const Point p[4], QTransform& out)
+{
+    const double defectX = double(p[0].x) + p[2].x - p[1].x - p[3].x;
+    const double defectY = double(p[0].y) + p[2].y - p[1].y - p[3].y;
+    const QRectF r = from.boundingRect();
+    if (std::hypot(defectX, defectY) > maxParallelogramDefect || from.size() != 4
+        || r.width() <= 0 || r.height() <= 0)
+        return false;
+    const double m11 = (double(p[1].x) - p[0].x) / r.width();
+    const double m12 = (double(p[1].y) - p[0].y) / r.width();
+    const double m21 = (double(p[3].x) - p[0].x) / r.height();
+    const double m22 = (double(p[3].y) - p[0].y) / r.height();
+    if (std::abs(m11 * m22 - m12 * m21) < 1e-12)
+        return false; // flat: nothing to draw
+    out = QTransform(m11, m12, m21, m22, p[0].x - m11 * r.left() - m21 * r.top(),
+                     p[0].y - m12 * r.left() - m22 * r.top());
+    return true;
+}
+
 QPixmap framedPicture(const QPixmap& picture, int border, IMedia::color_t colour)
 {
     QPixmap framed(picture.width() + 2 * border, picture.height() + 2 * border);
@@ -289,7 +314,8 @@ void QtImageRender::Render(int frame, QImage* target) const
     for (const Point& point : p)
         quad << QPointF(point.x, point.y);
     QTransform transform;
-    if (!QTransform::quadToQuad(imageQuad, quad, transform))
+    if (!parallelogramMap(imageQuad, p, transform)
+        && !QTransform::quadToQuad(imageQuad, quad, transform))
         return;
 
     QPainter painter(target);
