@@ -16,6 +16,7 @@
 // made the photos), to compare the pictures of two builds.
 
 #include "avoutput_p.h"
+#include "avptr_p.h"
 
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
@@ -285,31 +286,29 @@ int framesChild(const QStringList& args)
     return r.frames > 0 ? 0 : 1;
 }
 
-using FramePtr = std::unique_ptr<AVFrame, void (*)(AVFrame*)>;
-
-FramePtr newFrame()
-{
-    return FramePtr(av_frame_alloc(), [](AVFrame* f) { av_frame_free(&f); });
-}
-
 // Decodes up to \a count pictures of the video at \a path as they are stored.
-std::vector<FramePtr> decodeVideo(const QString& path, int count)
+std::vector<AVFrameUPtr> decodeVideo(const QString& path, int count)
 {
-    std::vector<FramePtr> frames;
-    AVFormatContext* format = nullptr;
-    if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
+    std::vector<AVFrameUPtr> frames;
+    AVFormatContext* opened = nullptr;
+    if (avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return frames;
+    const AVInputContextUPtr owner(opened);
+    AVFormatContext* format = owner.get();
     avformat_find_stream_info(format, nullptr);
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     const AVCodec* codec =
         index >= 0 ? avcodec_find_decoder(format->streams[index]->codecpar->codec_id) : nullptr;
-    AVCodecContext* decoder = codec ? avcodec_alloc_context3(codec) : nullptr;
-    if (decoder && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0
+    const AVCodecContextUPtr decoderOwner(codec ? avcodec_alloc_context3(codec) : nullptr);
+    AVCodecContext* decoder = decoderOwner.get();
+    const AVPacketUPtr packetOwner(av_packet_alloc());
+    AVPacket* packet = packetOwner.get();
+    if (decoder && packet
+        && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0
         && avcodec_open2(decoder, codec, nullptr) >= 0) {
-        AVPacket* packet = av_packet_alloc();
         bool draining = false;
         while (int(frames.size()) < count) {
-            FramePtr frame = newFrame();
+            AVFrameUPtr frame(av_frame_alloc());
             const int rc = avcodec_receive_frame(decoder, frame.get());
             if (rc >= 0) {
                 frames.push_back(std::move(frame));
@@ -326,17 +325,14 @@ std::vector<FramePtr> decodeVideo(const QString& path, int count)
                 avcodec_send_packet(decoder, packet);
             av_packet_unref(packet);
         }
-        av_packet_free(&packet);
     }
-    avcodec_free_context(&decoder);
-    avformat_close_input(&format);
     return frames;
 }
 
 // The child's side of a limit: the writer on pictures already in memory.
 int limitChild(const QStringList& args)
 {
-    const std::vector<FramePtr> frames = decodeVideo(args.value(0), limitFrames);
+    const std::vector<AVFrameUPtr> frames = decodeVideo(args.value(0), limitFrames);
     if (frames.empty())
         return 1;
     const int width = frames.front()->width;
@@ -348,7 +344,7 @@ int limitChild(const QStringList& args)
     AVOutput output(args.value(1), av_guess_format("mp4", nullptr, nullptr), height, width, 1, 30,
                     0, false);
     int64_t pts = 0;
-    for (const FramePtr& frame : frames) {
+    for (const AVFrameUPtr& frame : frames) {
         frame->pts = pts++;
         if (!output.WriteVideoFrame(frame.get(), 1, 30))
             return 1;

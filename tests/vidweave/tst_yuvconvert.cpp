@@ -1,9 +1,7 @@
 #include "drawhelpers.h"
-#include "yuvconvert_p.h"
 
-extern "C" {
-#include <libswscale/swscale.h>
-}
+#include "avptr_p.h"
+#include "yuvconvert_p.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -51,24 +49,22 @@ QImage throughSwscale(const QImage& image, const Planes* ours)
     if (ours) {
         planes = *ours;
     } else {
-        SwsContext* in = sws_getContext(w, h, AV_PIX_FMT_BGRA, w, h, AV_PIX_FMT_YUV420P,
-                                        SWS_BICUBIC, nullptr, nullptr, nullptr);
+        const SwsContextUPtr in(sws_getContext(w, h, AV_PIX_FMT_BGRA, w, h, AV_PIX_FMT_YUV420P,
+                                               SWS_BICUBIC, nullptr, nullptr, nullptr));
         const uint8_t* src[] = {image.constBits()};
         const int srcLines[] = {int(image.bytesPerLine())};
         uint8_t* dst[] = {planes.y.data(), planes.u.data(), planes.v.data()};
         const int dstLines[] = {w, planes.chromaWidth(), planes.chromaWidth()};
-        sws_scale(in, src, srcLines, 0, h, dst, dstLines);
-        sws_freeContext(in);
+        sws_scale(in.get(), src, srcLines, 0, h, dst, dstLines);
     }
     QImage back(w, h, QImage::Format_RGB32);
-    SwsContext* out = sws_getContext(w, h, AV_PIX_FMT_YUV420P, w, h, AV_PIX_FMT_BGRA,
-                                     SWS_BICUBIC, nullptr, nullptr, nullptr);
+    const SwsContextUPtr out(sws_getContext(w, h, AV_PIX_FMT_YUV420P, w, h, AV_PIX_FMT_BGRA,
+                                            SWS_BICUBIC, nullptr, nullptr, nullptr));
     const uint8_t* src[] = {planes.y.data(), planes.u.data(), planes.v.data()};
     const int srcLines[] = {w, planes.chromaWidth(), planes.chromaWidth()};
     uint8_t* dst[] = {back.bits()};
     const int dstLines[] = {int(back.bytesPerLine())};
-    sws_scale(out, src, srcLines, 0, h, dst, dstLines);
-    sws_freeContext(out);
+    sws_scale(out.get(), src, srcLines, 0, h, dst, dstLines);
     return back;
 }
 

@@ -55,18 +55,15 @@ SceneReaderBase::SceneReaderBase(QSharedPointer<IAVInput> input, int width, int 
         error = QStringLiteral("Could not allocate the working frame: %1").arg(avErrorText(result));
         return;
     }
-    frame = owned.release();
+    frame = std::move(owned);
     refreshView();
 }
 
-SceneReaderBase::~SceneReaderBase()
-{
-    av_frame_free(&frame);
-}
+SceneReaderBase::~SceneReaderBase() = default;
 
 AVFrame* SceneReaderBase::GetFrame()
 {
-    return frame;
+    return frame.get();
 }
 
 int SceneReaderBase::GetFrameIndex() const
@@ -84,7 +81,7 @@ bool SceneReaderBase::NextFrame()
     if (!IsValid())
         return false;
     ++frameIndex;
-    if (!input->ReadFrame(frame))
+    if (!input->ReadFrame(frame.get()))
         return false;
     refreshView();
     const renderstats::Timer timer(renderstats::Compose);

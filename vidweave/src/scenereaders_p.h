@@ -1,5 +1,7 @@
 #pragma once
 
+#include "avptr_p.h"
+
 #include "iavinput_p.h"
 #include "iscenereader_p.h"
 
@@ -50,7 +52,7 @@ private:
     void refreshView();
 
     QSharedPointer<IAVInput> input;
-    AVFrame* frame = nullptr;
+    AVFrameUPtr frame;
     QSharedPointer<QImage> image;
     int frameIndex = -1;
     QString error;
