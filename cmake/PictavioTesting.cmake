@@ -9,6 +9,8 @@ function(pictavio_add_test name)
     add_executable(${name} ${T_SOURCES})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+    # Helpers that tests of several libraries share.
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     pictavio_set_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
     if(NOT T_TIMEOUT)

@@ -1,6 +1,8 @@
 // Faults made to happen for real: files changed behind the program's back,
 // a full disk, a folder taken away during a render, a save killed midway,
 // many cancelled renders, half-written project folders.
+#include "folderpaths.h"
+
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
 
@@ -30,22 +32,6 @@ namespace {
 
 const int W = 320;
 const int H = 180;
-
-class Paths : public ITmplPathManager
-{
-public:
-    explicit Paths(QString dir) : dir(dir.toStdWString() + L"/") {}
-    std::wstring GetTmplPath(int) const override { return dir + L"template.xml"; }
-    std::wstring GetTmplInfoPath(int) const override { return dir + L"info.xml"; }
-    std::wstring GetTmplDir(int) const override { return dir; }
-    std::wstring GetSceneVideoPath(int, int scene) const override
-    {
-        return dir + std::to_wstring(scene) + L".mp4";
-    }
-
-private:
-    std::wstring dir;
-};
 
 IMedia::Transforms middleKeys(int frames)
 {
@@ -84,7 +70,7 @@ struct Job
     QTemporaryDir dir;
     QString folder = dir.filePath("out");
     QString output = folder + "/video.mp4";
-    Paths paths{dir.path()};
+    FolderPaths paths{dir.path()};
     BaseTmplFactory tmplFactory;
     BasePrjFactory prjFactory;
     ITmpl* tmpl = nullptr;

@@ -1,3 +1,4 @@
+#include "folderpaths.h"
 #include "mediaprobe.h"
 
 #include "common/baseprjfactory.h"
@@ -16,22 +17,6 @@ namespace {
 
 const int W = 160;
 const int H = 90;
-
-class TestPaths : public ITmplPathManager
-{
-public:
-    explicit TestPaths(QString dir) : dir(dir.toStdWString() + L"/") {}
-    std::wstring GetTmplPath(int) const override { return dir + L"template.xml"; }
-    std::wstring GetTmplInfoPath(int) const override { return dir + L"info.xml"; }
-    std::wstring GetTmplDir(int) const override { return dir; }
-    std::wstring GetSceneVideoPath(int, int scene) const override
-    {
-        return dir + std::to_wstring(scene) + L".mp4";
-    }
-
-private:
-    std::wstring dir;
-};
 
 /// A scene kind the renderer must refuse.
 class OddScene : public IImgScene
@@ -67,11 +52,11 @@ struct Fixture
     std::map<int, IScene*> scenes;
     ITmpl* tmpl = nullptr;
     SceneMediaList media;
-    std::unique_ptr<TestPaths> paths;
+    std::unique_ptr<FolderPaths> paths;
 
     Fixture()
     {
-        paths = std::make_unique<TestPaths>(dir.path());
+        paths = std::make_unique<FolderPaths>(dir.path());
         for (auto [name, colour] : {std::pair{"red", Qt::red}, {"blue", Qt::blue},
                                     {"white", Qt::white}, {"magenta", Qt::magenta}}) {
             QImage image(W, H, QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 // PICTAVIO_RENDERFRAMES_SAVE=<folder> to write the new frames there, look at
 // them and copy them over tests/vidweave/renderframes/.
 
+#include "folderpaths.h"
 #include "drawhelpers.h"
 
 #include "common/baseprjfactory.h"
@@ -33,22 +34,6 @@ const int H = 108;
 const QString referenceDir = QStringLiteral(PICTAVIO_RENDERFRAMES_DIR);
 // Frames kept: fade-in, both cross-fades, a text scene, fade-out, the logo.
 const QList<int> keptFrames{0, 4, 12, 23, 27, 33, 43, 47, 53, 55, 61};
-
-class Paths : public ITmplPathManager
-{
-public:
-    explicit Paths(QString dir) : dir(dir.toStdWString() + L"/") {}
-    std::wstring GetTmplPath(int) const override { return dir + L"template.xml"; }
-    std::wstring GetTmplInfoPath(int) const override { return dir + L"info.xml"; }
-    std::wstring GetTmplDir(int) const override { return dir; }
-    std::wstring GetSceneVideoPath(int, int scene) const override
-    {
-        return (referenceDir + QString("/%1.mp4").arg(scene)).toStdWString();
-    }
-
-private:
-    std::wstring dir;
-};
 
 // A picture with smooth and hard edges and some lettering.
 QImage picture(QSize size, QColor base)
@@ -178,7 +163,7 @@ QList<QImage> renderFrames(Project& project)
     std::unique_ptr<IPrjRender> render(VidweaveFactory().GetH264PrjRender());
     QObject::connect(render.get(), &IPrjRender::progress,
                      [&](QImage* image, float) { frames << image->copy(); });
-    Paths paths(project.dir.path());
+    FolderPaths paths(project.dir.path(), referenceDir);
     std::unique_ptr<IPrj> prj(project.prjFactory.GetPrj(1, &project.media, {}));
     render->Render(1, project.tmpl, prj.get(), &paths, project.file("out.mp4"), H, W,
                    QSharedPointer<IWatermark>(new WatermarkBase(project.file("mark.png"),
