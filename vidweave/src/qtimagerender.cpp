@@ -310,13 +310,14 @@ void QtImageRender::Render(int frame, QImage* target) const
                   {float(w * t.x3), float(h * t.y3)}};
     fitCorners(p, wider, fitShift, int(media->GetVPosition()), int(media->GetHPosition()));
 
-    QPolygonF quad;
-    for (const Point& point : p)
-        quad << QPointF(point.x, point.y);
     QTransform transform;
-    if (!parallelogramMap(imageQuad, p, transform)
-        && !QTransform::quadToQuad(imageQuad, quad, transform))
-        return;
+    if (!parallelogramMap(imageQuad, p, transform)) {
+        QPolygonF quad;
+        for (const Point& point : p)
+            quad << QPointF(point.x, point.y);
+        if (!QTransform::quadToQuad(imageQuad, quad, transform))
+            return;
+    }
 
     QPainter painter(target);
     if (t.opacity < 0.99f)
