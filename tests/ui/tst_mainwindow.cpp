@@ -5,10 +5,15 @@
 #include "ui/mainwindow.h"
 #include "ui/selectimagesform.h"
 #include "ui/settingsform.h"
+#include "ui/slideform.h"
+#include "ui/thumbform.h"
+
+#include "core/thumbgenerator.h"
 
 #include "core/prjmanager.h"
 #include "core/tmpldownloadmanager.h"
 
+#include "exifbuilder.h"
 #include "httptestserver.h"
 
 #include <QApplication>
@@ -139,6 +144,54 @@ QStringList tabNames(QWidget& window, const QString& start)
             && !chain.contains(control))
             names << "left out: " + control->objectName();
     return names;
+}
+
+/// A camera JPEG whose stored preview (red) shows another scene than the
+/// picture itself (green), so that a tile tells which one it shows.
+QString twoScenePhoto(const QString& path)
+{
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QImage preview(160, 120, QImage::Format_RGB32);
+    preview.fill(Qt::red);
+    QByteArray previewJpeg;
+    QBuffer buffer(&previewJpeg);
+    buffer.open(QIODevice::WriteOnly);
+    preview.save(&buffer, "JPG", 95);
+    ExifBuilder b(true);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(jpegWith(picture, app1(b.tiff({}, {}, {}, previewJpeg, true))));
+    return path;
+}
+
+QStringList repeated(int count, const QString& text)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << text;
+    return list;
+}
+
+QString colourAtCentre(const QImage& image)
+{
+    const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
+    return c.red() > 150 && c.green() < 100 ? "red" : c.green() > 150 && c.red() < 100 ? "green" : c.name();
+}
+
+/// The colour in the middle of each tile's picture; "none" before one shows.
+QStringList tileColours(MainWindow& window)
+{
+    QStringList colours;
+    for (QWidget* widget : window.slidesPage()->slidesArea()->slides()) {
+        const QImage shown = qobject_cast<SlideForm*>(widget)->thumb()->shown().toImage();
+        if (shown.isNull()) {
+            colours << "none";
+            continue;
+        }
+        colours << colourAtCentre(shown);
+    }
+    return colours;
 }
 
 } // namespace
@@ -309,6 +362,86 @@ private slots:
         QCOMPARE(window.musicList().at(0)->getPath(), a);
         QCOMPARE(window.musicList().at(1)->getPath(), b);
         QCOMPARE(window.slidesPage()->slidesCount(), 1);
+    }
+
+    // Resuming one project after another in the same run shows the second
+    // one's slides, each tile ending on its own file's full thumbnail.
+    void resumingAnotherProjectShowsItsOwnSlides_data()
+    {
+        QTest::addColumn<int>("firstPhotos");
+        QTest::addColumn<int>("secondPhotos");
+        // More photos than thumbnail workers, so that requests wait in line.
+        QTest::newRow("the same photos in both") << 10 << 10;
+        QTest::newRow("then fewer of them") << 10 << 7;
+        QTest::newRow("then a project without slides") << 10 << 0;
+    }
+    void resumingAnotherProjectShowsItsOwnSlides()
+    {
+        QFETCH(int, firstPhotos);
+        QFETCH(int, secondPhotos);
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < firstPhotos; ++i)
+            paths << twoScenePhoto(dir.filePath(QString("camera%1.jpg").arg(i)));
+        QStringList previews;
+        auto saved = [&](int count) {
+            Window window;
+            window.TmplSelected(1);
+            window.audioDone();
+            if (count)
+                window.slidesPage()->addImages(paths.mid(0, count));
+            window.slidesDone(); // saves, and leaves the page at once
+            // The small previews of the card are made after the page was left,
+            // from the photos themselves.
+            const QDir folder(PrjManager::projectsFolder() + window.projectId());
+            auto previewColours = [&] {
+                QStringList colours;
+                for (const QString& name : folder.entryList({"?_thumb.png"}, QDir::Files, QDir::Name)) {
+                    colours << colourAtCentre(QImage(folder.filePath(name)));
+                }
+                return colours;
+            };
+            (void)QTest::qWaitFor([&] { return previewColours() == repeated(qBound(0, count - 1, 5), "green"); }, 20000);
+            previews << previewColours();
+            return window.projectId();
+        };
+        const QString first = saved(firstPhotos);
+        const QString second = saved(secondPhotos);
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        QCOMPARE(previews, repeated(qBound(0, firstPhotos - 1, 5), "green")
+                               + repeated(qBound(0, secondPhotos - 1, 5), "green"));
+
+        Window window;
+        window.onProjectSelected(first);
+        QTRY_COMPARE_WITH_TIMEOUT(tileColours(window), repeated(firstPhotos, "green"), 20000);
+        back(window);
+        back(window);
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
+        window.onProjectSelected(second);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(window.slidesPage()->slidesCount(), secondPhotos);
+        QTRY_COMPARE_WITH_TIMEOUT(tileColours(window), repeated(secondPhotos, "green"), 20000);
+        QVERIFY(window.told.isEmpty());
+    }
+
+    // Minimising hides the page too, but the user has not left it.
+    void minimisingKeepsTheQueuedThumbnails()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 8; ++i)
+            paths << twoScenePhoto(dir.filePath(QString("p%1.jpg").arg(i)));
+        Window window;
+        window.show();
+        window.TmplSelected(1);
+        window.audioDone();
+        window.slidesPage()->addImages(paths);
+        ThumbGenerator::instance()->pauseFullStage(); // the full decodes wait in the queue
+        window.showMinimized();
+        QApplication::processEvents();
+        window.showNormal();
+        ThumbGenerator::instance()->resumeFullStage();
+        QTRY_COMPARE_WITH_TIMEOUT(tileColours(window), repeated(8, "green"), 20000);
     }
 
     void everySixthUpdateSaves()

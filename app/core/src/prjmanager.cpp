@@ -259,7 +259,7 @@ void PrjManager::queueSmallPreviews(const QString& folder, const QStringList& pi
     }
     cached = pictures;
     for (const ThumbGeneratorTask& task : qAsConst(tasks))
-        ThumbGenerator::instance()->addTask(task);
+        ThumbGenerator::instance()->addTask(task, this);
 }
 
 void PrjManager::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> image)

@@ -135,12 +135,12 @@ ThumbGenerator::ThumbGenerator()
     registerCoreMetaTypes();
 }
 
-void ThumbGenerator::addTask(const ThumbGeneratorTask& task)
+void ThumbGenerator::addTask(const ThumbGeneratorTask& task, const void* owner)
 {
     {
         QMutexLocker locker(&lock);
-        exifQueue.append(task);
-        fullQueue.append(task);
+        exifQueue.append({task, owner});
+        fullQueue.append({task, owner});
     }
     doTask();
 }
@@ -148,14 +148,17 @@ void ThumbGenerator::addTask(const ThumbGeneratorTask& task)
 QList<ThumbGeneratorTask> ThumbGenerator::queuedFullTasks()
 {
     QMutexLocker locker(&lock);
-    return fullQueue;
+    QList<ThumbGeneratorTask> tasks;
+    for (const Request& request : qAsConst(fullQueue))
+        tasks << request.task;
+    return tasks;
 }
 
-void ThumbGenerator::removeTask(const ThumbGeneratorTask& task)
+void ThumbGenerator::removeTask(const ThumbGeneratorTask& task, const void* owner)
 {
     QMutexLocker locker(&lock);
-    exifQueue.removeOne(task);
-    fullQueue.removeOne(task);
+    exifQueue.removeOne({task, owner});
+    fullQueue.removeOne({task, owner});
 }
 
 void ThumbGenerator::clearTasks()
@@ -195,10 +198,10 @@ void ThumbGenerator::doTask()
     {
         QMutexLocker locker(&lock);
         if (!exifQueue.isEmpty()) {
-            worker = new ExifThumbWorker(exifQueue.takeFirst());
+            worker = new ExifThumbWorker(exifQueue.takeFirst().task);
             exifStage = true;
         } else if (fullStageEnabled && !fullQueue.isEmpty()) {
-            worker = new ThumbWorker(fullQueue.takeFirst());
+            worker = new ThumbWorker(fullQueue.takeFirst().task);
         }
     }
     if (worker)
@@ -229,8 +232,13 @@ void ThumbGenerator::exifWorkerDone(ThumbGeneratorTask task, QSharedPointer<QIma
         emit generated(task, img);
         // Shown already: its full decode waits behind pictures showing nothing.
         QMutexLocker locker(&lock);
-        if (fullQueue.removeOne(task))
-            fullQueue.append(task);
+        const auto waiting = std::find_if(fullQueue.begin(), fullQueue.end(),
+                                          [&](const Request& r) { return r.task == task; });
+        if (waiting != fullQueue.end()) {
+            const Request request = *waiting;
+            fullQueue.erase(waiting);
+            fullQueue.append(request);
+        }
     }
     doTask();
 }
@@ -240,5 +248,6 @@ void ThumbGenerator::workerDone(ThumbGeneratorTask task, QSharedPointer<QImage> 
     --running;
     if (img)
         emit generated(task, img);
+    emit completed(task);
     doTask();
 }

@@ -31,7 +31,7 @@ void DownloadingThemeForm::setThumb(const QString& path)
     const QLabel* label = ui->PreviewLabel;
     task = ThumbGeneratorTask(path, label->height() - 12, label->width() - 12);
     if (!path.isEmpty())
-        ThumbGenerator::instance()->addTask(task);
+        ThumbGenerator::instance()->addTask(task, this);
 }
 
 void DownloadingThemeForm::progress(float progress)

@@ -178,7 +178,9 @@ void MainWindow::showSlides()
     connect(buttonBar, &DoneBackBtnsForm::back, this, &MainWindow::slidesBack);
     slides->setAudio(music);
     slides->setTemplate(tmplId, tmpl);
-    if (!pendingSlides.empty()) {
+    if (resumePending) {
+        // A resumed project replaces what the page shows, even with no slides.
+        resumePending = false;
         const SlideList resumed = std::move(pendingSlides);
         pendingSlides.clear();
         slides->setSlides(resumed);
@@ -259,6 +261,7 @@ void MainWindow::onProjectSelected(QString id)
     pendingSlides.clear();
     for (auto it = data->GetSlidesBegin(); it != data->GetSlidesEnd(); ++it)
         pendingSlides.push_back(*it);
+    resumePending = true;
     showSlides();
 }
 

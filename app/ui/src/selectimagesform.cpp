@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
+#include <QShowEvent>
 
 namespace {
 
@@ -373,9 +374,22 @@ void SelectImagesForm::on_AddAudioBtnClicked(bool)
 
 void SelectImagesForm::hideEvent(QHideEvent* event)
 {
-    // Tiles keep what they have; waiting requests would only hold the workers.
-    ThumbGenerator::instance()->clearTasks();
+    // Leaving the page, not minimising the window: waiting requests would
+    // only hold the workers. Tiles keep what they have and ask again on return.
+    if (!event->spontaneous())
+        for (QWidget* widget : ui->Slides->slides())
+            if (auto* tile = qobject_cast<SlideForm*>(widget))
+                tile->withdrawThumbnail();
     QWidget::hideEvent(event);
+}
+
+void SelectImagesForm::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        for (QWidget* widget : ui->Slides->slides())
+            if (auto* tile = qobject_cast<SlideForm*>(widget))
+                tile->resumeThumbnail();
+    QWidget::showEvent(event);
 }
 
 bool SelectImagesForm::eventFilter(QObject* watched, QEvent* event)

@@ -109,7 +109,7 @@ void SlideForm::focusOutEvent(QFocusEvent* event)
 SlideForm::~SlideForm()
 {
     if (!thumbTask.path.isEmpty())
-        ThumbGenerator::instance()->removeTask(thumbTask);
+        ThumbGenerator::instance()->removeTask(thumbTask, this);
     delete ui;
 }
 
@@ -132,8 +132,35 @@ void SlideForm::on_removeButton_clicked()
 void SlideForm::on_valueChanged(QString new_value)
 {
     slideValue = new_value;
-    if (!thumbTask.path.isEmpty())
-        ThumbGenerator::instance()->addTask(thumbTask);
+    if (thumbTask.path.isEmpty())
+        return;
+    withdrawThumbnail();
+    thumbDone = false;
+    resumeThumbnail();
+}
+
+void SlideForm::withdrawThumbnail()
+{
+    if (thumbWaiting)
+        ThumbGenerator::instance()->removeTask(thumbTask, this);
+    thumbWaiting = false;
+}
+
+void SlideForm::resumeThumbnail()
+{
+    if (thumbWaiting || thumbDone || thumbTask.path.isEmpty())
+        return;
+    thumbWaiting = true;
+    ThumbGenerator::instance()->addTask(thumbTask, this);
+}
+
+void SlideForm::thumbCompleted(ThumbGeneratorTask task)
+{
+    if (!(task == thumbTask))
+        return;
+    // Another tile's answer for the same picture is as good as our own.
+    withdrawThumbnail();
+    thumbDone = true;
 }
 
 void SlideForm::thumbClicked() {}
@@ -186,13 +213,15 @@ void SlideForm::rotateBy(int quarterTurns)
 void SlideForm::requestThumbnail(const QString& path)
 {
     ThumbGenerator* generator = ThumbGenerator::instance();
-    if (!thumbTask.path.isEmpty())
-        generator->removeTask(thumbTask);
+    withdrawThumbnail();
     connect(generator, &ThumbGenerator::generated, this, &SlideForm::thumbGenerated,
+            Qt::UniqueConnection);
+    connect(generator, &ThumbGenerator::completed, this, &SlideForm::thumbCompleted,
             Qt::UniqueConnection);
     const int ratio = ui->Thumb->devicePixelRatio();
     thumbTask = ThumbGeneratorTask(path, ui->Thumb->height() * ratio, ui->Thumb->width() * ratio);
-    generator->addTask(thumbTask);
+    thumbDone = false;
+    resumeThumbnail();
 }
 
 void SlideForm::showBroken(const QString& reason)

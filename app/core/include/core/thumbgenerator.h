@@ -78,6 +78,10 @@ public:
 
 /// Thumbnails in the background: the embedded preview first, then a scaled
 /// decode, at most six at a time. Answers are broadcast by generated().
+///
+/// A request belongs to whoever made it (\a owner): two requesters of the
+/// same picture at the same size withdraw only their own request, so a tile
+/// going away never takes the answer from a newer tile of the same file.
 class ThumbGenerator : public QObject
 {
     Q_OBJECT
@@ -88,8 +92,9 @@ public:
 
     ThumbGenerator();
 
-    void addTask(const ThumbGeneratorTask& task);
-    void removeTask(const ThumbGeneratorTask& task);
+    void addTask(const ThumbGeneratorTask& task, const void* owner = nullptr);
+    /// Withdraws \a owner's first waiting request for \a task.
+    void removeTask(const ThumbGeneratorTask& task, const void* owner = nullptr);
     void clearTasks();
     void pauseFullStage();
     void resumeFullStage();
@@ -101,6 +106,8 @@ public:
 
 signals:
     void generated(ThumbGeneratorTask task, QSharedPointer<QImage> thumb);
+    /// The full decode of \a task was answered: nothing better will follow.
+    void completed(ThumbGeneratorTask task);
 
 public slots:
     void doTask();
@@ -110,11 +117,21 @@ private slots:
     void workerDone(ThumbGeneratorTask path, QSharedPointer<QImage> img);
 
 private:
+    struct Request
+    {
+        ThumbGeneratorTask task;
+        const void* owner;
+        bool operator==(const Request& other) const
+        {
+            return task == other.task && owner == other.owner;
+        }
+    };
+
     void startWorker(ThumbWorkerBase* worker, bool exifStage);
 
     int running = 0;
     QMutex lock;
-    QList<ThumbGeneratorTask> exifQueue;
-    QList<ThumbGeneratorTask> fullQueue;
+    QList<Request> exifQueue;
+    QList<Request> fullQueue;
     bool fullStageEnabled = true;
 };

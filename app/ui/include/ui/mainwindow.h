@@ -104,6 +104,7 @@ private:
     QSharedPointer<IPrj> prj;
     VideoSettings settings;
     SlideList pendingSlides;
+    bool resumePending = false;
     QString resultPath;
     bool saveFailing = false;
 

@@ -87,6 +87,7 @@ protected:
     virtual QStringList askForPictures();
     virtual QString askForFolder();
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -40,6 +40,10 @@ public:
     ThumbForm* thumb() const;
     /// The picture could not be read: it cannot go into the video.
     bool isBroken() const { return broken; }
+    /// Gives up the place in the thumbnail queue while the page is away...
+    void withdrawThumbnail();
+    /// ... and takes it again unless the full thumbnail has come.
+    void resumeThumbnail();
 
 signals:
     void remove(QWidget* slide_form);
@@ -51,6 +55,7 @@ protected slots:
     void slideHovered(QWidget* slide);
     virtual void thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img);
     virtual void on_thumbClicked();
+    void thumbCompleted(ThumbGeneratorTask task);
 
 private slots:
     void on_rotateLeftButton_clicked();
@@ -86,4 +91,6 @@ private:
     bool rotatable;
     int turns;
     bool broken = false;
+    bool thumbWaiting = false;
+    bool thumbDone = false;
 };
