@@ -6,6 +6,7 @@
 #include "common/release.h"
 #include "docloom/prjxmlparser.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <memory>
@@ -228,6 +229,37 @@ private slots:
         QVERIFY(error.contains("cannot be read"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), damaged);
+    }
+
+    // The theme's picture shows its own photo in the slot; the project's
+    // first picture takes the whole slot, whatever its shape or holes.
+    void firstPictureCoversTheThemesPhoto_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("cutOut");
+        QTest::newRow("tall") << QSize(45, 90) << false;
+        QTest::newRow("wide") << QSize(300, 60) << false;
+        QTest::newRow("cut out") << QSize(160, 90) << true;
+    }
+    void firstPictureCoversTheThemesPhoto()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, cutOut);
+        QTemporaryDir dir;
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(cutOut ? QColor(Qt::transparent) : QColor(Qt::red));
+        QPainter(&image).fillRect(QRect(QPoint(), size / 2).translated(size.width() / 4, size.height() / 4), Qt::red);
+        const QString path = dir.filePath("first.png");
+        QVERIFY(image.save(path));
+        std::unique_ptr<IUsrData> data(userData({{SceneImg, path}}));
+        const QString id = PrjManager::instance()->save({}, data.get(), {"Seven", "", 1}, tmpl.get());
+        const QImage thumb(PrjManager::projectsFolder() + id + "/thumb.png");
+        QCOMPARE(thumb.size(), QSize(160, 90));
+        int themePixels = 0;
+        for (int y = 25; y < 65; ++y)
+            for (int x = 42; x < 118; ++x)
+                themePixels += thumb.pixelColor(x, y).red() < 100;
+        QCOMPARE(themePixels, 0);
     }
 
     void textOnlyPreview()

@@ -6,6 +6,8 @@
 #include "vidweave/qtimagerender.h"
 
 #include <QImageReader>
+#include <QPainter>
+#include <QProcess>
 
 #include <sys/resource.h>
 
@@ -51,6 +53,26 @@ QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& b
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
     return path;
+}
+
+/// Frames of 120 x 90: the first red, the next blue, each a rectangle in the
+/// middle on a transparent ground unless \a opaque; as a PNG (first frame
+/// only) or an animated GIF made by ffmpeg.
+QString framesFile(const QTemporaryDir& dir, const QString& format, bool opaque)
+{
+    for (int i = 0; i < 2; ++i) {
+        QImage frame(120, 90, QImage::Format_ARGB32);
+        frame.fill(opaque ? QColor(i ? Qt::blue : Qt::red) : QColor(Qt::transparent));
+        QPainter(&frame).fillRect(40, 30, 40, 30, i ? Qt::blue : Qt::red);
+        frame.save(dir.filePath(QString("frame%1.png").arg(i)));
+    }
+    if (format == "png")
+        return dir.filePath("frame0.png");
+    const QString gif = dir.filePath("animated.gif");
+    QProcess::execute("ffmpeg", {"-v", "error", "-y", "-framerate", "2", "-i", dir.filePath("frame%d.png"),
+                                 "-filter_complex", "split[a][b];[a]palettegen=reserve_transparent=1[p];[b][p]paletteuse",
+                                 gif});
+    return gif;
 }
 
 } // namespace
@@ -126,6 +148,39 @@ private slots:
                              QPoint(expected.width() - 3, expected.height() - 3)})
                 QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(expected.pixel(p))) < 40,
                          qPrintable(QString("at %1,%2").arg(p.x()).arg(p.y())));
+        }
+    }
+
+    // An animation shows its first frame, and transparent parts lie on the
+    // slot's paper, in the tile as in the video.
+    void picturesWithFramesOrHolesShowAsPrints_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("opaque");
+        QTest::newRow("animated GIF") << "gif" << true;
+        QTest::newRow("animated GIF, cut out") << "gif" << false;
+        QTest::newRow("PNG, cut out") << "png" << false;
+    }
+    void picturesWithFramesOrHolesShowAsPrints()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, opaque);
+        QTemporaryDir dir;
+        const QString path = framesFile(dir, format, opaque);
+        QVERIFY(QFile::exists(path));
+        const ThumbGeneratorTask task(path, 90, 120);
+        const QSharedPointer<QImage> tile = ThumbWorker(task).generateThumb(task);
+        const ImgMediaValBase value(path.toStdWString(), 0);
+        const QImage frame = QtImageRender::LoadPicture(nullptr, &value, 1280, 720);
+        for (const QImage& image : {*tile, frame}) {
+            QCOMPARE(image.size(), QSize(120, 90));
+            const QColor middle = image.pixelColor(60, 45);
+            const QColor corner = image.pixelColor(5, 5);
+            QVERIFY2(middle.red() > 200 && middle.blue() < 60, qPrintable(middle.name()));
+            const QColor paper = opaque ? QColor(Qt::red) : QColor(Qt::white);
+            QVERIFY2(qAbs(corner.red() - paper.red()) < 40 && qAbs(corner.green() - paper.green()) < 40
+                         && qAbs(corner.blue() - paper.blue()) < 40 && corner.alpha() == 255,
+                     qPrintable(corner.name(QColor::HexArgb)));
         }
     }
 

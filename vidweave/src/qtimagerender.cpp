@@ -239,13 +239,26 @@ QImage QtImageRender::LoadPicture(const IImgMedia* media, const IImgMediaVal* va
         if (decode.isValid())
             reader.setScaledSize(decode);
     }
-    QImage image = reader.read();
+    QImage image = reader.read(); // an animation's first frame
     if (image.isNull())
         return image;
-    image = QExifImageHeader::orient(image, orientation);
+    const IMedia::color_t paper = media ? media->GetBorderColor() : IMedia::color_t();
+    image = OnGround(QExifImageHeader::orient(image, orientation),
+                     QColor(paper.red, paper.green, paper.blue));
     if (turns == 0)
         return image;
     return ImageRotate::rotate(turns * 90, image);
+}
+
+QImage QtImageRender::OnGround(const QImage& picture, const QColor& ground)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.setDevicePixelRatio(picture.devicePixelRatio());
+    flat.fill(ground);
+    QPainter(&flat).drawImage(0, 0, picture);
+    return flat;
 }
 
 bool QtImageRender::CanLoadPicture(const QString& path)

@@ -78,10 +78,26 @@ void drawText(QImage& preview, ITextMedia* media, const QString& text)
     painter.drawPixmap(-int(quad.value(0).x()), -int(quad.value(0).y()), shadowed);
 }
 
+/// The centre of \a picture with the proportions \a aspect.
+QImage cutToAspect(const QImage& picture, float aspect)
+{
+    if (picture.isNull() || aspect <= 0)
+        return picture;
+    const QSize size = picture.size();
+    const QSize cut = float(size.width()) / float(size.height()) > aspect
+                          ? QSize(std::max(1, int(float(size.height()) * aspect)), size.height())
+                          : QSize(size.width(), std::max(1, int(float(size.width()) / aspect)));
+    return picture.copy(QRect(QPoint((size.width() - cut.width()) / 2, (size.height() - cut.height()) / 2), cut));
+}
+
+// The theme's picture shows its demo photo in this slot: the project's
+// picture fills the whole slot so that nothing of the demo photo is left.
 void drawPicture(QImage& preview, IImgScene* scene, IImgMediaVal* value)
 {
     IImgMedia* media = scene->GetMedia()->begin()->second;
-    QtImageRender render(media, value, preview.width(), preview.height());
+    QPixmap picture = QPixmap::fromImage(cutToAspect(
+        QtImageRender::LoadPicture(media, value, preview.width(), preview.height()), media->GetAspect()));
+    QtImageRender render(media, picture, preview.width(), preview.height());
     render.Render(int(scene->GetFramesNumber() / 2), &preview);
 }
 

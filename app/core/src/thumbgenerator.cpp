@@ -3,6 +3,7 @@
 #include "core/metatypes.h"
 
 #include "vidweave/qexifimageheader.h"
+#include "vidweave/qtimagerender.h"
 
 #include <QImageReader>
 #include <QMutexLocker>
@@ -117,7 +118,9 @@ QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task
     QImage image = reader.read();
     if (image.isNull())
         return QSharedPointer<QImage>::create();
-    return QSharedPointer<QImage>::create(QExifImageHeader::orient(image, orientation));
+    // As the video lays it on the slot's paper (white unless a theme says otherwise).
+    return QSharedPointer<QImage>::create(
+        QtImageRender::OnGround(QExifImageHeader::orient(image, orientation), Qt::white));
 }
 
 ThumbGenerator* ThumbGenerator::instance()

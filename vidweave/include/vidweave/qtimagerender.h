@@ -42,6 +42,10 @@ public:
     static QImage LoadPicture(const IImgMedia* media, const IImgMediaVal* value, int frameWidth,
                               int frameHeight);
 
+    /// \a picture laid on \a ground where it is transparent: a picture with
+    /// holes (a GIF or PNG cut-out) shows as a print, not as an empty frame.
+    static QImage OnGround(const QImage& picture, const QColor& ground);
+
     /// The prepared picture, shadow margin included; null when there is none.
     const QPixmap& GetPixmap() const { return pixmap; }
     /// Corners of the framed picture inside GetPixmap(), clockwise from top-left.
