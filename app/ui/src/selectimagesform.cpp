@@ -69,6 +69,10 @@ SelectImagesForm::SelectImagesForm(QWidget* parent)
     connect(ui->AddAudioButton, &QPushButton::clicked, this,
             &SelectImagesForm::on_AddAudioBtnClicked);
     ui->TimeLine->installEventFilter(this);
+    // Many tiles may turn out broken at once: one layout run for all of them.
+    relayout.setSingleShot(true);
+    relayout.setInterval(0);
+    connect(&relayout, &QTimer::timeout, this, [this] { layoutSlides(nullptr, collectSlides()); });
     showMusic({});
     updateTimeline(0);
 }
@@ -157,10 +161,16 @@ QList<QSharedPointer<ISceneMedia>> SelectImagesForm::mediaValues() const
 
 SlideForm* SelectImagesForm::createTile(const SlideEntry& entry)
 {
-    if (entry.kind == SceneImg)
-        return ui->Slides->addImageSlide(entry.value, entry.rotation);
-    TextSlideForm* tile = ui->Slides->addTextSlide(entry.value, tmpl ? tmpl->GetTextMaxSize() : 0);
-    connect(tile, &TextSlideForm::editRequested, this, &SelectImagesForm::editText);
+    SlideForm* tile = nullptr;
+    if (entry.kind == SceneImg) {
+        tile = ui->Slides->addImageSlide(entry.value, entry.rotation);
+    } else {
+        auto* text = ui->Slides->addTextSlide(entry.value, tmpl ? tmpl->GetTextMaxSize() : 0);
+        connect(text, &TextSlideForm::editRequested, this, &SelectImagesForm::editText);
+        tile = text;
+    }
+    // A picture found unreadable leaves the video: duration, cut and dimming follow.
+    connect(tile, &SlideForm::brokenChanged, &relayout, qOverload<>(&QTimer::start));
     return tile;
 }
 

@@ -185,13 +185,16 @@ void SlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> i
 {
     if (!(path == thumbTask) || !img)
         return;
+    const bool wasBroken = broken;
     if (img->isNull()) {
         showBroken(tr("This picture cannot be read; it is left out of the video."));
-        return;
+    } else {
+        broken = false;
+        setToolTip(QString());
+        setThumbnail(img);
     }
-    broken = false;
-    setToolTip(QString());
-    setThumbnail(img);
+    if (broken != wasBroken)
+        emit brokenChanged();
 }
 
 void SlideForm::on_rotateLeftButton_clicked()

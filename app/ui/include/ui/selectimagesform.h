@@ -7,6 +7,7 @@
 
 #include <QSharedPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <list>
@@ -104,4 +105,5 @@ private:
     ITmpl* tmpl = nullptr;
     float musicLength = 0;
     float total = 0;
+    QTimer relayout;
 };

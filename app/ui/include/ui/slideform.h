@@ -47,6 +47,8 @@ public:
 
 signals:
     void remove(QWidget* slide_form);
+    /// The picture turned out unreadable, or readable after all.
+    void brokenChanged();
 
 protected slots:
     void on_removeButton_clicked();
