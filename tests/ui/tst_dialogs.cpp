@@ -139,6 +139,8 @@ private slots:
     void xmlInvalidCharactersAreDropped();
     void textSceneDialogCountsAndEmitsTrimmedText_data();
     void textSceneDialogCountsAndEmitsTrimmedText();
+    void textSceneDialogByKeyboard_data();
+    void textSceneDialogByKeyboard();
     void messageDialogShowsTextsAndCloses_data();
     void messageDialogShowsTextsAndCloses();
     void backdropDimsWhileDialogIsOpen_data();
@@ -171,6 +173,8 @@ void TstDialogs::typingIsLimited_data()
     QTest::newRow("letters under limit")
         << 20 << "abc" << QStringList{"d", "e"} << "abcde";
     QTest::newRow("limit 0 means none") << 0 << full << QStringList{"x", "y"} << full + "xy";
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("an emoji counts once") << 3 << "ab" << QStringList{smile, "c"} << "ab" + smile;
 }
 
 void TstDialogs::typingIsLimited()
@@ -204,7 +208,7 @@ void TstDialogs::pastingIsLimited_data()
     QTest::newRow("limit 0 means none")
         << 0 << "0123456789" << "abcdefghijklmno" << "" << "0123456789abcdefghijklmno";
     QTest::newRow("surrogate pair not split")
-        << 4 << "ab" << QString("c") + QChar(0xD83D) + QChar(0xDE00) << "" << "abc";
+        << 3 << "ab" << QString("c") + QChar(0xD83D) + QChar(0xDE00) << "" << "abc";
     QTest::newRow("rich text obeys the limit")
         << 6 << "" << "bold text" << "<b>bold text</b>" << "bold t";
 }
@@ -292,6 +296,17 @@ void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText_data()
     QTest::newRow("no limit") << QString(30, 'w') << 0 << "" << "DoneButton" << "30" << "enabled"
                               << QString(30, 'w');
     QTest::newRow("cancel") << "Hello" << 20 << "" << "CancelButton" << "5/20" << "enabled" << "";
+    // What a person sees counts: an emoji, a flag, a letter and its accent.
+    const QString party = QString::fromUtf8("\xF0\x9F\x8E\x89");
+    const QString flag = QString::fromUtf8("\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA");
+    const QString accented = QString("e") + QChar(0x0301);
+    QTest::newRow("two flags count twice")
+        << flag + flag << 20 << "" << "DoneButton" << "2/20" << "enabled" << flag + flag;
+    QTest::newRow("emoji, flag and accent count once")
+        << "Hi " + party + flag + accented << 20 << "" << "DoneButton" << "6/20" << "enabled"
+        << "Hi " + party + flag + accented;
+    QTest::newRow("opened too long, cut between emoji")
+        << party + party + party << 2 << "" << "DoneButton" << "2/2" << "enabled" << party + party;
 }
 
 void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText()
@@ -325,6 +340,50 @@ void TstDialogs::textSceneDialogCountsAndEmitsTrimmedText()
         QCOMPARE(spy.at(0).at(0).toString(), emitted);
     const bool staysOpen = button == "DoneButton" && emitted.isEmpty();
     QCOMPARE(!dialog.isNull(), staysOpen);
+    delete dialog;
+}
+
+void TstDialogs::textSceneDialogByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("emitted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("editorFocused");
+    QTest::newRow("Ctrl+Return confirms") << int(Qt::Key_Return) << int(Qt::ControlModifier) << "Hello"
+                                          << "Hello" << false;
+    QTest::newRow("Ctrl+Enter confirms") << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier)
+                                         << "Hello" << "Hello" << false;
+    QTest::newRow("Return makes a new line") << int(Qt::Key_Return) << int(Qt::NoModifier) << ""
+                                             << "Hello\n" << true;
+    QTest::newRow("Tab leaves the editor") << int(Qt::Key_Tab) << int(Qt::NoModifier) << "" << "Hello"
+                                           << false;
+}
+
+void TstDialogs::textSceneDialogByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, emitted);
+    QFETCH(QString, text);
+    QFETCH(bool, editorFocused);
+    QPointer<TextSceneDialog> dialog = new TextSceneDialog(nullptr, QString(), 20);
+    QSignalSpy spy(dialog.data(), &TextSceneDialog::textEntered);
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    auto* edit = dialog->findChild<LimitedTextEdit*>("TextEdit");
+    edit->setFocus();
+    QTest::keyClicks(edit, "Hello");
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(spy.count(), emitted.isEmpty() ? 0 : 1);
+    if (!emitted.isEmpty())
+        QCOMPARE(spy.at(0).at(0).toString(), emitted);
+    if (dialog) {
+        QCOMPARE(edit->toPlainText(), text);
+        QCOMPARE(edit->hasFocus(), editorFocused);
+    }
+    deleteLaterNow();
+    QCOMPARE(dialog.isNull(), !emitted.isEmpty());
     delete dialog;
 }
 

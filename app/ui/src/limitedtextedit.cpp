@@ -1,25 +1,11 @@
 #include "ui/limitedtextedit.h"
 
+#include "core/textlength.h"
 #include "docloom/xmltext.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-
-namespace {
-
-// Never split a surrogate pair: half of one is not XML either.
-QString leftWhole(const QString& text, int length)
-{
-    if (length >= text.size())
-        return text;
-    QString cut = text.left(qMax(0, length));
-    if (!cut.isEmpty() && cut.at(cut.size() - 1).isHighSurrogate())
-        cut.chop(1);
-    return cut;
-}
-
-} // namespace
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent)
     : QTextEdit(parent)
@@ -33,13 +19,13 @@ void LimitedTextEdit::SetMaxLength(int length)
 {
     m_maxLength = length;
     const QString text = toPlainText();
-    if (length > 0 && text.size() > length)
-        setPlainText(leftWhole(text, length));
+    if (length > 0 && visibleLength(text) > length)
+        setPlainText(leftVisible(text, length));
 }
 
 bool LimitedTextEdit::keyAllowed(const QKeyEvent& event) const
 {
-    if (m_maxLength <= 0 || toPlainText().size() < m_maxLength)
+    if (m_maxLength <= 0 || visibleLength(toPlainText()) < m_maxLength)
         return true;
     const QString text = event.text();
     const int key = event.key();
@@ -84,7 +70,7 @@ QString LimitedTextEdit::fitting(const QString& incoming) const
     const QString clean = XmlSafeText(incoming);
     if (m_maxLength <= 0)
         return clean;
-    return leftWhole(clean, m_maxLength - toPlainText().size());
+    return leftVisible(clean, m_maxLength - visibleLength(toPlainText()));
 }
 
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)

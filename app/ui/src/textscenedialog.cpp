@@ -4,7 +4,10 @@
 #include "ui/roundedmask.h"
 #include "ui_textscenedialog.h"
 
+#include "core/textlength.h"
 #include "docloom/xmltext.h"
+
+#include <QKeyEvent>
 
 #include <QStyle>
 
@@ -27,6 +30,9 @@ TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLe
     dimPlaceholder();
     ui->TextEdit->moveCursor(QTextCursor::End);
     connect(ui->TextEdit, &QTextEdit::textChanged, this, &TextSceneDialog::on_TextChanged);
+    // Return makes a new line; Tab leaves the editor; Ctrl+Return confirms.
+    ui->TextEdit->setTabChangesFocus(true);
+    ui->TextEdit->installEventFilter(this);
     on_TextChanged();
     nameControls(this);
 }
@@ -58,8 +64,8 @@ void TextSceneDialog::on_TextChanged()
     done->style()->unpolish(done);
     done->style()->polish(done);
     const int limit = ui->TextEdit->maxLength();
-    ui->UsedLenLabel->setText(limit > 0 ? tr("%1/%2").arg(text.size()).arg(limit)
-                                        : QString::number(text.size()));
+    const int used = visibleLength(text);
+    ui->UsedLenLabel->setText(limit > 0 ? tr("%1/%2").arg(used).arg(limit) : QString::number(used));
 }
 
 void TextSceneDialog::on_DoneButton_clicked()
@@ -69,6 +75,20 @@ void TextSceneDialog::on_DoneButton_clicked()
         return;
     emit textEntered(text);
     accept();
+}
+
+bool TextSceneDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->TextEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool confirm = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                             && (key->modifiers() & Qt::ControlModifier);
+        if (confirm) {
+            on_DoneButton_clicked();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TextSceneDialog::on_CancelButton_clicked()
