@@ -100,18 +100,27 @@ private slots:
     void focusShowsOnTheDarkPage_data()
     {
         QTest::addColumn<bool>("focused");
-        QTest::newRow("focused") << true;
-        QTest::newRow("not focused") << false;
+        QTest::addColumn<QString>("look");
+        QTest::addColumn<QColor>("ring");
+        const QString plain = "QPushButton { color: white; border: none; padding: 8px; }";
+        const QString blue = "QPushButton { color: white; background-color: #0099ff; border: none;"
+                             " border-radius: 6px; padding: 8px; }";
+        QTest::newRow("focused") << true << plain << QColor(0x00, 0x99, 0xff);
+        QTest::newRow("not focused") << false << plain << QColor(0x00, 0x99, 0xff);
+        QTest::newRow("blue button, focused") << true << blue << QColor(Qt::white);
+        QTest::newRow("blue button, not focused") << false << blue << QColor(Qt::white);
     }
-    // Page style sheets take borders away; the focus ring still shows.
+    // Page style sheets take borders away; the focus ring still shows, also
+    // on the blue buttons.
     void focusShowsOnTheDarkPage()
     {
         QFETCH(bool, focused);
+        QFETCH(QString, look);
+        QFETCH(QColor, ring);
         FocusStyle style;
         QWidget page;
-        page.setStyleSheet("QWidget { background-color: #374150; }"
-                           " QPushButton { color: white; border: none; padding: 8px; }");
-        auto* button = new QPushButton("Add Images", &page);
+        page.setStyleSheet("QWidget { background-color: #374150; } " + look);
+        auto* button = new QPushButton("  ", &page);
         auto* other = new QPushButton("Other", &page);
         other->move(0, 60);
         for (QWidget* w : {&page, static_cast<QWidget*>(button), static_cast<QWidget*>(other)})
@@ -122,13 +131,14 @@ private slots:
         (focused ? button : other)->setFocus();
         QTRY_VERIFY((focused ? button : other)->hasFocus());
         const QImage image = button->grab().toImage();
-        int blue = 0;
+        int ringPixels = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
-                blue += c.blue() > 200 && c.red() < 60 && c.green() > 100;
+                ringPixels += qAbs(c.red() - ring.red()) < 40 && qAbs(c.green() - ring.green()) < 40
+                              && qAbs(c.blue() - ring.blue()) < 40;
             }
-        QCOMPARE(blue > 20, focused);
+        QCOMPARE(ringPixels > 20, focused);
     }
 
     void typingIsLimited_data();
