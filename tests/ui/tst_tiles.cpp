@@ -534,6 +534,50 @@ private slots:
         QCOMPARE(edited.count(), edits);
     }
 
+    // Moving and removing from the keyboard; the focus stays among the tiles.
+    void areaByKeyboard_data()
+    {
+        QTest::addColumn<int>("tile");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("first one right") << 0 << int(Qt::Key_Right) << "BAC" << "A";
+        QTest::newRow("first one left") << 0 << int(Qt::Key_Left) << "ABC" << "A";
+        QTest::newRow("last one left") << 2 << int(Qt::Key_Left) << "ACB" << "C";
+        QTest::newRow("last one right") << 2 << int(Qt::Key_Right) << "ABC" << "C";
+        QTest::newRow("delete the middle one") << 1 << int(Qt::Key_Delete) << "AC" << "C";
+        QTest::newRow("delete the last one") << 2 << int(Qt::Key_Delete) << "AB" << "B";
+    }
+    void areaByKeyboard()
+    {
+        QFETCH(int, tile);
+        QFETCH(int, key);
+        QFETCH(QString, order);
+        QFETCH(QString, focused);
+        ThumbGenerator::instance()->pauseFullStage();
+        MediaForm area;
+        for (const char* name : {"A", "B", "C"})
+            area.addTextSlide(name, 70);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        auto* chosen = qobject_cast<TextSlideForm*>(area.slides().at(tile));
+        chosen->setFocus();
+        QTRY_VERIFY(chosen->hasFocus());
+        QSignalSpy moved(&area, &MediaForm::slidesOrderCahanged);
+        const bool move = key != Qt::Key_Delete;
+        QTest::keyClick(chosen, Qt::Key(key), move ? Qt::ControlModifier : Qt::NoModifier);
+        QString seen;
+        for (QWidget* widget : area.slides())
+            seen += qobject_cast<TextSlideForm*>(widget)->text();
+        QCOMPARE(seen, order);
+        QCOMPARE(moved.count(), move && order != "ABC" ? 1 : 0);
+        auto* now = qobject_cast<TextSlideForm*>(QApplication::focusWidget());
+        QVERIFY(now);
+        QCOMPARE(now->text(), focused);
+        QVERIFY(chosen->toolTip().contains("Ctrl+Left"));
+    }
+
     void areaMakesAndRemovesTiles_data()
     {
         QTest::addColumn<bool>("text");

@@ -65,6 +65,8 @@ void MediaForm::addSlide(QWidget* tile)
     tile->show();
     if (tile->metaObject()->indexOfSignal("remove(QWidget*)") >= 0)
         connect(tile, SIGNAL(remove(QWidget*)), this, SLOT(removeSlide(QWidget*)));
+    if (tile->metaObject()->indexOfSignal("move(QWidget*,int)") >= 0)
+        connect(tile, SIGNAL(move(QWidget*,int)), this, SLOT(moveSlide(QWidget*,int)));
 }
 
 ImageSlideForm* MediaForm::addImageSlide(const QString& path, int rotation)
@@ -144,11 +146,31 @@ void MediaForm::removeSlide(QWidget* slide_form)
     const int index = flow->indexOf(slide_form);
     if (index < 0)
         return;
+    // The keyboard stays in the slides: the focus goes to the neighbour.
+    if (slide_form->hasFocus()) {
+        const QList<QWidget*> tiles = slides();
+        const int at = tiles.indexOf(slide_form);
+        QWidget* next = tiles.value(at + 1, tiles.value(at - 1));
+        if (next && next != slide_form)
+            next->setFocus(Qt::OtherFocusReason);
+    }
     delete flow->takeAt(index);
     slide_form->hide();
     emit slidesCountChanged(slidesCount());
     // The request came from the tile itself: it goes once that returns.
     slide_form->deleteLater();
+}
+
+void MediaForm::moveSlide(QWidget* tile, int step)
+{
+    const QList<QWidget*> tiles = slides();
+    const int at = tiles.indexOf(tile);
+    QWidget* neighbour = at < 0 ? nullptr : tiles.value(at + (step < 0 ? -1 : 1));
+    if (!neighbour)
+        return;
+    flow->moveItem(flow->indexOf(tile), flow->indexOf(neighbour));
+    emit slidesOrderCahanged();
+    scrollArea->ensureWidgetVisible(tile);
 }
 
 void MediaForm::moveScrollBarToBottom(int, int max)

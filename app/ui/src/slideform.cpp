@@ -61,6 +61,7 @@ SlideForm::SlideForm(QWidget* parent, const QString& value, int kind, const QStr
     setAccessibleName(kind == Picture ? QFileInfo(value).fileName() : value);
     setAccessibleDescription(rotatable ? tr("Delete removes the slide; [ and ] turn the picture.")
                                        : tr("Delete removes the slide; Enter edits the text."));
+    setToolTip(keysHint());
     for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->removeButton),
                                     static_cast<QAbstractButton*>(ui->rotateLeftButton),
                                     static_cast<QAbstractButton*>(ui->rotateRightButton)}) {
@@ -76,6 +77,13 @@ void SlideForm::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Backspace:
         emit remove(this);
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (event->modifiers() & Qt::ControlModifier) {
+            emit move(this, event->key() == Qt::Key_Left ? -1 : 1);
+            return;
+        }
+        break;
     case Qt::Key_BracketLeft:
         if (rotatable)
             rotateBy(-1);
@@ -90,8 +98,14 @@ void SlideForm::keyPressEvent(QKeyEvent* event)
         thumbClicked();
         return;
     default:
-        QWidget::keyPressEvent(event);
+        break;
     }
+    QWidget::keyPressEvent(event);
+}
+
+QString SlideForm::keysHint() const
+{
+    return tr("Ctrl+Left and Ctrl+Right move the slide.");
 }
 
 void SlideForm::focusInEvent(QFocusEvent* event)
@@ -190,7 +204,7 @@ void SlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> i
         showBroken(tr("This picture cannot be read; it is left out of the video."));
     } else {
         broken = false;
-        setToolTip(QString());
+        setToolTip(keysHint());
         setThumbnail(img);
     }
     if (broken != wasBroken)
@@ -234,7 +248,7 @@ void SlideForm::showBroken(const QString& reason)
     ui->Thumb->setStyleSheet(QStringLiteral(
         "background-image: url(:/images/icon-broken-image.png);background-repeat: none;"
         "background-position: center;background-color: #2E3745;"));
-    setToolTip(reason);
+    setToolTip(reason + QLatin1Char('\n') + keysHint());
 }
 
 void SlideForm::setControlsVisible(bool on)

@@ -57,6 +57,8 @@ signals:
 
 public slots:
     void removeSlide(QWidget* slide_form);
+    /// Moves \a tile one place towards the start (-1) or the end (+1).
+    void moveSlide(QWidget* tile, int step);
 
 private slots:
     void moveScrollBarToBottom(int min, int max);

@@ -47,6 +47,8 @@ public:
 
 signals:
     void remove(QWidget* slide_form);
+    /// Ctrl+Left or Ctrl+Right: one place towards the start (-1) or the end (+1).
+    void move(QWidget* slide_form, int step);
     /// The picture turned out unreadable, or readable after all.
     void brokenChanged();
 
@@ -81,6 +83,7 @@ protected:
 
 private:
     void setControlsVisible(bool on);
+    QString keysHint() const;
     void rotateBy(int quarterTurns);
     void startDrag();
     QPixmap dragPixmap() const;
