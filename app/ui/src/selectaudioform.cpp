@@ -2,12 +2,12 @@
 #include "ui/resources.h"
 #include "core/rendercontroller.h"
 #include "ui/audiofileform.h"
+#include "ui/filedialogs.h"
 #include "ui/messagedialog.h"
 #include "ui_selectaudioform.h"
 #include "vidweave/audiotools.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 
 SelectAudioForm::SelectAudioForm(QWidget* parent)
@@ -113,8 +113,7 @@ void SelectAudioForm::tellRefused(const QStringList& names)
 
 QStringList SelectAudioForm::askForFiles()
 {
-    return QFileDialog::getOpenFileNames(this, tr("Open Audio File"), QString(),
-                                         tr("(*.mp3 *.m4a)"));
+    return ::askForFiles(this, FileKind::Music, tr("Open Audio File"), tr("(*.mp3 *.m4a)"));
 }
 
 void SelectAudioForm::on_SelectAudioLabel_clicked()

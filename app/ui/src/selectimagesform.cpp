@@ -1,6 +1,7 @@
 #include "ui/selectimagesform.h"
 #include "ui_selectimagesform.h"
 
+#include "ui/filedialogs.h"
 #include "ui/imageslideform.h"
 #include "ui/mediaform.h"
 #include "ui/messagedialog.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
 #include <QShowEvent>
@@ -315,14 +315,13 @@ void SelectImagesForm::slidesOrderCahangedSlot()
 
 QStringList SelectImagesForm::askForPictures()
 {
-    return QFileDialog::getOpenFileNames(this, tr("Import Image Files"), QStringLiteral("image"),
-                                         "(" + picturePatterns.join(' ') + ")");
+    return askForFiles(this, FileKind::Pictures, tr("Import Image Files"),
+                       "(" + picturePatterns.join(' ') + ")");
 }
 
 QString SelectImagesForm::askForFolder()
 {
-    return QFileDialog::getExistingDirectory(this, QString(), QString(),
-                                             QFileDialog::ShowDirsOnly);
+    return ::askForFolder(this, FileKind::PictureFolder, QString());
 }
 
 void SelectImagesForm::on_ImportFilesBtn_clicked()

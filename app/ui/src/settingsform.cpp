@@ -1,11 +1,11 @@
 #include "ui/settingsform.h"
 #include "ui/resources.h"
+#include "ui/filedialogs.h"
 #include "ui/messagedialog.h"
 #include "core/metatypes.h"
 #include "ui_settingsform.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 SettingsForm::SettingsForm(QWidget* parent)
     : QWidget(parent)
@@ -62,8 +62,7 @@ void SettingsForm::updateSettings()
 
 QString SettingsForm::askForDir(const QString& start)
 {
-    return QFileDialog::getExistingDirectory(this, tr("Result Directory"), start,
-                                             QFileDialog::ShowDirsOnly);
+    return ::askForFolder(this, FileKind::ResultFolder, tr("Result Directory"), start);
 }
 
 void SettingsForm::setResultDir(const QString& dir)
