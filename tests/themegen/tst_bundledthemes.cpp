@@ -196,7 +196,8 @@ private slots:
             const QString path = videoOf(id, sceneId);
             const double seconds = scene->GetFramesNumber() / 30.0;
             const double megabits = QFileInfo(path).size() * 8 / 1e6 / seconds;
-            QVERIFY2(megabits < 1.5, qPrintable(QString("%1: %2 Mb/s").arg(path).arg(megabits)));
+            // A quarter of the 11 Mb/s the videos took with their grain in them.
+            QVERIFY2(megabits < 2.75, qPrintable(QString("%1: %2 Mb/s").arg(path).arg(megabits)));
         }
     }
 
