@@ -7,7 +7,7 @@ class TextSceneBase : public ITextScene, public SceneBase
 {
 public:
     TextSceneBase(std::map<int, ITextMedia*>* media, SceneBgType bgType, std::wstring bgFileName,
-                  long framesNumber, int timeBaseNum, int timeBaseDen);
+                  long framesNumber, int timeBaseNum, int timeBaseDen, int grain = 0);
 
     SceneType GetType() const override;
     SceneBgType GetBgType() const override;
@@ -15,6 +15,7 @@ public:
     long GetFramesNumber() const override;
     void GetTimeBase(int& num, int& den) const override;
     int GetMediaSize() const override;
+    int GetGrain() const override;
     std::map<int, ITextMedia*>* GetMedia() const override;
 
 private:

@@ -27,18 +27,18 @@ ITmpl* BaseTmplFactory::GetTmpl(std::map<int, IScene*> scenes, int fadeIn, int f
 
 IImgScene* BaseTmplFactory::GetImgScene(std::map<int, IImgMedia*>* media, SceneBgType bgType,
                                         std::wstring bgFileName, long framesNumber,
-                                        int timeBaseNum, int timeBaseDen)
+                                        int timeBaseNum, int timeBaseDen, int grain)
 {
     return new ImgSceneBase(media, bgType, std::move(bgFileName), framesNumber, timeBaseNum,
-                            timeBaseDen);
+                            timeBaseDen, grain);
 }
 
 ITextScene* BaseTmplFactory::GetTextScene(std::map<int, ITextMedia*>* media, SceneBgType bgType,
                                           std::wstring bgFileName, long framesNumber,
-                                          int timeBaseNum, int timeBaseDen)
+                                          int timeBaseNum, int timeBaseDen, int grain)
 {
     return new TextSceneBase(media, bgType, std::move(bgFileName), framesNumber, timeBaseNum,
-                             timeBaseDen);
+                             timeBaseDen, grain);
 }
 
 IImgMedia* BaseTmplFactory::GetImgMedia(const IMedia::Transforms& transforms, float aspect,

@@ -26,6 +26,7 @@ struct SceneAttributes
     long frames = 0;
     int timeBaseNum = 0;
     int timeBaseDen = 0;
+    int grain = 0; // none in older templates
 };
 
 struct SlotAttributes
@@ -70,6 +71,7 @@ SceneAttributes readSceneAttributes(const QXmlStreamAttributes& a)
     const QStringList timeBase = parts(stringAttribute(a, "time-base"), ',', 2);
     s.timeBaseNum = truncated(timeBase.at(0).toFloat());
     s.timeBaseDen = truncated(timeBase.at(1).toFloat());
+    s.grain = intAttribute(a, "grain", 0);
     return s;
 }
 
@@ -183,7 +185,7 @@ IScene* readImgScene(StrictXmlReader& xml, ITmplFactory* factory)
                                         a.maxWidth, a.maxHeight, a.vPos, a.hPos);
         });
     return factory->GetImgScene(media, s.bgType, s.bgFileName, s.frames, s.timeBaseNum,
-                                s.timeBaseDen);
+                                s.timeBaseDen, s.grain);
 }
 
 IScene* readTextScene(StrictXmlReader& xml, ITmplFactory* factory)
@@ -195,7 +197,7 @@ IScene* readTextScene(StrictXmlReader& xml, ITmplFactory* factory)
                                          a.font, a.slideBg, a.vPos, a.hPos, a.texture);
         });
     return factory->GetTextScene(media, s.bgType, s.bgFileName, s.frames, s.timeBaseNum,
-                                 s.timeBaseDen);
+                                 s.timeBaseDen, s.grain);
 }
 
 /// Reads the scene the reader stands on into \a scenes; a later scene with

@@ -182,6 +182,24 @@ private slots:
         QCOMPARE(bareObject->GetScenes().at(3)->GetMediaSize(), 2);
     }
 
+    void sceneGrain_data()
+    {
+        QTest::addColumn<QByteArray>("scene");
+        QTest::addColumn<int>("grain");
+        QTest::newRow("image scene") << QByteArray("type='1' grain='8'") << 8;
+        QTest::newRow("text scene") << QByteArray("type='2' grain='10'") << 10;
+        QTest::newRow("older template: none") << QByteArray("type='1'") << 0;
+        QTest::newRow("not a number") << QByteArray("type='1' grain='x'") << 0;
+    }
+
+    void sceneGrain()
+    {
+        QFETCH(QByteArray, scene);
+        QFETCH(int, grain);
+        TmplPtr tmpl = parse("<template><scene id='1' " + scene + " frames='10'/></template>");
+        QCOMPARE(tmpl->GetScenes().at(1)->GetGrain(), grain);
+    }
+
     void textSlot_data()
     {
         QTest::addColumn<QByteArray>("object");

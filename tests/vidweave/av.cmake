@@ -16,3 +16,7 @@ pictavio_add_test(tst_safeopen
 pictavio_add_test(tst_yuvconvert
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_yuvconvert.cpp
     LIBS Pictavio::VidweaveInternal Pictavio::Common PkgConfig::FFMPEG)
+# Film grain laid on backgrounds while rendering.
+pictavio_add_test(tst_filmgrain
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_filmgrain.cpp
+    LIBS Pictavio::VidweaveInternal)

@@ -15,6 +15,7 @@ extern "C" {
 #include <QImage>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -182,6 +183,43 @@ private slots:
         }
         QCOMPARE(frames, 12);
         delete media;
+    }
+
+    // The grain goes on the frame at the caller's size, and never into the
+    // decoder's pictures: later frames, which it predicts from earlier ones,
+    // would gather the grain of every frame before them.
+    void grainIsLaidOnEveryFrameAlike_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("at the video's size") << QSize(64, 48);
+        QTest::newRow("stretched") << QSize(96, 72);
+    }
+
+    void grainIsLaidOnEveryFrameAlike()
+    {
+        QFETCH(QSize, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bg.mp4");
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=c=0x806040:size=64x48:rate=30",
+                           "-frames:v", "30", "-pix_fmt", "yuv420p", path}));
+        VideoInput plain(path), grainy(path, 10);
+        QVERIFY(grainy.IsValid());
+        RgbFrame a(size.width(), size.height()), b(size.width(), size.height());
+        QList<double> spreads;
+        while (plain.ReadFrame(a.frame.get())) {
+            QVERIFY(grainy.ReadFrame(b.frame.get()));
+            double squares = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const int d = b.at(x, y).green() - a.at(x, y).green();
+                    squares += d * d;
+                }
+            spreads << std::sqrt(squares / (size.width() * size.height()));
+        }
+        QCOMPARE(spreads.size(), 30);
+        for (double spread : spreads)
+            QVERIFY2(spread > 1.0 && spread < 4.0,
+                     qPrintable(QString("grain spread %1 (first %2)").arg(spread).arg(spreads[0])));
     }
 
     void missingStillPicture()

@@ -1,6 +1,6 @@
 // The finished frames of a short project against frames kept from an earlier
 // render: faster drawing must not change the picture. The project covers a
-// video background stretched to the frame, stills, moving, turning, skewed
+// video background stretched to the frame with grain laid on, stills, moving, turning, skewed
 // and fading slots with borders and shadows, a textured text scene, two
 // cross-fades, the fade in and out, a watermark and the closing picture.
 //
@@ -120,7 +120,7 @@ struct Project
         (*videoSlots)[1] = tmplFactory.GetImgMedia(
             moving(30, QRectF(0.62, 0.15, 0.3, 0.7), QPointF(-0.1, 0.05), 20, Motion::Skewed), 0.8f, 0.f, {},
             noShadow(), 0.4f, 0.9f, IMedia::Top, IMedia::Left);
-        scenes[1] = tmplFactory.GetImgScene(videoSlots, BgVideo, L"", 30, 1, 30);
+        scenes[1] = tmplFactory.GetImgScene(videoSlots, BgVideo, L"", 30, 1, 30, 8);
 
         auto* textSlots = new std::map<int, ITextMedia*>;
         (*textSlots)[0] = tmplFactory.GetTextMedia(

@@ -85,10 +85,15 @@ BackgroundPainter::BackgroundPainter(BgStyle style, Palette palette, unsigned se
     if (style == BgStyle::Paper)
         paper = makePaper(rng, width, height, palette);
     for (int i = 0; i < 4; ++i)
-        grain.push_back(makeGrain(rng, style == BgStyle::Night ? 10 : 8));
+        grain.push_back(makeGrain(rng, grainStrength(style)));
 }
 
-QImage BackgroundPainter::frame(int index, int count) const
+int BackgroundPainter::grainStrength(BgStyle style)
+{
+    return style == BgStyle::Night ? 10 : 8;
+}
+
+QImage BackgroundPainter::frame(int index, int count, bool grainy) const
 {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter p(&image);
@@ -97,7 +102,7 @@ QImage BackgroundPainter::frame(int index, int count) const
     paintBase(p);
     paintLight(p, t);
     paintBokeh(p, t, index);
-    paintFinish(p, index);
+    paintFinish(p, index, grainy);
     return image;
 }
 
@@ -172,12 +177,14 @@ void BackgroundPainter::paintBokeh(QPainter& p, double, int index) const
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void BackgroundPainter::paintFinish(QPainter& p, int index) const
+void BackgroundPainter::paintFinish(QPainter& p, int index, bool grainy) const
 {
     QRadialGradient vignette(QPointF(width / 2.0, height / 2.0), width * 0.75);
     vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
     vignette.setColorAt(1, QColor(0, 0, 0, style == BgStyle::Studio ? 45 : style == BgStyle::Paper ? 70 : 110));
     p.fillRect(0, 0, width, height, vignette);
+    if (!grainy)
+        return;
     const QImage& tile = grain[size_t(index) % grain.size()];
     p.drawTiledPixmap(QRect(0, 0, width, height), QPixmap::fromImage(tile),
                       QPoint((index * 37) % 256, (index * 91) % 256));

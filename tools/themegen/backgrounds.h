@@ -22,8 +22,12 @@ class BackgroundPainter
 public:
     BackgroundPainter(BgStyle style, Palette palette, unsigned seed, int width, int height);
 
-    /// Frame \a index of \a count, ready to encode.
-    QImage frame(int index, int count) const;
+    /// Frame \a index of \a count, ready to encode; \a grainy false leaves
+    /// the grain to the renderer (see grainStrength).
+    QImage frame(int index, int count, bool grainy = true) const;
+    /// The grain's strength: the largest opacity, in 255ths, of the grey
+    /// speck laid on each pixel.
+    static int grainStrength(BgStyle style);
 
 private:
     struct Bokeh
@@ -35,7 +39,7 @@ private:
     void paintBase(QPainter& p) const;
     void paintBokeh(QPainter& p, double t, int index) const;
     void paintLight(QPainter& p, double t) const;
-    void paintFinish(QPainter& p, int index) const;
+    void paintFinish(QPainter& p, int index, bool grainy) const;
 
     BgStyle style;
     Palette palette;

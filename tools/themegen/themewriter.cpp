@@ -27,6 +27,13 @@ namespace {
 const int videoWidth = 1280;
 const int videoHeight = 720;
 
+// Soft backgrounds (bokeh, light) are stored at half size and stretched when
+// rendered; paper keeps its fine fibres.
+QSize videoSize(BgStyle style)
+{
+    return style == BgStyle::Paper ? QSize(videoWidth, videoHeight) : QSize(640, 360);
+}
+
 QString number(double value)
 {
     return QString::number(value, 'f', 5);
@@ -115,6 +122,9 @@ bool writeTemplateXml(const ThemeSpec& theme, const QString& path)
                 xml.writeAttribute("bg-file-name", QString("bg%1.jpg").arg(scene.id));
             xml.writeAttribute("frames", QString::number(scene.frames));
             xml.writeAttribute("time-base", "1,30");
+            if (!scene.still)
+                xml.writeAttribute("grain",
+                                   QString::number(BackgroundPainter::grainStrength(theme.style)));
             for (size_t i = 0; i < scene.media.size(); ++i)
                 writeSlot(xml, theme, scene, int(i), scene.media[i]);
             xml.writeEndElement();
@@ -135,24 +145,38 @@ bool writeInfoXml(const ThemeSpec& theme, const QString& path)
     }, true);
 }
 
-bool encodeVideo(const BackgroundPainter& painter, int frames, const QString& path)
+// Without grain the backgrounds are smooth: a low rate factor keeps their
+// gradients free of steps, and they stay small all the same. Variance
+// adaptive quantisation biased to dark areas keeps the night themes clean.
+VideoEncoding backgroundEncoding()
+{
+    VideoEncoding encoding;
+    encoding.crf = "16";
+    encoding.preset = "slower";
+    encoding.x264Params = "aq-mode=3";
+    return encoding;
+}
+
+bool encodeVideo(const BackgroundPainter& painter, QSize size, int frames, const QString& path)
 {
     const QString partial = path + ".part";
     {
-        AVOutput out(partial, av_guess_format("mp4", nullptr, nullptr), videoHeight, videoWidth, 1,
-                     30, 0, false);
+        AVOutput out(partial, av_guess_format("mp4", nullptr, nullptr), size.height(),
+                     size.width(), 1, 30, 0, false, backgroundEncoding());
         if (!out.IsValid())
             return false;
         AVFrameUPtr rgb(av_frame_alloc());
-        rgb->format = AV_PIX_FMT_RGB24;
-        rgb->width = videoWidth;
-        rgb->height = videoHeight;
+        rgb->format = AV_PIX_FMT_BGRA;
+        rgb->width = size.width();
+        rgb->height = size.height();
         if (av_frame_get_buffer(rgb.get(), 32) < 0)
             return false;
         for (int i = 0; i < frames; ++i) {
-            QImage view(rgb->data[0], videoWidth, videoHeight, rgb->linesize[0],
-                        QImage::Format_RGB888);
-            QPainter(&view).drawImage(0, 0, painter.frame(i, frames));
+            QImage view(rgb->data[0], size.width(), size.height(), rgb->linesize[0],
+                        QImage::Format_RGB32);
+            QPainter(&view).drawImage(0, 0, painter.frame(i, frames, false)
+                                                .scaled(size, Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation));
             rgb->pts = i;
             if (!out.WriteVideoFrame(rgb.get(), 1, 30))
                 return false;
@@ -216,7 +240,7 @@ bool writeTheme(const ThemeSpec& theme, const QString& templatesDir, const QStri
         }
         const QString name = QString("%1.mp4").arg(scene.id);
         const QString target = theme.downloadOnly ? content.filePath(name) : folder.filePath(name);
-        if (!encodeVideo(painter, scene.frames, target))
+        if (!encodeVideo(painter, videoSize(theme.style), scene.frames, target))
             return fail("cannot encode " + target);
         if (scene.id == 1) {
             QFile::remove(content.filePath("preview.mp4"));

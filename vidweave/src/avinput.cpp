@@ -1,8 +1,13 @@
 #include "avinput_p.h"
 
 #include "avptr_p.h"
+#include "filmgrain_p.h"
 #include "safeopen_p.h"
 #include "renderstats_p.h"
+
+extern "C" {
+#include <libavutil/pixdesc.h>
+}
 
 #include <QCoreApplication>
 
@@ -165,16 +170,25 @@ bool AVInput::DecodeNext(AVFrame* frame)
 
 struct VideoInput::Conversion
 {
+    explicit Conversion(int grain) : grain(grain) {}
+
     AVFrameUPtr decoded{av_frame_alloc()};
-    AVFrameUPtr stretched{av_frame_alloc()}; // YUV 4:2:0 at the caller's size
+    AVFrameUPtr stretched{av_frame_alloc()}; // YUV 4:2:2 at the caller's size
+    AVFrameUPtr grainy{av_frame_alloc()};    // the decoded frame's luma with grain
     SwsContextUPtr stretcher;
     SwsContextUPtr converter;
+    FilmGrain grain;
+    int64_t index = 0;
 
     bool convert(AVFrame* out);
     const AVFrame* stretch(const AVFrame* out);
+    bool addGrain(const AVFrame* source, const uint8_t* planes[4], int strides[4]);
 };
 
-VideoInput::VideoInput(QString path) : AVInput(path, Video), conversion(new Conversion) {}
+VideoInput::VideoInput(QString path, int grain)
+    : AVInput(path, Video), conversion(new Conversion(grain))
+{
+}
 
 VideoInput::~VideoInput() = default;
 
@@ -204,10 +218,49 @@ const AVFrame* VideoInput::Conversion::stretch(const AVFrame* out)
     return stretched.get();
 }
 
+// Grain on the luma of \a source, at the caller's size: in place on a
+// stretched frame, which is ours; beside a decoded one, whose pictures the
+// decoder still refers to.
+bool VideoInput::Conversion::addGrain(const AVFrame* source, const uint8_t* planes[4],
+                                      int strides[4])
+{
+    for (int i = 0; i < 4; ++i) {
+        planes[i] = source->data[i];
+        strides[i] = source->linesize[i];
+    }
+    const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(AVPixelFormat(source->format));
+    const bool planarYuv = format && (format->flags & AV_PIX_FMT_FLAG_PLANAR)
+                           && !(format->flags & AV_PIX_FMT_FLAG_RGB) && format->nb_components >= 3
+                           && format->comp[0].depth == 8;
+    if (!grain.IsActive() || !planarYuv)
+        return true;
+    uint8_t* luma = source->data[0];
+    int stride = source->linesize[0];
+    if (source == decoded.get()) {
+        if (grainy->width != source->width || grainy->height != source->height) {
+            av_frame_unref(grainy.get());
+            grainy->format = AV_PIX_FMT_GRAY8;
+            grainy->width = source->width;
+            grainy->height = source->height;
+            if (av_frame_get_buffer(grainy.get(), 0) < 0)
+                return false;
+        }
+        luma = grainy->data[0];
+        stride = grainy->linesize[0];
+    }
+    grain.Apply(source->data[0], source->linesize[0], luma, stride, source->width,
+                source->height, index++);
+    planes[0] = luma;
+    strides[0] = stride;
+    return true;
+}
+
 bool VideoInput::Conversion::convert(AVFrame* out)
 {
     const AVFrame* source = stretch(out);
-    if (!source)
+    const uint8_t* planes[4];
+    int strides[4];
+    if (!source || !addGrain(source, planes, strides))
         return false;
     converter.reset(sws_getCachedContext(converter.release(), source->width, source->height,
                                          AVPixelFormat(source->format), out->width,
@@ -215,8 +268,7 @@ bool VideoInput::Conversion::convert(AVFrame* out)
                                          nullptr, nullptr, nullptr));
     if (!converter)
         return false;
-    sws_scale(converter.get(), source->data, source->linesize, 0, source->height, out->data,
-              out->linesize);
+    sws_scale(converter.get(), planes, strides, 0, source->height, out->data, out->linesize);
     return true;
 }
 

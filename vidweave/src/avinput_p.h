@@ -46,11 +46,12 @@ private:
 };
 
 /// A background video, decoded and converted straight into the caller's
-/// frame, in its pixel format and stretched to its size.
+/// frame, in its pixel format and stretched to its size, with film grain of
+/// \a grain strength (see FilmGrain) laid on at that size.
 class VideoInput : public AVInput
 {
 public:
-    explicit VideoInput(QString path);
+    explicit VideoInput(QString path, int grain = 0);
     ~VideoInput() override;
 
     /// out's pts is set in GetTimeBase() units, counted from the stream start.

@@ -130,7 +130,7 @@ struct AVOutput::Private
     }
     bool failed() { return !errorString().isEmpty(); }
 
-    bool openVideo(int width, int height, int num, int den);
+    bool openVideo(int width, int height, int num, int den, const VideoEncoding& encoding);
     bool openAudio();
     bool drain(Encoder& encoder);
     bool encode(Encoder& encoder, AVFrame* frame);
@@ -153,7 +153,8 @@ public:
     JobThread writer{4};
 };
 
-bool AVOutput::Private::openVideo(int width, int height, int num, int den)
+bool AVOutput::Private::openVideo(int width, int height, int num, int den,
+                                  const VideoEncoding& encoding)
 {
     const AVCodec* codec = avcodec_find_encoder(format->oformat->video_codec);
     if (!codec)
@@ -172,8 +173,10 @@ bool AVOutput::Private::openVideo(int width, int height, int num, int den)
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "crf", "20", 0);
-    av_dict_set(&options, "preset", "superfast", 0);
+    av_dict_set(&options, "crf", encoding.crf, 0);
+    av_dict_set(&options, "preset", encoding.preset, 0);
+    if (encoding.x264Params)
+        av_dict_set(&options, "x264-params", encoding.x264Params, 0);
     av_dict_set(&options, "sc_threshold", "5", 0);
     // avcodec_open2 swaps the dictionary for one of the options it did not use.
     const int rc = avcodec_open2(c, codec, &options);
@@ -218,7 +221,8 @@ bool AVOutput::Private::openAudio()
 }
 
 AVOutput::AVOutput(QString path, const AVOutputFormat* outputFormat, int height, int width,
-                   int timeBaseNum, int timeBaseDen, int pixelFormat, bool withAudio)
+                   int timeBaseNum, int timeBaseDen, int pixelFormat, bool withAudio,
+                   const VideoEncoding& encoding)
     : d(std::make_unique<Private>())
 {
     Q_UNUSED(pixelFormat) // H.264 in MP4 is always written as planar YUV 4:2:0
@@ -233,7 +237,8 @@ AVOutput::AVOutput(QString path, const AVOutputFormat* outputFormat, int height,
         return;
     }
     d->format->oformat = outputFormat;
-    if (!d->openVideo(width, height, timeBaseNum, timeBaseDen) || (withAudio && !d->openAudio()))
+    if (!d->openVideo(width, height, timeBaseNum, timeBaseDen, encoding)
+        || (withAudio && !d->openAudio()))
         return;
     int rc = avio_open2(&d->format->pb, path.toUtf8().constData(), AVIO_FLAG_WRITE, nullptr,
                         nullptr);

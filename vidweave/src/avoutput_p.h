@@ -14,6 +14,15 @@ struct AVOutputFormat;
 /// formats with rounding and clipping, floating-point formats exactly.
 void ScaleAudioSamples(AVFrame* frame, int gain);
 
+/// How the video is encoded. A render keeps the defaults; the theme tool
+/// encodes its smooth backgrounds with others, so they stay small and clean.
+struct VideoEncoding
+{
+    const char* crf = "20";
+    const char* preset = "superfast";
+    const char* x264Params = nullptr; // "key=value:key=value", or none
+};
+
 /// The MP4 file of a render: an H.264 video stream and, when asked for, an
 /// AAC music stream (44100 Hz stereo, 192 kb/s).
 class AVOutput
@@ -22,7 +31,8 @@ public:
     /// Creates the streams, opens the file and writes the header. Video
     /// frames are timed in \a timeBaseNum / \a timeBaseDen seconds.
     AVOutput(QString path, const AVOutputFormat* format, int height, int width, int timeBaseNum,
-             int timeBaseDen, int pixelFormat, bool withAudio);
+             int timeBaseDen, int pixelFormat, bool withAudio,
+             const VideoEncoding& encoding = VideoEncoding());
     /// Closes the file if Close() was not called.
     ~AVOutput();
 

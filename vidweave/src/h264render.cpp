@@ -275,7 +275,7 @@ H264Render::OpenedScene H264Render::openScene(const Job& job, const SceneMediaPa
     const std::wstring path = name.empty() ? job.paths->GetSceneVideoPath(job.tmplId, entry.first)
                                            : job.paths->GetTmplDir(job.tmplId) + name;
     if (scene->GetBgType() == BgVideo) {
-        opened.input.reset(new VideoInput(QString::fromStdWString(path)));
+        opened.input.reset(new VideoInput(QString::fromStdWString(path), scene->GetGrain()));
     } else {
         int num = 0, den = 0;
         scene->GetTimeBase(num, den);

@@ -11,10 +11,10 @@ public:
                    int textMaxSize) override;
     IImgScene* GetImgScene(std::map<int, IImgMedia*>* media, SceneBgType bgType,
                            std::wstring bgFileName, long framesNumber, int timeBaseNum,
-                           int timeBaseDen) override;
+                           int timeBaseDen, int grain = 0) override;
     ITextScene* GetTextScene(std::map<int, ITextMedia*>* media, SceneBgType bgType,
                              std::wstring bgFileName, long framesNumber, int timeBaseNum,
-                             int timeBaseDen) override;
+                             int timeBaseDen, int grain = 0) override;
     IImgMedia* GetImgMedia(const IMedia::Transforms& transforms, float aspect, float borderWidth,
                            IMedia::color_t borderColor, IMedia::shadow_t shadow, float maxWidth,
                            float maxHeight, IMedia::VPosition vPosition,

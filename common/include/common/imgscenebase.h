@@ -9,7 +9,7 @@ class COMMON_EXPORT ImgSceneBase : public IImgScene, public SceneBase
 {
 public:
     ImgSceneBase(std::map<int, IImgMedia*>* media, SceneBgType bgType, std::wstring bgFileName,
-                 long framesNumber, int timeBaseNum, int timeBaseDen);
+                 long framesNumber, int timeBaseNum, int timeBaseDen, int grain = 0);
 
     SceneType GetType() const override;
     SceneBgType GetBgType() const override;
@@ -17,6 +17,7 @@ public:
     long GetFramesNumber() const override;
     void GetTimeBase(int& num, int& den) const override;
     int GetMediaSize() const override;
+    int GetGrain() const override;
     std::map<int, IImgMedia*>* GetMedia() const override;
 
 private:

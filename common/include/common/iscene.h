@@ -23,6 +23,10 @@ public:
     /// Writes both references, whatever their values.
     virtual void GetTimeBase(int& num, int& den) const = 0;
     virtual int GetMediaSize() const = 0;
+    /// The film grain laid over a video background while it is rendered:
+    /// the largest opacity, in 255ths, of a speck of random grey on each
+    /// pixel (0 to 15). Templates without it have none.
+    virtual int GetGrain() const { return 0; }
 };
 
 class PICTAVIO_INTERFACE IImgScene : public IScene

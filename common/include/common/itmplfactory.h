@@ -16,13 +16,14 @@ public:
 
     virtual ITmpl* GetTmpl(std::map<int, IScene*> scenes, int fadeIn, int fadeOut,
                            int sceneOverflow, int textMaxSize) = 0;
-    /// The scene stores \a media as given and never frees it.
+    /// The scene stores \a media as given and never frees it. \a grain: see
+    /// IScene::GetGrain.
     virtual IImgScene* GetImgScene(std::map<int, IImgMedia*>* media, SceneBgType bgType,
                                    std::wstring bgFileName, long framesNumber,
-                                   int timeBaseNum, int timeBaseDen) = 0;
+                                   int timeBaseNum, int timeBaseDen, int grain = 0) = 0;
     virtual ITextScene* GetTextScene(std::map<int, ITextMedia*>* media, SceneBgType bgType,
                                      std::wstring bgFileName, long framesNumber,
-                                     int timeBaseNum, int timeBaseDen) = 0;
+                                     int timeBaseNum, int timeBaseDen, int grain = 0) = 0;
     virtual IImgMedia* GetImgMedia(const IMedia::Transforms& transforms, float aspect,
                                    float borderWidth, IMedia::color_t borderColor,
                                    IMedia::shadow_t shadow, float maxWidth, float maxHeight,

@@ -12,10 +12,11 @@ public:
     std::wstring GetBgFileName() const override;
     long GetFramesNumber() const override;
     void GetTimeBase(int& num, int& den) const override;
+    int GetGrain() const override;
 
 protected:
     SceneBase(SceneType type, SceneBgType bgType, std::wstring bgFileName, long framesNumber,
-              int timeBaseNum, int timeBaseDen);
+              int timeBaseNum, int timeBaseDen, int grain = 0);
 
     SceneBgType bgType;
     std::wstring bgFileName;
@@ -23,4 +24,5 @@ protected:
     int timeBaseNum;
     int timeBaseDen;
     SceneType type;
+    int grain;
 };
