@@ -275,6 +275,22 @@ private slots:
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
     }
 
+    // No program for the preview: the user is told, as on the done page.
+    void previewThatCannotBeOpenedIsTold()
+    {
+        ThemeThumbnailForm tile(nullptr, 3, "Name", "templates/1/thumb.jpg",
+                                "http://example.test/a.mp4");
+        tile.show();
+        Links::setOpener([](const QUrl&) { return false; });
+        hover(&tile, true);
+        QTest::mouseClick(button(&tile, "PreviewButton"), Qt::LeftButton);
+        Links::setOpener({});
+        QStringList told;
+        for (MessageDialog* dialog : tile.findChildren<MessageDialog*>())
+            told << dialog->findChild<QLabel*>("MessageDialogText")->text();
+        QCOMPARE(told, QStringList{"http://example.test/a.mp4 could not be opened."});
+    }
+
     void tileKeys_data()
     {
         QTest::addColumn<bool>("interactive");

@@ -10,7 +10,6 @@
 #include "core/prjmanager.h"
 #include "core/tmplpathmanager.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
 
@@ -158,10 +157,10 @@ void SelectThemeForm::on_HideProjectsButton_clicked()
 
 void SelectThemeForm::on_FBButton_clicked()
 {
-    QDesktopServices::openUrl(Links::social());
+    Links::openOrTell(this, Links::social());
 }
 
 void SelectThemeForm::on_SubscButton_2_clicked()
 {
-    QDesktopServices::openUrl(Links::subscribe());
+    Links::openOrTell(this, Links::subscribe());
 }

@@ -1,9 +1,9 @@
 #include "ui/themethumbnailform.h"
+#include "ui/links.h"
 #include "ui/resources.h"
 #include "ui/roundedmask.h"
 #include "ui_themethumbnailform.h"
 
-#include <QDesktopServices>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QUrl>
@@ -136,5 +136,5 @@ void ThemeThumbnailForm::on_StartButton_clicked()
 
 void ThemeThumbnailForm::on_PreviewButton_clicked()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(previewUrl));
+    Links::openOrTell(this, QUrl::fromUserInput(previewUrl));
 }
