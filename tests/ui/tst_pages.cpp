@@ -3,10 +3,13 @@
 #include "ui/doneform.h"
 #include "ui/messagedialog.h"
 #include "ui/renderprogressform.h"
+#include "ui/resources.h"
 #include "ui/selectaudioform.h"
 #include "ui/settingsform.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -674,6 +677,31 @@ private slots:
         form.findChild<QPushButton*>(button)->click();
         QCOMPARE(form.opened.size(), 1);
         QCOMPARE(messageShown(&form), message);
+    }
+
+    // A picture the code names but the program does not carry shows as
+    // nothing, or as a stand-in drawn in its place.
+    void everyPictureNamedIsBuiltIn()
+    {
+        initUiResources();
+        QStringList missing;
+        const QRegularExpression named(QStringLiteral(":/images/([A-Za-z0-9_@.-]+\\.png)"));
+        QDirIterator files(QStringLiteral(PICTAVIO_SOURCE_DIR "/app"), {"*.cpp", "*.ui"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int seen = 0;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            auto it = named.globalMatch(QString::fromUtf8(file.readAll()));
+            while (it.hasNext()) {
+                const QString resource = ":/images/" + it.next().captured(1);
+                ++seen;
+                if (!QFile::exists(resource))
+                    missing << resource + " (" + QFileInfo(file.fileName()).fileName() + ")";
+            }
+        }
+        QVERIFY(seen > 10);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     }
 
     void navigationButtons_data()

@@ -11,6 +11,7 @@
 #include "core/thumbgenerator.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -230,6 +231,35 @@ private slots:
         QVERIFY2(message.contains("Missed image files will be skipped."), qPrintable(message));
         QCOMPARE(names(page), (QStringList{"here.png", "Hello"}));
         QCOMPARE(page.collectSlides().front().rotation, 3);
+    }
+
+    // The music bar: a sound-wave picture where the music is still free, the
+    // used share filled, and the share written over it.
+    void musicBarShowsItsPictureAndShare()
+    {
+        QTemporaryDir dir;
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.setAudio({track(20.f)});
+        page.pictures = QStringList{picture(dir, "a.png")};
+        page.on_ImportFilesBtn_clicked();
+        page.resize(1000, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto* bar = page.findChild<QProgressBar*>("TimeLineProgressBar");
+        QVERIFY(bar->value() > 5 && bar->value() < 60);
+        const QImage shot = bar->grab().toImage();
+        const int filledTo = shot.width() * bar->value() / 100;
+        int wave = 0, white = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                wave += x > filledTo + 4 && c.blue() > 0x5a && c.red() > 0x40 && c.red() < 0x90;
+                white += c.red() > 230 && c.green() > 230 && c.blue() > 230;
+            }
+        QVERIFY2(wave > 50, qPrintable(QString::number(wave)));
+        QVERIFY2(white > 20, qPrintable(QString::number(white)));
     }
 
     void musicLabels_data()

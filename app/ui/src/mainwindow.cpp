@@ -6,6 +6,7 @@
 #include "ui/downloadingthemeform.h"
 #include "ui/messagedialog.h"
 #include "ui/renderprogressform.h"
+#include "ui/resources.h"
 #include "ui/selectaudioform.h"
 #include "ui/selectimagesform.h"
 #include "ui/selectthemeform.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
       paths(TmplPathManager::instance()), factory(std::make_unique<BasePrjFactory>()),
       controller(new RenderController(this))
 {
+    initUiResources(); // the background picture and the closing logo
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Pictavio"));
     resize(1000, 680);

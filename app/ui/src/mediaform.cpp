@@ -46,6 +46,7 @@ MediaForm::MediaForm(QWidget* parent)
     scrollArea->setFocusPolicy(Qt::NoFocus); // the tiles take the focus, not their frame
     scrollArea->setStyleSheet(QStringLiteral("QScrollArea, #slidesContainer { background: transparent; }"));
     container->setObjectName(QStringLiteral("slidesContainer"));
+    container->setContentsMargins(24, 12, 24, 12);
     container->setMouseTracking(true);
     container->installEventFilter(this);
     scrollArea->setWidget(container);

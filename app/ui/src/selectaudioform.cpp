@@ -2,6 +2,7 @@
 #include "ui/resources.h"
 #include "core/rendercontroller.h"
 #include "ui/audiofileform.h"
+#include "ui/coverpixmap.h"
 #include "ui/filedialogs.h"
 #include "ui/messagedialog.h"
 #include "ui_selectaudioform.h"
@@ -36,11 +37,8 @@ SelectAudioForm::~SelectAudioForm()
 void SelectAudioForm::setTheme(const QString& name, const QString& thumbPath)
 {
     ui->ThemeName->setText(name);
-    const QPixmap thumb(thumbPath);
     ui->ThemePicture->setPixmap(
-        thumb.isNull() ? QPixmap()
-                       : thumb.scaled(ui->ThemePicture->size(), Qt::KeepAspectRatioByExpanding,
-                                      Qt::SmoothTransformation));
+        coverPixmap(thumbPath, ui->ThemePicture->size(), ui->ThemePicture->devicePixelRatioF()));
 }
 
 void SelectAudioForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music)
