@@ -108,6 +108,14 @@ QString SlideForm::keysHint() const
     return tr("Ctrl+Left and Ctrl+Right move the slide.");
 }
 
+bool SlideForm::event(QEvent* event)
+{
+    // A dialog over the window takes the mouse; the buttons would stay.
+    if (event->type() == QEvent::WindowDeactivate)
+        setControlsVisible(false);
+    return QWidget::event(event);
+}
+
 void SlideForm::focusInEvent(QFocusEvent* event)
 {
     update();
@@ -261,8 +269,10 @@ void SlideForm::setControlsVisible(bool on)
 bool SlideForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->ItemThumbnail) {
+        // Another tile that missed its Leave (a click or a dialog took the
+        // mouse) hides its buttons when this one shows them.
         if (event->type() == QEvent::Enter)
-            setControlsVisible(true);
+            emit MediaHover::instance()->slideHovered(this);
         else if (event->type() == QEvent::Leave)
             setControlsVisible(false);
     }
