@@ -268,6 +268,17 @@ int dispatch(const Options& options)
     return run(job, options);
 }
 
+/// The JPEG reader and others speak through Qt's messages ("Corrupt JPEG
+/// data: …") before the program's own clear line; FFmpeg has its own log.
+void keepLibrariesQuiet()
+{
+    VidweaveSetLibraryLog(false);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -293,6 +304,8 @@ int main(int argc, char** argv)
         return failWith("--themes " + options.themesDir + " is not a folder");
     chooseThemeFolders(options.themesDir);
     catchInterrupts();
+    if (!options.verbose)
+        keepLibrariesQuiet();
     VidweaveInit();
     registerCoreMetaTypes();
     return dispatch(options);

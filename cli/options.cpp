@@ -40,6 +40,8 @@ Options:
   --themes DIR        look for themes only in DIR/templates/ (and the demo
                       in DIR/demo/); by default ./templates/ is searched
                       first, then the themes installed with the program
+  --verbose           also print what the decoding libraries say about the
+                      files they read
   --help              this text
 
 Projects are kept in Pictavio/projects/ of the program's data folder
@@ -165,6 +167,8 @@ private:
             options.overwrite = true;
         else if (arg == "--save-project")
             options.saveProject = true;
+        else if (arg == "--verbose")
+            options.verbose = true;
         else if (arg.startsWith("-") && arg.size() > 1)
             fail(ParseStatus::Usage, "unknown option " + arg);
         else

@@ -576,6 +576,41 @@ private slots:
         QCOMPARE(left.size(), int(existing) + int(signal == SIGKILL));
     }
 
+    // Bad input gets the program's own line, not the libraries' chatter,
+    // unless --verbose asks for it.
+    void librariesStayQuietUnlessAsked_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("verbose");
+        QTest::addColumn<QString>("libraryLine");
+        QTest::newRow("music") << "music" << false << "@ 0x";
+        QTest::newRow("music, verbose") << "music" << true << "@ 0x";
+        QTest::newRow("picture") << "picture" << false << "JPEG";
+        QTest::newRow("picture, verbose") << "picture" << true << "JPEG";
+    }
+    void librariesStayQuietUnlessAsked()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, verbose);
+        QFETCH(QString, libraryLine);
+        QTemporaryDir out;
+        const QString music = out.filePath("not-music.mp3");
+        writeFile(music, "this is not music at all");
+        const QString junk = out.filePath("junk.jpg");
+        writeFile(junk, QByteArray("\xFF\xD8\xFF\xE0junkjunk", 12));
+        QStringList args{"--themes", themes, "--theme", "2", "--no-logo", "--output", out.filePath("v.mp4")};
+        if (verbose)
+            args << "--verbose";
+        if (input == "music")
+            args << "--music" << music << photos(1);
+        else
+            args << junk << photos(1);
+        const Outcome o = run(args, env);
+        QVERIFY2(o.err.contains(input == "music" ? "the music cannot be used" : "cannot be read as a picture"),
+                 qPrintable(o.err));
+        QVERIFY2(o.err.contains(libraryLine) == verbose, qPrintable(o.err));
+    }
+
     void unreadablePicturesAreLeftOut()
     {
         QTemporaryDir out;
