@@ -11,6 +11,7 @@
 #include "common/release.h"
 #include "core/placement.h"
 #include "core/rendercontroller.h"
+#include "core/timing.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
 #include "vidweave/qtimagerender.h"
@@ -72,7 +73,7 @@ void describePlacement(const std::vector<PlacementSlide>& slides, const Placemen
     if (result.placedCount == 0)
         return;
     std::printf("Using %d of %zu slides; the video lasts %s (%.1f s).\n", result.placedCount,
-                slides.size(), qPrintable(clockText(int(result.totalDuration + 0.5f))),
+                slides.size(), qPrintable(clockText(result.totalDuration)),
                 double(result.totalDuration));
 }
 

@@ -1,6 +1,7 @@
 #include "music.h"
 
 #include "core/prjmanager.h"
+#include "core/timing.h"
 
 #include "terminal.h"
 
@@ -41,7 +42,7 @@ void describeMusic(const MusicList& tracks)
         QStringList parts{track->getDisplayTitle()};
         if (!track->getArtist().isEmpty())
             parts << track->getArtist();
-        parts << clockText(int(track->getDuration()));
+        parts << clockText(track->getDuration());
         std::printf("Music: %s\n", qPrintable(parts.join(", ")));
     }
 }

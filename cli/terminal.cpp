@@ -1,5 +1,7 @@
 #include "terminal.h"
 
+#include "core/timing.h"
+
 #include <QTimer>
 
 #include <atomic>
@@ -72,11 +74,11 @@ void ProgressLine::update(float percent)
     lastDrawn = whole;
     const double seconds = clock.elapsed() / 1000.0;
     const double fps = seconds > 0 ? frames / seconds : 0;
-    const double left = percent > 0 ? seconds * (100.0 - percent) / percent : 0;
+    const int left = secondsLeft(seconds, percent);
     const int filled = std::min(30, int(percent * 30 / 100));
-    std::printf("\r%s [%s%s] %3d%%  %5.1f fps  %d:%02d left ", qPrintable(label),
+    std::printf("\r%s [%s%s] %3d%%  %5.1f fps  %s left ", qPrintable(label),
                 QByteArray(filled, '#').constData(), QByteArray(30 - filled, ' ').constData(),
-                whole, fps, int(left) / 60, int(left) % 60);
+                whole, fps, left < 0 ? "-:--" : qPrintable(clockText(left)));
     std::fflush(stdout);
 }
 
@@ -105,12 +107,4 @@ void TerminalDownloadHandler::downloadFailed(const QString& reason)
     }
     givenUp = true;
     manager->onReselectTheme();
-}
-
-QString clockText(int seconds)
-{
-    const QString ss = QString("%1").arg(seconds % 60, 2, 10, QChar('0'));
-    if (seconds < 3600)
-        return QString("%1:%2").arg(seconds / 60).arg(ss);
-    return QString("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QChar('0')).arg(ss);
 }

@@ -66,6 +66,3 @@ public:
 private:
     QTimer poll;
 };
-
-/// Seconds as "m:ss", or "h:mm:ss" from an hour on.
-QString clockText(int seconds);

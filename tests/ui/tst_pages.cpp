@@ -579,6 +579,31 @@ private slots:
         QCOMPARE(bar->text(), text);
     }
 
+    // Time taken, and time left at the pace so far once that can be told.
+    void timeShownBesideTheBar_data()
+    {
+        QTest::addColumn<float>("percent");
+        QTest::addColumn<double>("elapsed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first seconds") << 10.f << 2.0 << "0:02 so far";
+        QTest::newRow("hardly begun") << 0.5f << 30.0 << "0:30 so far";
+        QTest::newRow("a quarter") << 25.f << 40.0 << "0:40 so far\nabout 2:00 left";
+        QTest::newRow("halfway through an hour") << 50.f << 1830.0 << "30:30 so far\nabout 30:30 left";
+        QTest::newRow("long") << 20.f << 1000.0 << "16:40 so far\nabout 1:06:40 left";
+        QTest::newRow("done") << 100.f << 75.0 << "1:15 so far\nabout 0:00 left";
+    }
+    void timeShownBesideTheBar()
+    {
+        QFETCH(float, percent);
+        QFETCH(double, elapsed);
+        QFETCH(QString, text);
+        RenderProgressForm form;
+        form.progressAt(percent, elapsed);
+        QCOMPARE(form.findChild<QLabel*>("TimeLabel")->text(), text);
+        form.reset();
+        QVERIFY(form.findChild<QLabel*>("TimeLabel")->text().isEmpty());
+    }
+
     void previewShown_data()
     {
         QTest::addColumn<QSize>("picture");

@@ -12,6 +12,7 @@
 
 #include "common/baseprjfactory.h"
 #include "core/thumbgenerator.h"
+#include "core/timing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,17 +25,6 @@ namespace {
 const QStringList picturePatterns{"*.jpg", "*jpeg", "*.png", "*.gif"};
 
 } // namespace
-
-QString clockText(float seconds)
-{
-    const int whole = seconds > 0 ? int(seconds) : 0;
-    const int h = whole / 3600;
-    const int m = whole / 60 % 60;
-    const int s = whole % 60;
-    if (whole < 3600)
-        return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QChar('0'));
-    return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QChar('0')).arg(s, 2, 10, QChar('0'));
-}
 
 QString timelineText(float total, float music, int* percent)
 {
