@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <functional>
 
 namespace {
 
@@ -36,6 +37,10 @@ public:
             if (frames > 100)
                 QThread::msleep(2);
         }
+        // On the render thread, before Render returns: the controller has
+        // certainly not put the video in place yet.
+        if (whileRendering)
+            whileRendering();
         if (stopRequested || !failure.isEmpty())
             QFile::remove(outputPath);
     }
@@ -43,6 +48,8 @@ public:
     bool Failed() const override { return !failure.isEmpty(); }
     /// Where the last render wrote; read after it finished.
     static inline QString writtenTo;
+    /// Called once near the end of a render, on its thread.
+    static inline std::function<void()> whileRendering;
     QString ErrorString() const override { return failure; }
 
 private:
@@ -209,8 +216,9 @@ private slots:
 
         RenderController controller;
         QByteArray whileRendering;
+        FakeRender::whileRendering = [&] { whileRendering = contents(); };
+        auto forget = qScopeGuard([] { FakeRender::whileRendering = nullptr; });
         connect(&controller, &RenderController::onProgress, this, [&] {
-            whileRendering = contents();
             if (outcome == "cancel")
                 controller.stop();
         });
