@@ -112,6 +112,15 @@ QString chooseOutput(const Options& options, QString* error)
     return options.output;
 }
 
+/// A name the user gave is never taken from a file that appeared meanwhile,
+/// unless --overwrite; a name made from the time moves on to the next free.
+OutputClaim outputClaim(const Options& options)
+{
+    if (!options.outputIsFile)
+        return OutputClaim::NextFree;
+    return options.overwrite ? OutputClaim::Replace : OutputClaim::Keep;
+}
+
 int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringList& music,
                 const Options& options, const QString& output)
 {
@@ -131,7 +140,9 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     QString reason;
     QObject::connect(&controller, &RenderController::onProgress, &loop,
                      [&line](float percent) { line.update(percent); });
-    QObject::connect(&controller, &RenderController::done, &loop, [&] {
+    QString made;
+    QObject::connect(&controller, &RenderController::done, &loop, [&](const QString& path) {
+        made = path;
         status = 0;
         loop.quit();
     });
@@ -145,6 +156,7 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     });
     QElapsedTimer clock;
     clock.start();
+    controller.setOutputClaim(outputClaim(options));
     controller.start(themeId, tmpl, prj, output, size.width(), size.height(),
                      TmplPathManager::instance(), {}, logo);
     loop.exec();
@@ -155,7 +167,7 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     }
     if (status != 0)
         return failWith(reason);
-    std::printf("Made %s in %.1f s.\n", qPrintable(QDir::toNativeSeparators(output)),
+    std::printf("Made %s in %.1f s.\n", qPrintable(QDir::toNativeSeparators(made)),
                 clock.elapsed() / 1000.0);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "terminal.h"
 
+#include "core/outputfile.h"
+
 #include <QTimer>
 
 #include <atomic>
@@ -33,6 +35,9 @@ void catchInterrupts()
 {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
+    // A closed terminal: stop as cleanly as on Ctrl-C.
+    std::signal(SIGHUP, onInterrupt);
+    ignoreFileSizeSignal();
 }
 
 bool interrupted()

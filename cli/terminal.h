@@ -51,7 +51,8 @@ void warn(const QString& text);
 /// Prints "pictavio-render: " and \a reason on standard error; returns 1.
 int failWith(const QString& reason);
 
-/// Makes Ctrl-C and SIGTERM set the flag that interrupted() reads.
+/// Makes Ctrl-C, SIGTERM and SIGHUP set the flag that interrupted() reads,
+/// and a file size limit fail the write instead of ending the program.
 void catchInterrupts();
 bool interrupted();
 

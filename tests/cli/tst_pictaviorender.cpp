@@ -131,6 +131,7 @@ class TestPictavioRender : public QObject
 private slots:
     void initTestCase()
     {
+        qRegisterMetaType<QProcess::ExitStatus>();
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         env.insert("HOME", home.path());
         QVERIFY(QFile::exists(program));
@@ -543,6 +544,7 @@ private slots:
         QTest::addColumn<bool>("existing");
         QTest::newRow("Ctrl-C, new file") << int(SIGINT) << false;
         QTest::newRow("Ctrl-C over a file") << int(SIGINT) << true;
+        QTest::newRow("terminal closed, new file") << int(SIGHUP) << false;
         QTest::newRow("killed over a file") << int(SIGKILL) << true;
     }
     void anInterruptedRenderLeavesTheUsersFile()
@@ -565,15 +567,95 @@ private slots:
                                  120000);
         ::kill(pid_t(process.processId()), signal);
         QVERIFY(process.waitForFinished(60000));
-        if (signal == SIGINT)
+        if (signal != SIGKILL) {
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
             QCOMPARE(process.exitCode(), 130);
+        }
         if (existing)
             QCOMPARE(readFile(video), QByteArray("the user's own video"));
         else
             QVERIFY(!QFile::exists(video));
-        // Only a kill can leave the hidden partial file behind.
+        // Only a kill can leave the hidden partial file behind...
         const QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(left.size(), int(existing) + int(signal == SIGKILL));
+        if (signal != SIGKILL)
+            return;
+        // ...and the next render in that folder removes it.
+        const Outcome next = run({"--themes", themes, "--theme", "2", "--no-logo", "--output",
+                                  out.filePath("next.mp4"), photos(1).first()},
+                                 env);
+        QVERIFY2(next.status == 0, qPrintable(next.err));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"next.mp4", "stopped.mp4"}));
+    }
+
+    void aFileSizeLimitIsNamed()
+    {
+        QTemporaryDir out;
+        const QString video = out.filePath("big.mp4");
+        QStringList args{"--themes", themes, "--theme", "1", "--full-hd", "--output", video};
+        args << photos(12);
+        QStringList quoted;
+        for (const QString& arg : qAsConst(args))
+            quoted << "'" + arg + "'";
+        // 300 KiB, far below a full HD video.
+        const Outcome o = runTool("bash", {"-c", "ulimit -f 300; exec '" + program + "' " + quoted.join(' ')},
+                                  env);
+        QVERIFY2(!o.crashed, qPrintable(o.err));
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains("The video is larger than this system allows: a file may hold at most 300 KiB here"),
+                 qPrintable(o.err));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void rendersAtOnceIntoOneFolder_data()
+    {
+        QTest::addColumn<int>("renders");
+        QTest::addColumn<bool>("oneName");
+        QTest::newRow("six, names from the time") << 6 << false;
+        QTest::newRow("two, one name with --overwrite") << 2 << true;
+    }
+
+    // Started together, as from a script: each finishes whole under a name of its own,
+    // or onto the one name given.
+    void rendersAtOnceIntoOneFolder()
+    {
+        QFETCH(int, renders);
+        QFETCH(bool, oneName);
+        QTemporaryDir out;
+        const QString target = oneName ? out.filePath("same.mp4") : out.path() + "/";
+        std::vector<std::unique_ptr<QProcess>> processes;
+        const QStringList pictures = photos(renders);
+        for (int i = 0; i < renders; ++i) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->setProcessEnvironment(env);
+            QStringList args{"--themes", themes, "--theme", "2", "--no-logo", "--output", target,
+                             pictures.at(i)};
+            if (oneName)
+                args << "--overwrite";
+            processes.back()->start(program, args);
+        }
+        QStringList made;
+        for (auto& process : processes) {
+            QVERIFY(process->waitForFinished(600000));
+            const QString said = QString::fromUtf8(process->readAllStandardOutput());
+            QVERIFY2(process->exitCode() == 0, qPrintable(process->readAllStandardError()));
+            made << said.section("Made ", 1).section(" in ", 0, 0);
+        }
+        made.removeDuplicates();
+        made.sort();
+        QStringList files;
+        for (const QString& name : QDir(out.path()).entryList(QDir::Files | QDir::Hidden))
+            files << out.filePath(name);
+        QCOMPARE(files, made); // nothing hidden left, every video where it was said to be
+        QCOMPARE(made.size(), oneName ? 1 : renders);
+        for (const QString& video : qAsConst(made)) {
+            QCOMPARE(frameCount(video), 120);
+            QProcess decode;
+            decode.start("ffmpeg", {"-v", "error", "-i", video, "-f", "null", "-"});
+            QVERIFY(decode.waitForFinished(120000));
+            QCOMPARE(decode.readAllStandardError(), QByteArray());
+        }
     }
 
     void unreadablePicturesAreLeftOut()

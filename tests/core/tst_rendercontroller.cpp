@@ -9,6 +9,8 @@
 #include <atomic>
 #include <functional>
 
+#include <sys/file.h>
+
 namespace {
 
 /// Writes a file and reports as many frames as asked, or fails on purpose.
@@ -322,15 +324,16 @@ private slots:
         Run run;
         RenderController controller;
         controller.setOutputClaim(OutputClaim(claim));
-        connect(&controller, &RenderController::onProgress, this, [&] {
+        FakeRender::whileRendering = [&] {
             QFile other(run.output);
-            if (!other.exists() && other.open(QIODevice::WriteOnly))
+            if (other.open(QIODevice::WriteOnly))
                 other.write("another program's video");
-        });
+        };
+        auto forget = qScopeGuard([] { FakeRender::whileRendering = nullptr; });
         QSignalSpy done(&controller, &RenderController::done);
         QSignalSpy failed(&controller, &RenderController::failed);
         controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
-                         [] { return new FakeRender(300, {}, nullptr); });
+                         [] { return new FakeRender(3, {}, nullptr); });
         QTRY_COMPARE_WITH_TIMEOUT(done.count() + failed.count(), 1, 10000);
         QCOMPARE(done.count(), int(outcome == "done"));
         if (outcome == "done")
@@ -342,6 +345,57 @@ private slots:
         QStringList expected{"out.mp4"};
         if (video == "out_2.mp4")
             expected << video;
+        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
+    }
+
+    void leftoversOfKilledRendersGoWhenARenderStarts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("hoursOld");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("removed");
+        const QString ours = ".out.mp4.pictavio-abc123.part";
+        const QByteArray half("half a video");
+        QTest::newRow("a killed render") << ours << half << 0 << false << true;
+        QTest::newRow("a killed render of another name")
+            << ".other.mp4.pictavio-zz9zz9.part" << half << 0 << false << true;
+        QTest::newRow("a render still running") << ours << half << 48 << true << false;
+        QTest::newRow("a render between creating and locking") << ours << QByteArray() << 0 << false << false;
+        QTest::newRow("an empty one of two days") << ours << QByteArray() << 48 << false << true;
+        QTest::newRow("an older version's, two days") << ".out.mp4.part" << half << 48 << false << true;
+        QTest::newRow("an older version's, an hour") << ".out.mp4.part" << half << 1 << false << false;
+        QTest::newRow("another program's") << ".notes.part" << half << 48 << false << false;
+        QTest::newRow("not hidden") << "out.mp4.pictavio-abc123.part" << half << 48 << false << false;
+    }
+
+    void leftoversOfKilledRendersGoWhenARenderStarts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, hoursOld);
+        QFETCH(bool, locked);
+        QFETCH(bool, removed);
+        Run run;
+        QFile left(run.dir.filePath(name));
+        QVERIFY(left.open(QIODevice::ReadWrite));
+        left.write(content);
+        left.flush();
+        QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * hoursOld - 60),
+                                 QFileDevice::FileModificationTime));
+        if (locked)
+            QCOMPARE(::flock(left.handle(), LOCK_EX | LOCK_NB), 0);
+        else
+            left.close();
+        RenderController controller;
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                         [] { return new FakeRender(3, {}, nullptr); });
+        QVERIFY(done.wait(5000));
+        QStringList expected{"out.mp4"};
+        if (!removed)
+            expected << name;
+        expected.sort();
         QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     }
 

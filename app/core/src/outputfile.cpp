@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -245,4 +246,9 @@ int removeStalePartials(const QString& folder)
             removed += removeIfOld(path);
     }
     return removed;
+}
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QMutexLocker>
 
-#include <csignal>
 #include <sys/resource.h>
 
 RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
@@ -48,9 +47,12 @@ QString tooLargeReason(const QString& engineReason)
 {
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
+    QString said = engineReason;
+    if (said.endsWith(QLatin1Char('.')))
+        said.chop(1);
     return RenderWorker::tr("The video is larger than this system allows: a file may hold at most "
                             "%1 here (%2).")
-        .arg(QLocale().formattedDataSize(qint64(limit.rlim_cur)), engineReason);
+        .arg(QLocale().formattedDataSize(qint64(limit.rlim_cur), 0), said);
 }
 
 } // namespace
@@ -138,9 +140,7 @@ void RenderWorker::onRenderProgress(QImage* img, float percent)
 RenderController::RenderController(QObject* parent) : QObject(parent)
 {
     registerCoreMetaTypes();
-    // Past a file size limit the kernel would end the program; ignored, the
-    // write fails instead and the render says why.
-    std::signal(SIGXFSZ, SIG_IGN);
+    ignoreFileSizeSignal();
 }
 
 RenderController::~RenderController()

@@ -78,6 +78,8 @@ MainWindow::MainWindow(QWidget* parent)
     downloadErrors = std::make_unique<ThemeDownloadErrorHandler>(downloads, this);
     downloads->setErrorHandler(downloadErrors.get());
 
+    // Videos are named by the time: one that another render took meanwhile is numbered.
+    controller->setOutputClaim(OutputClaim::NextFree);
     connect(controller, &RenderController::done, this, &MainWindow::renderFinished);
     connect(controller, &RenderController::stopped, this, &MainWindow::renderStopped);
     connect(controller, &RenderController::failed, this, &MainWindow::renderFailed);

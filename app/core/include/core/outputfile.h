@@ -59,3 +59,7 @@ QString numberedPath(const QString& path, int n);
 /// gone, and partial files of older versions untouched for a day. Returns how
 /// many were removed.
 int removeStalePartials(const QString& folder);
+
+/// Makes a write past the file size limit (ulimit -f) fail with EFBIG, which
+/// the writer reports, instead of ending the process with SIGXFSZ.
+void ignoreFileSizeSignal();
