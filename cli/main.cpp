@@ -161,10 +161,8 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
                      TmplPathManager::instance(), {}, logo);
     loop.exec();
     line.finish();
-    if (status == 130) {
-        warn("pictavio-render: stopped; no video was written.");
-        return status;
-    }
+    if (status == 130)
+        return stoppedByUser();
     if (status != 0)
         return failWith(reason);
     std::printf("Made %s in %.1f s.\n", qPrintable(QDir::toNativeSeparators(made)),
@@ -203,7 +201,7 @@ int run(const Job& asked, const Options& options)
     if (!tmpl)
         return failWith(reason);
     if (!ensureDownloaded(asked.themeId, tmpl.get(), &reason))
-        return interrupted() ? 130 : failWith(reason);
+        return interrupted() ? stoppedByUser() : failWith(reason);
     MusicList music;
     if (!readMusic(asked.music, music, &reason))
         return failWith(reason);

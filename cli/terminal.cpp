@@ -9,6 +9,10 @@
 #include <cstdio>
 #include <unistd.h>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 namespace {
 
 std::atomic_bool interruptSeen{false};
@@ -29,6 +33,12 @@ int failWith(const QString& reason)
 {
     warn("pictavio-render: " + reason);
     return 1;
+}
+
+int stoppedByUser()
+{
+    warn("pictavio-render: stopped; no video was written.");
+    return 130;
 }
 
 void catchInterrupts()
@@ -99,17 +109,18 @@ TerminalDownloadHandler::TerminalDownloadHandler(TmplDownloadManager* manager) :
 void TerminalDownloadHandler::downloadFailed(const QString& reason)
 {
     lastReason = reason;
-    if (retries < 3) {
-        ++retries;
-        QString said = reason;
-        if (said.endsWith('.'))
-            said.chop(1);
-        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(said).arg(retries));
-        QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
-        return;
-    }
     givenUp = true;
     manager->onReselectTheme();
+}
+
+QuietDecoder::QuietDecoder() : level(av_log_get_level())
+{
+    av_log_set_level(AV_LOG_QUIET);
+}
+
+QuietDecoder::~QuietDecoder()
+{
+    av_log_set_level(level);
 }
 
 QString clockText(int seconds)

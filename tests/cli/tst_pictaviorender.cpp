@@ -510,13 +510,64 @@ private slots:
         const QString damaged = named.match(o.err).captured(1);
         QVERIFY2(!damaged.isEmpty(), qPrintable(o.err));
         QCOMPARE(o.err.trimmed().count('\n'), 0); // the reason alone, no decoder chatter
-        QCOMPARE(o.err.contains("It was removed; the next run downloads it again."), served);
-        QCOMPARE(QFile::exists(damaged), !served);
-        if (!served)
-            return;
+        // Decided on the local file alone: the server was not asked.
+        QVERIFY2(o.err.contains("It was removed; the next run downloads it again."), qPrintable(o.err));
+        QVERIFY(!QFile::exists(damaged));
+        QCOMPARE(server.requests(contentPath + QFileInfo(damaged).fileName().toUtf8()), 0);
         const Outcome next = run(args, withServer);
-        QVERIFY2(next.status == 0, qPrintable(next.err));
-        QVERIFY(QFile::exists(place.filePath("x.mp4")));
+        QCOMPARE(next.status, served ? 0 : 1);
+        QCOMPARE(QFile::exists(place.filePath("x.mp4")), served);
+        if (!served)
+            QVERIFY2(next.err.contains("the theme could not be downloaded"), qPrintable(next.err));
+    }
+
+    void everyFileMayNeedTwoTries()
+    {
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/3", place.filePath("templates/3"));
+        HttpTestServer server;
+        serveTheme3(server, HttpTestServer::DropMidBody);
+        const QString content = themes + "/content/app/1.2.0/themes/3/";
+        server.onRequest = [&server, content](const QByteArray& path) {
+            if (server.requests(path) == 1)
+                QTimer::singleShot(0, &server, [&server, content, path] {
+                    server.route(path, readFile(content + QFileInfo(QString(path)).fileName()));
+                });
+        };
+        QProcessEnvironment withServer = env;
+        withServer.insert("PICTAVIO_CONTENT_HOST", server.host());
+        const Outcome o = run({"--themes", place.path(), "--theme", "3", "--no-logo", "--output",
+                               place.filePath("x.mp4"), "--text", "Night"},
+                              withServer);
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        const int files = QDir(content).entryList({"?.mp4"}, QDir::Files).size();
+        QVERIFY(files > 3); // more files than retries
+        QCOMPARE(o.err.count("trying again (1 of 3)"), files);
+    }
+
+    void ctrlCDuringADownloadStops()
+    {
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/3", place.filePath("templates/3"));
+        HttpTestServer server;
+        serveTheme3(server, HttpTestServer::Stall);
+        QProcess process;
+        server.onRequest = [&process](const QByteArray&) {
+            QTimer::singleShot(200, &process, [&process] { ::kill(pid_t(process.processId()), SIGINT); });
+        };
+        QProcessEnvironment withServer = env;
+        withServer.insert("PICTAVIO_CONTENT_HOST", server.host());
+        process.setProcessEnvironment(withServer);
+        process.start(program, {"--themes", place.path(), "--theme", "3", "--output",
+                                place.filePath("x.mp4"), "--text", "Night"});
+        QVERIFY(process.waitForStarted());
+        QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        QVERIFY(finished.wait(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), 130);
+        QCOMPARE(err.trimmed(), QString("pictavio-render: stopped; no video was written."));
+        QCOMPARE(QDir(place.filePath("templates/3")).entryList({"*.mp4", ".*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void runsWithoutADisplay_data()

@@ -2,6 +2,7 @@
 // a full disk, a folder taken away during a render, a save killed midway,
 // many cancelled renders, half-written project folders.
 #include "folderpaths.h"
+#include "smalldisk.h"
 
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
@@ -273,20 +274,6 @@ void makeWritable(const QString& folder)
         ::close(fd);
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-/// Mounts a file system of \a kib KiB on \a folder, seen by this process
-/// only; false where that is not allowed (no root).
-bool mountSmallDisk(const QString& folder, int kib)
-{
-    static bool ownNamespace = ::unshare(CLONE_NEWNS) == 0
-                               && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-    if (!ownNamespace)
-        return false;
-    const QByteArray options = "size=" + QByteArray::number(kib) + "k";
-    return ::mount("pictavio-full", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                   options.constData())
-           == 0;
 }
 
 const int savedSlides[] = {600, 601};
