@@ -18,7 +18,7 @@ public:
     /// NonAuthoritative answers 203 with the whole body; ServerError answers
     /// 500 with an HTML page; Stall sends half the body, then nothing while
     /// keeping the connection open; Trickle sends the body one byte every
-    /// 100 ms; Endless sends bytes for ever without a length; HugeLength
+    /// trickleInterval ms; Endless sends bytes for ever without a length; HugeLength
     /// states 10 GB and sends bytes for ever.
     enum Mode {
         Full,
@@ -53,6 +53,9 @@ public:
     }
     int requests(const QByteArray& path) const { return counts.value(path); }
     void clearCounts() { counts.clear(); }
+
+    /// The pause between two bytes in Trickle mode.
+    int trickleInterval = 100;
 
     /// Called as each request arrives.
     std::function<void(const QByteArray& path)> onRequest;
@@ -163,7 +166,7 @@ private:
             socket->disconnectFromHost();
             return;
         }
-        QTimer::singleShot(100, socket, [=] { trickle(socket, body, from + 1); });
+        QTimer::singleShot(trickleInterval, socket, [=] { trickle(socket, body, from + 1); });
     }
 
     /// Keeps about a megabyte queued until the other side goes away.
