@@ -27,3 +27,13 @@ QString XmlSafeText(const QString& text)
     }
     return safe;
 }
+
+QString TextPrefix(const QString& text, int length)
+{
+    if (length >= text.size())
+        return text;
+    QString cut = text.left(qMax(0, length));
+    if (!cut.isEmpty() && cut.at(cut.size() - 1).isHighSurrogate())
+        cut.chop(1);
+    return cut;
+}

@@ -6,21 +6,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-namespace {
-
-// Never split a surrogate pair: half of one is not XML either.
-QString leftWhole(const QString& text, int length)
-{
-    if (length >= text.size())
-        return text;
-    QString cut = text.left(qMax(0, length));
-    if (!cut.isEmpty() && cut.at(cut.size() - 1).isHighSurrogate())
-        cut.chop(1);
-    return cut;
-}
-
-} // namespace
-
 LimitedTextEdit::LimitedTextEdit(QWidget* parent)
     : QTextEdit(parent)
 {
@@ -34,7 +19,7 @@ void LimitedTextEdit::SetMaxLength(int length)
     m_maxLength = length;
     const QString text = toPlainText();
     if (length > 0 && text.size() > length)
-        setPlainText(leftWhole(text, length));
+        setPlainText(TextPrefix(text, length));
 }
 
 bool LimitedTextEdit::keyAllowed(const QKeyEvent& event) const
@@ -84,7 +69,7 @@ QString LimitedTextEdit::fitting(const QString& incoming) const
     const QString clean = XmlSafeText(incoming);
     if (m_maxLength <= 0)
         return clean;
-    return leftWhole(clean, m_maxLength - toPlainText().size());
+    return TextPrefix(clean, m_maxLength - toPlainText().size());
 }
 
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
