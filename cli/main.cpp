@@ -11,6 +11,7 @@
 #include "common/release.h"
 #include "core/placement.h"
 #include "core/rendercontroller.h"
+#include "core/slideinput.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
 #include "vidweave/qtimagerender.h"
@@ -34,13 +35,22 @@ struct PlacedMedia
     ~PlacedMedia() { ClearSceneMedia(list); }
 };
 
-std::vector<PlacementSlide> readableSlides(const std::vector<PlacementSlide>& slides)
+/// The slides the render can use: pictures that read, texts the theme's length at most.
+std::vector<PlacementSlide> usableSlides(const std::vector<PlacementSlide>& slides, const ITmpl& tmpl)
 {
     std::vector<PlacementSlide> kept;
-    for (const PlacementSlide& slide : slides) {
+    for (size_t i = 0; i < slides.size(); ++i) {
+        PlacementSlide slide = slides[i];
         if (slide.kind == SceneImg && !QtImageRender::CanLoadPicture(slide.value)) {
             warn(QString("%1 cannot be read as a picture; it is left out.").arg(slide.value));
             continue;
+        }
+        if (slide.kind == SceneText && slide.value.size() > slideTextLimit(tmpl)) {
+            warn(QString("The text of slide %1 is longer than the theme allows; only its first %2 "
+                         "characters are kept.")
+                     .arg(i + 1)
+                     .arg(slideTextLimit(tmpl)));
+            slide.value = capSlideText(slide.value, tmpl);
         }
         kept.push_back(slide);
     }
@@ -207,7 +217,7 @@ int run(const Job& asked, const Options& options)
         return failWith(reason);
     describeMusic(music);
     Job job = asked;
-    job.slides = readableSlides(asked.slides);
+    job.slides = usableSlides(asked.slides, *tmpl);
     if (job.slides.empty())
         return failWith("no usable slides");
     PlacedMedia media;

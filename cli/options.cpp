@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "core/slideinput.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -217,6 +219,8 @@ private:
                 options.slides.push_back({picture, SceneImg, 0});
         } else if (!slide.exists()) {
             fail(ParseStatus::Invalid, arg + " does not exist");
+        } else if (!isRegularFile(arg)) {
+            fail(ParseStatus::Invalid, arg + " is not a file (a pipe or a device is no picture)");
         } else {
             options.slides.push_back({slide.absoluteFilePath(), SceneImg, 0});
         }

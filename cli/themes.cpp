@@ -62,7 +62,7 @@ void chooseThemeFolders(const QString& themesDir)
 int listThemes()
 {
     TmplPathManager* paths = TmplPathManager::instance();
-    if (paths->templates().empty())
+    if (paths->templates().empty() && paths->notThemes().isEmpty())
         return failWith("no themes in " + searchedText());
     for (const TmplRecord* record : paths->templates()) {
         TmplPtr tmpl = readTheme(record->id);
@@ -71,6 +71,8 @@ int listThemes()
                                                                            : "downloads on first use";
         std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), state);
     }
+    for (const QString& folder : paths->notThemes())
+        std::printf("  -  %-24s not a theme (its folder name is no theme number)\n", qPrintable(folder));
     return 0;
 }
 

@@ -1,3 +1,4 @@
+#include "fifofeeder.h"
 #include "httptestserver.h"
 
 #include <QtTest>
@@ -136,6 +137,7 @@ private slots:
         env.insert("HOME", home.path());
         QVERIFY(QFile::exists(program));
         QCOMPARE(photos(3).size(), 3);
+        writeFile(notAudio(), "these are words, not sound\n");
     }
 
     void helpAndMistakes_data()
@@ -165,6 +167,9 @@ private slots:
         QTest::newRow("music that is not music")
             << QStringList{"--themes", themes, "--theme", "1", "--music", notMusic, "--text", "hi"}
             << 1 << "the music cannot be used: " + notMusic;
+        QTest::newRow("a text file named .mp3")
+            << QStringList{"--themes", themes, "--theme", "1", "--music", notAudio(), "--text", "hi"}
+            << 1 << "the music cannot be used: " + notAudio() + " is not music";
         QTest::newRow("missing music")
             << QStringList{"--themes", themes, "--theme", "1", "--music", "/no/song.m4a", "--text", "hi"}
             << 1 << "the music cannot be used: /no/song.m4a";
@@ -174,6 +179,8 @@ private slots:
         QTest::newRow("not a project") << QStringList{"--project", "nonsense"} << 1
                                        << "neither a project id nor a project folder";
     }
+
+    QString notAudio() const { return home.filePath("not-audio.mp3"); }
 
     void helpAndMistakes()
     {
@@ -395,6 +402,105 @@ private slots:
         const Outcome o2 = run({"--themes", themes, "--project", bare, "--no-logo", "--output", again}, env);
         QVERIFY2(o2.status == 0, qPrintable(o2.err));
         QCOMPARE(frameCount(again), frameCount(video));
+    }
+
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a slide") << "slide" << 1 << " is not a file (a pipe or a device is no picture)";
+        QTest::newRow("music") << "music" << 1 << " is not a file (a pipe or a device is no music)";
+        QTest::newRow("a slide of a project") << "project slide" << 0
+                                              << " is not a file (a pipe or a device is no picture); it is left out.";
+        QTest::newRow("the project file") << "project file" << 1 << " cannot be read";
+    }
+
+    // A FIFO that is opened waits for a writer for ever, and Ctrl-C would not help.
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, role);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QTemporaryDir place;
+        const QString fifo = place.filePath(role == "music" ? "pipe.m4a" : role == "project file" ? "prj.xml" : "pipe.jpg");
+        const QString picture = photos(1).first();
+        QByteArray offered = readFile(picture);
+        QStringList args{"--themes", themes, "--no-logo", "--output", place.filePath("v.mp4")};
+        if (role == "slide") {
+            args << "--theme" << "2" << fifo;
+        } else if (role == "music") {
+            offered = readFile(tone(place.filePath("tone.m4a"), 3));
+            args << "--theme" << "2" << "--music" << fifo << picture;
+        } else {
+            const QByteArray project = "<userdata template='2'><slides><object type='1' src='" + fifo.toUtf8()
+                                       + "'/><object type='1' src='" + picture.toUtf8() + "'/></slides></userdata>";
+            if (role == "project file")
+                offered = project;
+            else
+                writeFile(place.filePath("prj.xml"), project);
+            args << "--project" << place.path();
+        }
+        FifoFeeder feeder(fifo, offered);
+        QVERIFY(feeder.isMade());
+        const Outcome o = run(args, env);
+        QCOMPARE(o.status, status);
+        QVERIFY2(o.err.contains(fifo + says) || (role == "project file" && o.err.contains(says)),
+                 qPrintable(o.err));
+        QVERIFY(!feeder.wasOpened());
+    }
+
+    void aProjectIsReadAsTheProgramWouldTakeIt()
+    {
+        QTemporaryDir place;
+        const QString longText = QString("Long ").repeated(200000); // a million characters
+        writeFile(place.filePath("prj.xml"),
+                  "<userdata template='2'><slides><object type='3' src='clip.mov'/><object type='2' text='"
+                      + longText.toUtf8() + "'/><object type='1' src='" + photos(1).first().toUtf8()
+                      + "'/></slides></userdata>");
+        const Outcome o = run({"--themes", themes, "--project", place.path(), "--no-logo", "--output",
+                               place.filePath("v.mp4")},
+                              env);
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QVERIFY2(o.err.contains("1 slide of an unknown kind was left out."), qPrintable(o.err));
+        // Paper Album lets a text scene hold 60 characters, as its editor would.
+        QVERIFY2(o.err.contains("The text of slide 1 is longer than the theme allows; only its first 60 characters are kept."),
+                 qPrintable(o.err));
+        QVERIFY2(o.out.contains("Using 2 of 2 slides"), qPrintable(o.out));
+    }
+
+    void damagedProjectsAndThemesAreListedSo()
+    {
+        const QString broken = "{00000000-0000-0000-0000-00000000000d}";
+        const QString unnamed = "{00000000-0000-0000-0000-00000000000e}";
+        QDir().mkpath(projectsFolder() + "/" + broken);
+        QDir().mkpath(projectsFolder() + "/" + unnamed);
+        writeFile(projectsFolder() + "/" + broken + "/prj.xml", "<userdata template='2'><slides>");
+        writeFile(projectsFolder() + "/" + broken + "/info.xml",
+                  "<project><name>Paper Album</name><audio/><slidesnumber>4</slidesnumber></project>");
+        writeFile(projectsFolder() + "/" + unnamed + "/prj.xml",
+                  "<userdata template='2'><slides>" + QByteArray("<object type='2' text='t'/>").repeated(4)
+                      + "</slides></userdata>");
+        writeFile(projectsFolder() + "/" + unnamed + "/info.xml", "<project><name>Pa");
+        const Outcome list = run({"--themes", themes, "--list-projects"}, env);
+        QCOMPARE(list.status, 0);
+        const QString brokenLine = list.out.section(broken, 1).section('\n', 0, 0);
+        const QString unnamedLine = list.out.section(unnamed, 1).section('\n', 0, 0);
+        QVERIFY2(brokenLine.endsWith("  damaged"), qPrintable(brokenLine));
+        QVERIFY2(unnamedLine.contains(QRegularExpression(R"(^  Paper Album +\d{4}-\d\d-\d\d \d\d:\d\d  4 slides$)")),
+                 qPrintable(unnamedLine));
+        for (const QString& id : {broken, unnamed})
+            QDir(projectsFolder() + "/" + id).removeRecursively();
+
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/2", place.filePath("templates/2"));
+        QDir().mkpath(place.filePath("templates/abc"));
+        const Outcome themesList = run({"--themes", place.path(), "--list-themes"}, env);
+        QCOMPARE(themesList.status, 0);
+        QCOMPARE(themesList.out.count("abc"), 1);
+        QVERIFY2(themesList.out.contains(QRegularExpression(R"(-  abc +not a theme)")), qPrintable(themesList.out));
+        QVERIFY2(!themesList.out.contains(QRegularExpression(R"(^  0 )", QRegularExpression::MultilineOption)),
+                 qPrintable(themesList.out));
     }
 
     void aProjectIsSavedOnlyAfterEveryCheck_data()
