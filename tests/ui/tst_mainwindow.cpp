@@ -11,9 +11,12 @@
 
 #include "httptestserver.h"
 
+#include "fifofeeder.h"
+
 #include <QApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QUuid>
 #include <QtTest>
 
 namespace {
@@ -309,6 +312,34 @@ private slots:
         QCOMPARE(window.musicList().at(0)->getPath(), a);
         QCOMPARE(window.musicList().at(1)->getPath(), b);
         QCOMPARE(window.slidesPage()->slidesCount(), 1);
+    }
+
+    void resumeLeavesOutPipesAndUnknownSlides()
+    {
+        QTemporaryDir dir;
+        const QString a = tone(dir.filePath("a.m4a"), 2);
+        QFile sound(a);
+        QVERIFY(sound.open(QIODevice::ReadOnly));
+        FifoFeeder pipe(dir.filePath("pipe.m4a"), sound.readAll());
+        QVERIFY(pipe.isMade());
+        const QString id = QUuid::createUuid().toString();
+        const QString folder = PrjManager::projectsFolder() + id;
+        QVERIFY(QDir().mkpath(folder));
+        QFile project(folder + "/prj.xml");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("<userdata template='2'><audio><track src='" + dir.filePath("pipe.m4a").toUtf8()
+                      + "'/><track src='" + a.toUtf8() + "'/></audio><slides><object type='3' src='x.mov'/>"
+                      + "<object type='1' src='" + photos(1).first().toUtf8() + "'/></slides></userdata>");
+        project.close();
+        Window window;
+        window.onProjectSelected(id);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(window.told, (QStringList{"1 slide of an unknown kind was left out.",
+                                           "Missed audio file will be skipped."}));
+        QCOMPARE(int(window.musicList().size()), 1);
+        QCOMPARE(window.musicList().at(0)->getPath(), a);
+        QCOMPARE(window.slidesPage()->slidesCount(), 1);
+        QVERIFY(!pipe.wasOpened());
     }
 
     void everySixthUpdateSaves()
