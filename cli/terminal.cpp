@@ -1,6 +1,7 @@
 #include "terminal.h"
 
 #include "core/timing.h"
+#include "core/outputfile.h"
 
 #include <QTimer>
 
@@ -8,6 +9,10 @@
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 namespace {
 
@@ -31,10 +36,19 @@ int failWith(const QString& reason)
     return 1;
 }
 
+int stoppedByUser()
+{
+    warn("pictavio-render: stopped; no video was written.");
+    return 130;
+}
+
 void catchInterrupts()
 {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
+    // A closed terminal: stop as cleanly as on Ctrl-C.
+    std::signal(SIGHUP, onInterrupt);
+    ignoreFileSizeSignal();
 }
 
 bool interrupted()
@@ -96,15 +110,16 @@ TerminalDownloadHandler::TerminalDownloadHandler(TmplDownloadManager* manager) :
 void TerminalDownloadHandler::downloadFailed(const QString& reason)
 {
     lastReason = reason;
-    if (retries < 3) {
-        ++retries;
-        QString said = reason;
-        if (said.endsWith('.'))
-            said.chop(1);
-        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(said).arg(retries));
-        QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
-        return;
-    }
     givenUp = true;
     manager->onReselectTheme();
+}
+
+QuietDecoder::QuietDecoder() : level(av_log_get_level())
+{
+    av_log_set_level(AV_LOG_QUIET);
+}
+
+QuietDecoder::~QuietDecoder()
+{
+    av_log_set_level(level);
 }

@@ -39,7 +39,7 @@ QStringList readAudio(StrictXmlReader& xml)
     return tracks;
 }
 
-SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory)
+SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory, int* unknown)
 {
     SlideList slides;
     while (xml.next() && !isEnd(xml, "slides")) {
@@ -47,6 +47,8 @@ SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory)
             continue;
         if (ISceneMedia* value = readValue(xml.attributes(), factory))
             slides.push_back(QSharedPointer<ISceneMedia>(value));
+        else
+            ++*unknown;
     }
     return slides;
 }
@@ -83,8 +85,9 @@ void readMedia(StrictXmlReader& xml, IPrjFactory* factory, SceneMediaList& list)
 
 IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
 {
+    unknown = 0;
     QFile file(fromWide(path));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!factory || !openDocument(file))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;
@@ -96,7 +99,7 @@ IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
             recognised = true;
             tmplId = intAttribute(xml.attributes(), "template");
         } else if (isStart(xml, "slides")) {
-            slides.splice(slides.end(), readSlides(xml, factory));
+            slides.splice(slides.end(), readSlides(xml, factory, &unknown));
         } else if (isStart(xml, "audio")) {
             audio = readAudio(xml);
         }
@@ -110,7 +113,7 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
 {
     PrjInfo info;
     QFile file(fromWide(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!openDocument(file))
         return info;
     StrictXmlReader xml(&file);
     while (xml.next()) {
@@ -127,7 +130,7 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
 IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
 {
     QFile file(fromWide(path));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!factory || !openDocument(file))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;

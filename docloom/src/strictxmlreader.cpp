@@ -1,5 +1,13 @@
 #include "strictxmlreader_p.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+bool openDocument(QFile& file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
+}
+
 StrictXmlReader::StrictXmlReader(QIODevice* device)
     : QXmlStreamReader(device)
 {

@@ -3,7 +3,12 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+class QFile;
 class QIODevice;
+
+/// Opens \a file read-only as text when it is a regular file (links
+/// followed): a FIFO or a device would keep a reader waiting for ever.
+bool openDocument(QFile& file);
 
 /// The reader of every docloom document. The formats need neither a DOCTYPE
 /// nor deep nesting, so both are refused as errors: no entity definition is

@@ -230,7 +230,7 @@ void releaseScenes(std::map<int, IScene*>& scenes)
 ITmpl* TmplXmlParser::ParseTmpl(std::wstring path, ITmplFactory* factory)
 {
     QFile file(QString::fromWCharArray(path.c_str(), int(path.size())));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!factory || !openDocument(file))
         return nullptr;
     StrictXmlReader xml(&file);
     std::map<int, IScene*> scenes;
@@ -257,7 +257,7 @@ ITmplParser::TmplInfo TmplXmlParser::GetInfo(QString path)
 {
     TmplInfo info;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!openDocument(file))
         return info;
     StrictXmlReader xml(&file);
     while (xml.next()) {

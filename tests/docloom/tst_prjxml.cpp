@@ -5,6 +5,7 @@
 #include "docloom/xmltext.h"
 
 #include "damageddocs.h"
+#include "fifofeeder.h"
 
 #include <QtTest>
 
@@ -139,13 +140,18 @@ private slots:
         QTest::addColumn<int>("tmplId");
         QTest::addColumn<int>("slides");
         QTest::addColumn<int>("tracks");
+        QTest::addColumn<int>("unknown");
         QTest::newRow("no template attribute")
             << QByteArray("<userdata><slides><object type='2' text='t'/></slides></userdata>") << 0
-            << 1 << 0;
+            << 1 << 0 << 0;
         QTest::newRow("unknown types and elements skipped")
             << QByteArray("<userdata template='x'><x/><slides><object type='3' src='a'/>"
                           "<other/><object type='1' src='b' extra='1'/></slides></userdata>")
-            << 0 << 1 << 0;
+            << 0 << 1 << 0 << 1;
+        QTest::newRow("two slides of unknown kinds, counted")
+            << QByteArray("<userdata template='5'><slides><object type='0' src='a'/>"
+                          "<object type='2' text='t'/><object src='b'/></slides></userdata>")
+            << 5 << 1 << 0 << 2;
     }
 
     void userDataReading()
@@ -158,11 +164,44 @@ private slots:
         const QString path = dir.filePath("prj.xml");
         writeFile(path, content);
         BasePrjFactory factory;
-        std::unique_ptr<IUsrData> data(PrjXmlParser().ParseUsrData(wide(path), &factory));
+        QFETCH(int, unknown);
+        PrjXmlParser parser;
+        std::unique_ptr<IUsrData> data(parser.ParseUsrData(wide(path), &factory));
         QVERIFY(data);
         QCOMPARE(data->GetTmplId(), tmplId);
         QCOMPARE(int(std::distance(data->GetSlidesBegin(), data->GetSlidesEnd())), slides);
         QCOMPARE(data->GetAudio().size(), tracks);
+        QCOMPARE(parser.unknownSlides(), unknown);
+    }
+
+    void aFifoIsNotRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("user data") << "userdata"
+                                   << QByteArray("<userdata template='4'><audio><track src='m.mp3'/>"
+                                                 "</audio><slides><object type='2' text='hi'/>"
+                                                 "</slides></userdata>");
+        QTest::newRow("assembled project")
+            << "project"
+            << QByteArray("<project template='4'><audio><track src='m.mp3'/></audio><media>"
+                          "<scene id='1'><object id='0' type='2' text='hi'/></scene></media></project>");
+        QTest::newRow("summary") << "info"
+                                 << QByteArray("<project><name>Trip</name><audio>Song</audio>"
+                                               "<slidesnumber>2</slidesnumber></project>");
+    }
+
+    // A FIFO would keep the reader waiting for a writer for ever.
+    void aFifoIsNotRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("doc.xml");
+        FifoFeeder fifo(path, content);
+        QVERIFY(fifo.isMade());
+        QVERIFY(!readsInFull(kind, path));
+        QVERIFY(!fifo.wasOpened());
     }
 
     void damagedDocumentsAreRefused_data()

@@ -3,6 +3,7 @@
 #include "docloom/tmplxmlparser.h"
 
 #include "damageddocs.h"
+#include "fifofeeder.h"
 
 #include <QtTest>
 
@@ -296,6 +297,20 @@ private slots:
         QVERIFY(!parser.ParseTmpl(L"/no/such/template.xml", &factory));
         const ITmplParser::TmplInfo info = parser.GetInfo("/no/such/info.xml");
         QVERIFY(info.name.isEmpty() && info.preview.isEmpty());
+    }
+
+    // A FIFO in a theme folder would keep the catalogue waiting for ever.
+    void aFifoIsNotRead()
+    {
+        QTemporaryDir dir;
+        BaseTmplFactory factory;
+        TmplXmlParser parser;
+        FifoFeeder theme(dir.filePath("template.xml"), fullTemplate);
+        FifoFeeder summary(dir.filePath("info.xml"), "<info><name>Trip</name></info>");
+        QVERIFY(theme.isMade() && summary.isMade());
+        QVERIFY(!TmplPtr(parser.ParseTmpl(dir.filePath("template.xml").toStdWString(), &factory)));
+        QVERIFY(parser.GetInfo(dir.filePath("info.xml")).name.isEmpty());
+        QVERIFY(!theme.wasOpened() && !summary.wasOpened());
     }
 
     void info_data()

@@ -16,9 +16,12 @@
 #include "exifbuilder.h"
 #include "httptestserver.h"
 
+#include "fifofeeder.h"
+
 #include <QApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QUuid>
 #include <QtTest>
 
 namespace {
@@ -442,6 +445,34 @@ private slots:
         window.showNormal();
         ThumbGenerator::instance()->resumeFullStage();
         QTRY_COMPARE_WITH_TIMEOUT(tileColours(window), repeated(8, "green"), 20000);
+    }
+
+    void resumeLeavesOutPipesAndUnknownSlides()
+    {
+        QTemporaryDir dir;
+        const QString a = tone(dir.filePath("a.m4a"), 2);
+        QFile sound(a);
+        QVERIFY(sound.open(QIODevice::ReadOnly));
+        FifoFeeder pipe(dir.filePath("pipe.m4a"), sound.readAll());
+        QVERIFY(pipe.isMade());
+        const QString id = QUuid::createUuid().toString();
+        const QString folder = PrjManager::projectsFolder() + id;
+        QVERIFY(QDir().mkpath(folder));
+        QFile project(folder + "/prj.xml");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("<userdata template='2'><audio><track src='" + dir.filePath("pipe.m4a").toUtf8()
+                      + "'/><track src='" + a.toUtf8() + "'/></audio><slides><object type='3' src='x.mov'/>"
+                      + "<object type='1' src='" + photos(1).first().toUtf8() + "'/></slides></userdata>");
+        project.close();
+        Window window;
+        window.onProjectSelected(id);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(window.told, (QStringList{"1 slide of an unknown kind was left out.",
+                                           "Missed audio file will be skipped."}));
+        QCOMPARE(int(window.musicList().size()), 1);
+        QCOMPARE(window.musicList().at(0)->getPath(), a);
+        QCOMPARE(window.slidesPage()->slidesCount(), 1);
+        QVERIFY(!pipe.wasOpened());
     }
 
     void everySixthUpdateSaves()

@@ -7,6 +7,8 @@
 #include "ui/selectaudioform.h"
 #include "ui/settingsform.h"
 
+#include "fifofeeder.h"
+
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -372,6 +374,22 @@ private slots:
             Stage stage(&form, "Skip Audio", "Back to Themes");
             stage.save("music-empty");
         }
+    }
+
+    // Opening a pipe would wait for a writer for ever.
+    void aPipeIsRefusedAsMusic()
+    {
+        QFile track(musicPath("b"));
+        QVERIFY(track.open(QIODevice::ReadOnly));
+        FifoFeeder pipe(musicPath("pipe"), track.readAll());
+        QVERIFY(pipe.isMade());
+        ScriptedAudioForm form;
+        form.answers = {musicPaths("a pipe")};
+        form.show();
+        form.findChild<QPushButton*>("SelectAudioLabel")->click();
+        QCOMPARE(rowTitles(form), QStringList{"Track A"});
+        QCOMPARE(messageShown(&form), QString("\"pipe.mp3\" cannot be read as music and was not added."));
+        QVERIFY(!pipe.wasOpened());
     }
 
     void themeTileShown_data()

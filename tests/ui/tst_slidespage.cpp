@@ -10,6 +10,8 @@
 #include "common/release.h"
 #include "core/thumbgenerator.h"
 
+#include "fifofeeder.h"
+
 #include <QApplication>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -260,6 +262,47 @@ private slots:
             }
         QVERIFY2(wave > 50, qPrintable(QString::number(wave)));
         QVERIFY2(white > 20, qPrintable(QString::number(white)));
+    }
+
+    // A pipe among the pictures would keep the thumbnail workers waiting for
+    // ever, and a text of a project no longer than the editor allows.
+    void pipesAndLongTextsOnTheSlidesPage()
+    {
+        QTemporaryDir dir;
+        QFile source(picture(dir, "source.png"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        FifoFeeder chosenPipe(dir.filePath("chosen.png"), source.readAll());
+        FifoFeeder savedPipe(dir.filePath("saved.png"), source.readAll());
+        QVERIFY(chosenPipe.isMade() && savedPipe.isMade());
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.show();
+        QStringList messages;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                for (QLabel* label : modal->findChildren<QLabel*>())
+                    if (!label->text().isEmpty())
+                        messages << label->text();
+                modal->close();
+            }
+        });
+        closer.start(20);
+        page.pictures = QStringList{picture(dir, "a.png"), dir.filePath("chosen.png")};
+        page.on_ImportFilesBtn_clicked();
+        QCOMPARE(names(page), QStringList{"a.png"});
+
+        BasePrjFactory factory;
+        SlideList slides;
+        slides.emplace_back(factory.GetImgMediaVal(dir.filePath("saved.png").toStdWString(), 0));
+        const QString longText = QString("word ").repeated(100000);
+        slides.emplace_back(factory.GetTextMediaVal(longText.toStdWString()));
+        page.setSlides(slides);
+        QTest::qWait(100);
+        QCOMPARE(names(page), QStringList{longText.left(70)});
+        QCOMPARE(messages, (QStringList{"Missed image files will be skipped.", "Missed image files will be skipped."}));
+        QVERIFY(!chosenPipe.wasOpened() && !savedPipe.wasOpened());
     }
 
     void musicLabels_data()

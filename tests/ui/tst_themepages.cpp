@@ -240,6 +240,27 @@ private slots:
         QCOMPARE(grid->rowCount(), (ids.size() + 2) / 3);
     }
 
+    // A theme whose summary cannot be read would be a tile without name or
+    // picture; a folder that is no theme number is no theme at all.
+    void damagedThemesAreLeftOut()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeThemes(dir.path(), {2, 5});
+        writeFile(folder + "3/info.xml", "<info><name>Thr");
+        QDir().mkpath(folder + "4");
+        makeThemes(dir.path() + "/other", {6});
+        QVERIFY(QDir().rename(dir.path() + "/other/templates/6", folder + "abc"));
+        TmplPathManager paths(folder);
+        SelectThemeForm page(nullptr, &paths);
+        QList<int> shown;
+        for (ThemeThumbnailForm* tile : page.findChildren<ThemeThumbnailForm*>()) {
+            shown << tile->templateId();
+            QVERIFY(!tile->findChild<QLabel*>("NameLabel")->text().isEmpty());
+        }
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, (QList<int>{2, 5}));
+    }
+
     void tileButtons_data()
     {
         QTest::addColumn<bool>("interactive");

@@ -19,6 +19,7 @@
 #include "common/release.h"
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
+#include "core/slideinput.h"
 #include "core/tmpldownloadmanager.h"
 #include "docloom/tmplxmlparser.h"
 #include "vidweave/audiotools.h"
@@ -80,6 +81,8 @@ MainWindow::MainWindow(QWidget* parent)
     downloadErrors = std::make_unique<ThemeDownloadErrorHandler>(downloads, this);
     downloads->setErrorHandler(downloadErrors.get());
 
+    // Videos are named by the time: one that another render took meanwhile is numbered.
+    controller->setOutputClaim(OutputClaim::NextFree);
     connect(controller, &RenderController::done, this, &MainWindow::renderFinished);
     connect(controller, &RenderController::stopped, this, &MainWindow::renderStopped);
     connect(controller, &RenderController::failed, this, &MainWindow::renderFailed);
@@ -241,18 +244,22 @@ void MainWindow::TmplSelected(int id)
 
 void MainWindow::onProjectSelected(QString id)
 {
-    const QSharedPointer<IUsrData> data = PrjManager::instance()->loadUserData(id);
+    QString notice;
+    const QSharedPointer<IUsrData> data = PrjManager::instance()->loadUserData(id, &notice);
     if (!data) {
         tell(tr("This project cannot be read; it is left as it is."));
         return;
     }
+    if (!notice.isEmpty())
+        tell(notice);
     if (!loadTemplate(data->GetTmplId()))
         return;
     prjId = id;
     music.clear();
     for (QString path : data->GetAudio()) {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
+        // Opening a pipe would wait for a writer for ever.
+        if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) {
             file.close();
             if (QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path))
                 music.push_back(info);

@@ -1,6 +1,7 @@
 #include "ui/selectaudioform.h"
 #include "ui/resources.h"
 #include "core/rendercontroller.h"
+#include "core/slideinput.h"
 #include "ui/audiofileform.h"
 #include "ui/coverpixmap.h"
 #include "ui/filedialogs.h"
@@ -66,7 +67,9 @@ void SelectAudioForm::chooseFiles()
     QStringList refused;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QString path : paths) {
-        const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
+        // A pipe or a device would keep the demuxer waiting for ever.
+        const QSharedPointer<MediaFileInfo> info =
+            isRegularFile(path) ? AudioTools::GetMediaFileInfo(path) : nullptr;
         // A track without length would only add silence of no length; say so instead.
         if (!info || !(info->getDuration() > 0)) {
             refused << QFileInfo(path).fileName();

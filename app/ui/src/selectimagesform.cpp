@@ -11,6 +11,7 @@
 #include "ui/thumbform.h"
 
 #include "common/baseprjfactory.h"
+#include "core/slideinput.h"
 #include "core/thumbgenerator.h"
 #include "core/timing.h"
 
@@ -250,8 +251,16 @@ SceneMediaList SelectImagesForm::buildSceneMedia()
 void SelectImagesForm::addImages(const QStringList& paths)
 {
     std::list<SlideEntry> entries = collectSlides();
-    for (const QString& path : paths)
-        entries.push_back({path, SceneImg, nullptr, 0});
+    bool missed = false;
+    for (const QString& path : paths) {
+        // A pipe or a device would keep the thumbnail workers waiting for ever.
+        if (isRegularFile(path))
+            entries.push_back({path, SceneImg, nullptr, 0});
+        else
+            missed = true;
+    }
+    if (missed)
+        (new MessageDialog(window(), tr("Missed image files will be skipped."), QString()))->exec();
     ThumbGenerator* thumbs = ThumbGenerator::instance();
     thumbs->pauseFullStage();
     layoutSlides(nullptr, entries);
@@ -268,14 +277,18 @@ void SelectImagesForm::setSlides(const SlideList& slides)
         if (value->GetType() == SceneImg) {
             auto* picture = static_cast<IImgMediaVal*>(value.data());
             const QString path = QString::fromStdWString(picture->GetSrc());
-            if (!QFileInfo::exists(path)) {
+            if (!isRegularFile(path)) {
                 missed = true;
                 continue;
             }
             entries.push_back({path, SceneImg, nullptr, picture->GetRotation()});
         } else if (value->GetType() == SceneText) {
             const auto* text = static_cast<ITextMediaVal*>(value.data());
-            entries.push_back({QString::fromStdWString(text->GetText()), SceneText, nullptr, 0});
+            QString words = QString::fromStdWString(text->GetText());
+            // No longer than the text editor lets it be written.
+            if (tmpl)
+                words = capSlideText(words, *tmpl);
+            entries.push_back({words, SceneText, nullptr, 0});
         }
     }
     if (missed)

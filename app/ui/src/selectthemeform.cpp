@@ -50,6 +50,8 @@ void SelectThemeForm::addThemes(TmplPathManager* paths)
 {
     int index = 0;
     for (const TmplRecord* record : paths->templates()) {
+        if (record->damaged)
+            continue; // a tile without name or picture would say nothing
         auto* tile = new ThemeThumbnailForm(ui->ThemesGrid, record->id, record->name,
                                             record->thumb, record->preview);
         ui->ThemesLayout->addWidget(tile, index / themeColumns, index % themeColumns);

@@ -33,7 +33,13 @@ public:
     /// A project summary; the empty record when the file cannot be read or
     /// is damaged.
     PrjInfo ParseInfo(std::wstring path) override;
-    /// User data owned by the caller. Null when the file cannot be opened or
-    /// has no "userdata" element.
+    /// User data owned by the caller. Null when the file cannot be opened, is
+    /// not a regular file or has no "userdata" element.
     IUsrData* ParseUsrData(std::wstring path, IPrjFactory* factory) override;
+    /// The slides of a kind other than picture or text that the last
+    /// ParseUsrData left out.
+    int unknownSlides() const { return unknown; }
+
+private:
+    int unknown = 0;
 };
