@@ -32,7 +32,6 @@ QString notMusic(const QString& path)
 
 bool readMusic(const QStringList& paths, MusicList& tracks, QString* reason)
 {
-    QuietDecoder quiet; // the reason below says it once, in a line of ours
     for (QString path : paths) {
         if (QFileInfo::exists(path) && !isRegularFile(path)) {
             *reason = "the music cannot be used: " + path + " is not a file (a pipe or a device is no music)";

@@ -10,10 +10,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 namespace {
 
 std::atomic_bool interruptSeen{false};
@@ -112,14 +108,4 @@ void TerminalDownloadHandler::downloadFailed(const QString& reason)
     lastReason = reason;
     givenUp = true;
     manager->onReselectTheme();
-}
-
-QuietDecoder::QuietDecoder() : level(av_log_get_level())
-{
-    av_log_set_level(AV_LOG_QUIET);
-}
-
-QuietDecoder::~QuietDecoder()
-{
-    av_log_set_level(level);
 }

@@ -44,18 +44,6 @@ private:
     QString lastReason;
 };
 
-/// Keeps FFmpeg from printing its own lines about a file that is checked
-/// and reported with a reason of ours.
-class QuietDecoder
-{
-public:
-    QuietDecoder();
-    ~QuietDecoder();
-
-private:
-    int level;
-};
-
 /// Prints a line on standard error.
 void warn(const QString& text);
 

@@ -41,7 +41,6 @@ bool checkBackground(int id, int scene, QString* reason)
     const QString path =
         QString::fromStdWString(TmplPathManager::instance()->GetSceneVideoPath(id, scene));
     QString why;
-    QuietDecoder quiet;
     if (isUsableBackground(path, &why))
         return true;
     *reason = QString("theme %1 has a damaged background: %2").arg(id).arg(why);
@@ -99,7 +98,6 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
     if (isDownloaded(id, paths, tmpl))
         return true;
     TmplDownloadManager* manager = TmplDownloadManager::instance();
-    QuietDecoder quiet; // each download is opened as a video before it is kept
     TerminalDownloadHandler handler(manager);
     manager->setErrorHandler(&handler);
     manager->setAutomaticRetries(3);

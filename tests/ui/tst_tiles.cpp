@@ -294,6 +294,19 @@ private slots:
         QCOMPARE(markPixels(tile.thumb()->grab().toImage()) > 20, broken);
     }
 
+    // Answers for the same picture come from several requesters' workers; a
+    // stored preview arriving after the full picture must not replace it.
+    void aLatePreviewKeepsTheFullPicture()
+    {
+        ThumbGenerator::instance()->pauseFullStage();
+        ImageSlideForm tile(nullptr, picture, 0);
+        answer(tile, filledImage(150, Qt::green));
+        emit ThumbGenerator::instance()->completed(tile.task());
+        answer(tile, filledImage(150, Qt::red));
+        const QImage shown = tile.thumb()->shown().toImage();
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::green));
+    }
+
     void mediaValueCarriesValueAndTurns_data()
     {
         QTest::addColumn<bool>("text");

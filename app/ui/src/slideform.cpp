@@ -203,9 +203,16 @@ void SlideForm::slideHovered(QWidget* slide)
     setControlsVisible(picture.contains(QCursor::pos()));
 }
 
+bool SlideForm::takesAnswer(const ThumbGeneratorTask& task, const QSharedPointer<QImage>& img) const
+{
+    // Once the full picture has come, a stored preview arriving late would
+    // only replace it with a rougher (and often unturned) one.
+    return task == thumbTask && img && !thumbDone;
+}
+
 void SlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img)
 {
-    if (!(path == thumbTask) || !img)
+    if (!takesAnswer(path, img))
         return;
     const bool wasBroken = broken;
     if (img->isNull()) {
