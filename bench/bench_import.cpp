@@ -113,7 +113,7 @@ int main(int argc, char** argv)
     std::printf("event loop: longest stall %lld ms\n", longestStall);
 
     // A layout run over 1,000 tiles that exist: texts, which need no decoding.
-    page.setSlides({});
+    page.setSlides(ProjectSlides{});
     ThumbGenerator::instance()->clearTasks();
     std::list<SlideEntry> texts;
     for (int i = 0; i < 1000; ++i)

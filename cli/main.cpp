@@ -6,13 +6,11 @@
 #include "terminal.h"
 #include "themes.h"
 
-#include "common/baseprjfactory.h"
-#include "common/endlogobase.h"
-#include "common/release.h"
-#include "core/placement.h"
 #include "core/rendercontroller.h"
-#include "core/timing.h"
 #include "core/slideinput.h"
+#include "core/slideshow.h"
+#include "core/textlength.h"
+#include "core/timing.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
 #include "vidweave/qtimagerender.h"
@@ -29,13 +27,6 @@
 
 namespace {
 
-/// The scene list of a build run, released however the run ends.
-struct PlacedMedia
-{
-    SceneMediaList list;
-    ~PlacedMedia() { ClearSceneMedia(list); }
-};
-
 /// The slides the render can use: pictures that read, texts the theme's length at most.
 std::vector<PlacementSlide> usableSlides(const std::vector<PlacementSlide>& slides, const ITmpl& tmpl)
 {
@@ -46,7 +37,7 @@ std::vector<PlacementSlide> usableSlides(const std::vector<PlacementSlide>& slid
             warn(QString("%1 cannot be read as a picture; it is left out.").arg(slide.value));
             continue;
         }
-        if (slide.kind == SceneText && slide.value.size() > slideTextLimit(tmpl)) {
+        if (slide.kind == SceneText && visibleLength(slide.value) > slideTextLimit(tmpl)) {
             warn(QString("The text of slide %1 is longer than the theme allows; only its first %2 "
                          "characters are kept.")
                      .arg(i + 1)
@@ -132,17 +123,13 @@ OutputClaim outputClaim(const Options& options)
     return options.overwrite ? OutputClaim::Replace : OutputClaim::Keep;
 }
 
-int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringList& music,
-                const Options& options, const QString& output)
+int renderVideo(const Slideshow& show, const Options& options, const QString& output)
 {
-    BasePrjFactory factory;
-    QSharedPointer<IPrj> prj(factory.GetPrj(themeId, &media, music));
-    QSharedPointer<IEndLogo> logo;
-    if (options.logo)
-        logo.reset(new EndLogoBase(":/images/credits.png", 30, 60));
     VideoSettings video;
-    video.quality = options.fullHd ? 1 : 0;
-    const QSize size = video.outputSize();
+    video.quality = options.fullHd ? VideoQuality::FullHD : VideoQuality::HD;
+    video.endLogo = options.logo;
+    RenderRequest request = show.renderRequest(video, output);
+    request.claim = outputClaim(options);
 
     RenderController controller;
     ProgressLine line("Rendering");
@@ -167,9 +154,7 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     });
     QElapsedTimer clock;
     clock.start();
-    controller.setOutputClaim(outputClaim(options));
-    controller.start(themeId, tmpl, prj, output, size.width(), size.height(),
-                     TmplPathManager::instance(), {}, logo);
+    controller.start(request);
     loop.exec();
     line.finish();
     if (status == 130)
@@ -182,50 +167,55 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
 }
 
 /// Everything before the render; the output path, or empty with a reason.
-QString prepare(const Job& job, ITmpl* tmpl, const MusicList& music, const Options& options,
-                PlacedMedia& media, QString* reason)
+QString prepare(Slideshow& show, const Job& job, const Options& options, QString* reason)
 {
-    BasePrjFactory factory;
-    const PlacementResult placed =
-        placeSlides(job.slides, *tmpl, musicLength(music), &factory, &media.list);
-    describePlacement(job.slides, placed, !music.isEmpty());
+    const PlacementResult placed = show.build(job.slides);
+    describePlacement(job.slides, placed, !show.music().empty());
     if (placed.placedCount == 0) {
-        *reason = nothingPlaced(job.themeId, *tmpl, job.slides.front());
+        *reason = nothingPlaced(job.themeId, *show.theme(), job.slides.front());
         return {};
     }
-    if (!checkBackgrounds(job.themeId, tmpl, media.list, reason))
+    const QStringList damaged = show.dropUnusableBackgrounds();
+    if (!damaged.isEmpty()) {
+        // The file is gone now, so the next run fetches it again.
+        *reason = QString("theme %1 has a damaged background: %2 It was removed; the next run "
+                          "downloads it again.")
+                      .arg(job.themeId)
+                      .arg(damaged.first());
         return {};
+    }
     const QString output = chooseOutput(options, reason);
     if (output.isEmpty())
         return {};
-    if (options.saveProject && !saveProject(job, tmpl, music, reason)) {
+    if (options.saveProject && !saveProject(show, job, reason)) {
         *reason = "the project could not be saved: " + *reason;
         return {};
     }
     return output;
 }
 
-int run(const Job& asked, const Options& options)
+int run(Slideshow& show, const Job& asked, const Options& options)
 {
     QString reason;
-    TmplPtr tmpl = loadTheme(asked.themeId, &reason);
-    if (!tmpl)
+    if (show.themeId() != asked.themeId && !openTheme(show, asked.themeId, &reason))
         return failWith(reason);
-    if (!ensureDownloaded(asked.themeId, tmpl.get(), &reason))
+    if (!ensureDownloaded(show, &reason))
         return interrupted() ? stoppedByUser() : failWith(reason);
-    MusicList music;
-    if (!readMusic(asked.music, music, &reason))
-        return failWith(reason);
-    describeMusic(music);
+    if (!asked.fromProject) {
+        MusicList music;
+        if (!readMusic(asked.music, music, &reason))
+            return failWith(reason);
+        show.setMusic(music);
+    }
+    describeMusic(show.music());
     Job job = asked;
-    job.slides = usableSlides(asked.slides, *tmpl);
+    job.slides = usableSlides(asked.slides, *show.theme());
     if (job.slides.empty())
         return failWith("no usable slides");
-    PlacedMedia media;
-    const QString output = prepare(job, tmpl.get(), music, options, media, &reason);
+    const QString output = prepare(show, job, options, &reason);
     if (output.isEmpty())
         return failWith(reason);
-    return renderVideo(job.themeId, tmpl.get(), media.list, job.music, options, output);
+    return renderVideo(show, options, output);
 }
 
 Job demoJob()
@@ -269,6 +259,7 @@ int dispatch(const Options& options)
 {
     Job job;
     QString error;
+    Slideshow show;
     switch (options.mode) {
     case Options::ListThemes:
         return listThemes();
@@ -278,7 +269,7 @@ int dispatch(const Options& options)
         job = demoJob();
         break;
     case Options::Project:
-        if (!jobFromProject(options.project, job, &error))
+        if (!jobFromProject(show, options.project, job, &error))
             return failWith(error);
         break;
     default:
@@ -286,7 +277,7 @@ int dispatch(const Options& options)
         job.music = options.music;
         job.slides = options.slides;
     }
-    return run(job, options);
+    return run(show, job, options);
 }
 
 /// The JPEG reader and others speak through Qt's messages ("Corrupt JPEG
@@ -306,9 +297,7 @@ int main(int argc, char** argv)
 {
     prepareEnvironment();
     QApplication app(argc, argv); // drop shadows draw through a graphics scene
-    // The program's names, so that both find the same projects.
-    QApplication::setOrganizationName("Pictavio Ltd.");
-    QApplication::setApplicationName("Pictavio");
+    nameTheProgram();
 
     Options options;
     QString error;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "music.h"
-
 #include "core/placement.h"
+#include "core/slideshow.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,13 +14,16 @@ struct Job
     int themeId = 0;
     QStringList music;
     std::vector<PlacementSlide> slides;
+    /// The theme and music come from a resumed project, already read.
+    bool fromProject = false;
 };
 
 /// Prints the saved projects, newest first: id, name, date, slide count.
 int listProjects();
 
-/// \a ref is a project's folder or its id, with or without braces.
-bool jobFromProject(const QString& ref, Job& job, QString* error);
+/// Resumes the project \a ref (its folder, or its id with or without braces)
+/// into \a show and \a job; false with a reason.
+bool jobFromProject(Slideshow& show, const QString& ref, Job& job, QString* error);
 
 /// Saves the slides as a new project and prints its id; false with a reason.
-bool saveProject(const Job& job, ITmpl* tmpl, const MusicList& music, QString* error);
+bool saveProject(Slideshow& show, const Job& job, QString* error);

@@ -2,30 +2,17 @@
 
 #include "terminal.h"
 
-#include "common/basetmplfactory.h"
-#include "common/release.h"
+#include "core/slideshow.h"
 #include "core/tmpldownloadmanager.h"
 #include "core/tmplpathmanager.h"
-#include "docloom/tmplxmlparser.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <set>
 
 namespace {
-
-TmplPtr readTheme(int id)
-{
-    BaseTmplFactory factory;
-    const std::wstring file = TmplPathManager::instance()->GetTmplPath(id);
-    TmplPtr tmpl(TmplXmlParser().ParseTmpl(file, &factory));
-    if (tmpl && tmpl->GetScenes().empty())
-        tmpl.reset();
-    return tmpl;
-}
 
 /// The searched folders as a reader can find them again.
 QString searchedText()
@@ -34,20 +21,6 @@ QString searchedText()
     for (const QString& folder : TmplPathManager::searchFolders())
         folders << QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
     return folders.join(", ");
-}
-
-bool checkBackground(int id, int scene, QString* reason)
-{
-    const QString path =
-        QString::fromStdWString(TmplPathManager::instance()->GetSceneVideoPath(id, scene));
-    QString why;
-    if (isUsableBackground(path, &why))
-        return true;
-    *reason = QString("theme %1 has a damaged background: %2").arg(id).arg(why);
-    // The theme lists it as a video to fetch: without the damaged copy, the next run does.
-    if (QFile::remove(path))
-        *reason += " It was removed; the next run downloads it again.";
-    return false;
 }
 
 } // namespace
@@ -64,38 +37,39 @@ int listThemes()
     if (paths->templates().empty() && paths->notThemes().isEmpty())
         return failWith("no themes in " + searchedText());
     for (const TmplRecord* record : paths->templates()) {
-        TmplPtr tmpl = readTheme(record->id);
-        const char* state = !tmpl ? "damaged"
-                            : isDownloaded(record->id, paths, tmpl.get()) ? "ready"
-                                                                           : "downloads on first use";
-        std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), state);
+        Slideshow show;
+        QString why;
+        const QString state = !show.openTheme(record->id, &why) ? "damaged (" + why + ")"
+                              : show.themeComplete()            ? QString("ready")
+                                                                : QString("downloads on first use");
+        std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), qPrintable(state));
     }
     for (const QString& folder : paths->notThemes())
         std::printf("  -  %-24s not a theme (its folder name is no theme number)\n", qPrintable(folder));
     return 0;
 }
 
-TmplPtr loadTheme(int id, QString* reason)
+bool openTheme(Slideshow& show, int id, QString* reason)
 {
     const QString file = QString::fromStdWString(TmplPathManager::instance()->GetTmplPath(id));
     if (!QFile::exists(file)) {
         *reason = QString("theme %1 is not installed (searched %2; see --list-themes)")
                       .arg(id)
                       .arg(searchedText());
-        return {};
+        return false;
     }
-    TmplPtr tmpl = readTheme(id);
-    if (!tmpl)
-        *reason = QString("theme %1 is damaged: %2 cannot be read")
-                      .arg(id)
-                      .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
-    return tmpl;
+    QString why;
+    if (show.openTheme(id, &why))
+        return true;
+    *reason = QString("theme %1 is damaged: %2 cannot be read (%3)")
+                  .arg(id)
+                  .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), why);
+    return false;
 }
 
-bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
+bool ensureDownloaded(const Slideshow& show, QString* reason)
 {
-    TmplPathManager* paths = TmplPathManager::instance();
-    if (isDownloaded(id, paths, tmpl))
+    if (show.themeComplete())
         return true;
     TmplDownloadManager* manager = TmplDownloadManager::instance();
     TerminalDownloadHandler handler(manager);
@@ -120,7 +94,7 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
         loop.quit();
     });
     QObject::connect(manager, &TmplDownloadManager::reselectTheme, &loop, &QEventLoop::quit);
-    manager->download(id, paths, tmpl);
+    show.fetchTheme();
     if (!finished)
         loop.exec();
     line.finish();
@@ -129,21 +103,6 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
         *reason = interrupted() ? QString("stopped")
                                 : "the theme could not be downloaded: " + handler.reason();
     return finished;
-}
-
-bool checkBackgrounds(int id, ITmpl* tmpl, const SceneMediaList& media, QString* reason)
-{
-    std::set<int> used;
-    for (const SceneMediaPair* pair : media)
-        used.insert(pair->first);
-    const auto scenes = tmpl->GetScenes();
-    for (int scene : used) {
-        const auto it = scenes.find(scene);
-        if (it != scenes.end() && it->second && it->second->GetBgType() == BgVideo
-            && !checkBackground(id, scene, reason))
-            return false;
-    }
-    return true;
 }
 
 QString demoFolder()

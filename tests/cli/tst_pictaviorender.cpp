@@ -231,14 +231,16 @@ private slots:
     {
         const QByteArray whole = readFile(themes + "/templates/2/template.xml");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("not XML") << QByteArray("this is not a theme");
-        QTest::newRow("no scenes") << QByteArray("<template fade-in=\"30\"></template>");
-        QTest::newRow("truncated") << whole.left(whole.size() / 2);
+        QTest::addColumn<bool>("where"); // the reason names a line and column
+        QTest::newRow("not XML") << QByteArray("this is not a theme") << true;
+        QTest::newRow("no scenes") << QByteArray("<template fade-in=\"30\"></template>") << false;
+        QTest::newRow("truncated") << whole.left(whole.size() / 2) << true;
     }
 
     void damagedThemesAreRefused()
     {
         QFETCH(QByteArray, content);
+        QFETCH(bool, where);
         QTemporaryDir place;
         copyFolder(themes + "/templates/2", place.filePath("templates/2"));
         writeFile(place.filePath("templates/2/template.xml"), content);
@@ -246,6 +248,8 @@ private slots:
         QCOMPARE(list.status, 0);
         QVERIFY2(list.out.contains(QRegularExpression(R"(2  Paper Album +damaged)")),
                  qPrintable(list.out));
+        const QRegularExpression located(R"(damaged \(template\.xml, line \d+, column \d+: )");
+        QVERIFY2(list.out.contains(located) == where, qPrintable(list.out));
         const Outcome render = run({"--themes", place.path(), "--theme", "2", "--output",
                                     place.filePath("x.mp4"), photos(1).first()},
                                    env);
@@ -486,7 +490,9 @@ private slots:
         QCOMPARE(list.status, 0);
         const QString brokenLine = list.out.section(broken, 1).section('\n', 0, 0);
         const QString unnamedLine = list.out.section(unnamed, 1).section('\n', 0, 0);
-        QVERIFY2(brokenLine.endsWith("  damaged"), qPrintable(brokenLine));
+        // Damaged, and where: the file, its line and column.
+        QVERIFY2(brokenLine.contains(QRegularExpression(R"(  damaged \(prj\.xml, line \d+, column \d+: .+\)$)")),
+                 qPrintable(brokenLine));
         QVERIFY2(unnamedLine.contains(QRegularExpression(R"(^  Paper Album +\d{4}-\d\d-\d\d \d\d:\d\d  4 slides$)")),
                  qPrintable(unnamedLine));
         for (const QString& id : {broken, unnamed})

@@ -117,6 +117,18 @@ struct Job
         ReleaseTmpl(tmpl);
     }
     bool ready() const { return QFile::exists(dir.filePath("1.mp4")) && QFile::exists(dir.filePath("music.m4a")); }
+    RenderRequest request(QSharedPointer<IPrj> project, OutputClaim claim = OutputClaim::Replace)
+    {
+        RenderRequest r;
+        r.themeId = 1;
+        r.theme = tmpl;
+        r.project = std::move(project);
+        r.output = output;
+        r.size = QSize(W, H);
+        r.paths = &paths;
+        r.claim = claim;
+        return r;
+    }
 
     /// Every file in the output folder, hidden ones too.
     QStringList left() const
@@ -209,7 +221,7 @@ Ending runRender(RenderController& controller, Job& job,
     if (onProgress)
         links << QObject::connect(&controller, &RenderController::onProgress, onProgress);
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
-    controller.start(1, job.tmpl, job.prj, job.output, W, H, &job.paths, {}, {});
+    controller.start(job.request(job.prj));
     loop.exec();
     for (const auto& link : links)
         QObject::disconnect(link);
@@ -480,7 +492,6 @@ private slots:
             projects.push_back(std::make_unique<ColouredProject>(job, i, colours.at(i)));
             controllers.push_back(std::make_unique<RenderController>());
             RenderController* c = controllers.back().get();
-            c->setOutputClaim(OutputClaim(claim));
             connect(c, &RenderController::done, this, [&, i](const QString& path) {
                 madeBy[path] << i;
                 ++ended;
@@ -489,7 +500,7 @@ private slots:
                 QWARN(qPrintable(why));
                 ++ended;
             });
-            c->start(1, job.tmpl, projects.back()->prj, job.output, W, H, &job.paths, {}, {});
+            c->start(job.request(projects.back()->prj, OutputClaim(claim)));
         }
         QTRY_COMPARE_WITH_TIMEOUT(ended, renders, 240000);
         int reported = 0;

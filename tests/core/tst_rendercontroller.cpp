@@ -121,6 +121,17 @@ struct Run
     BasePrjFactory factory;
     SceneMediaList media;
     QSharedPointer<IPrj> prj{factory.GetPrj(1, &media, {})};
+
+    RenderRequest request(int width, int height, int claim = int(OutputClaim::Replace)) const
+    {
+        RenderRequest r;
+        r.themeId = 1;
+        r.project = prj;
+        r.output = output;
+        r.size = QSize(width, height);
+        r.claim = OutputClaim(claim);
+        return r;
+    }
 };
 
 } // namespace
@@ -149,7 +160,7 @@ private slots:
         QSignalSpy progress(&controller, &RenderController::onProgress);
         QSignalSpy preview(&controller, &RenderController::onPreview);
         QSignalSpy done(&controller, &RenderController::done);
-        controller.start(1, nullptr, run.prj, run.output, 640, 360, nullptr, {}, {},
+        controller.start(run.request(640, 360),
                          [frames] { return new FakeRender(frames, {}, nullptr); });
         QVERIFY(done.wait(5000));
         QCOMPARE(done.at(0).at(0).toString(), run.output);
@@ -169,7 +180,7 @@ private slots:
         QSignalSpy progress(&controller, &RenderController::onProgress);
         QSignalSpy stopped(&controller, &RenderController::stopped);
         QSignalSpy done(&controller, &RenderController::done);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller.start(run.request(64, 36),
                          [] { return new FakeRender(2000, {}, nullptr); });
         QTRY_VERIFY(progress.count() > 3);
         controller.stop();
@@ -185,7 +196,7 @@ private slots:
         RenderController controller;
         QSignalSpy stopped(&controller, &RenderController::stopped);
         QSignalSpy done(&controller, &RenderController::done);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {}, [&made] {
+        controller.start(run.request(64, 36), [&made] {
             QThread::msleep(50);
             return new FakeRender(10, {}, &made);
         });
@@ -228,7 +239,7 @@ private slots:
                              : outcome == "cancel" ? SIGNAL(stopped())
                                                    : SIGNAL(failed(QString));
         QSignalSpy finished(&controller, signal);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {}, [outcome] {
+        controller.start(run.request(64, 36), [outcome] {
             return new FakeRender(outcome == "cancel" ? 2000 : 40,
                                   outcome == "fail" ? "The disk is full." : "", nullptr);
         });
@@ -265,11 +276,10 @@ private slots:
         for (int i = 0; i < renders; ++i) {
             controllers.push_back(std::make_unique<RenderController>());
             RenderController* c = controllers.back().get();
-            c->setOutputClaim(OutputClaim(claim));
             connect(c, &RenderController::done, this, [&](const QString& path) { made << path; });
             connect(c, &RenderController::failed, this, [&](const QString& why) { failures << why; });
             const QByteArray content = contentOf(i);
-            c->start(1, nullptr, run.prj, run.output, 16, 16, nullptr, {}, {},
+            c->start(run.request(16, 16, claim),
                      [content, &gate] { return new GatedRender(content, &gate); });
         }
         QTRY_COMPARE_WITH_TIMEOUT(made.size() + failures.size(), renders, 20000);
@@ -323,7 +333,6 @@ private slots:
         QFETCH(QString, video);
         Run run;
         RenderController controller;
-        controller.setOutputClaim(OutputClaim(claim));
         FakeRender::whileRendering = [&] {
             QFile other(run.output);
             if (other.open(QIODevice::WriteOnly))
@@ -332,8 +341,7 @@ private slots:
         auto forget = qScopeGuard([] { FakeRender::whileRendering = nullptr; });
         QSignalSpy done(&controller, &RenderController::done);
         QSignalSpy failed(&controller, &RenderController::failed);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
-                         [] { return new FakeRender(3, {}, nullptr); });
+        controller.start(run.request(64, 36, claim), [] { return new FakeRender(3, {}, nullptr); });
         QTRY_COMPARE_WITH_TIMEOUT(done.count() + failed.count(), 1, 10000);
         QCOMPARE(done.count(), int(outcome == "done"));
         if (outcome == "done")
@@ -389,7 +397,7 @@ private slots:
             left.close();
         RenderController controller;
         QSignalSpy done(&controller, &RenderController::done);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller.start(run.request(64, 36),
                          [] { return new FakeRender(3, {}, nullptr); });
         QVERIFY(done.wait(5000));
         QStringList expected{"out.mp4"};
@@ -408,7 +416,7 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             QSignalSpy stopped(&controller, &RenderController::stopped);
             QSignalSpy done(&controller, &RenderController::done);
-            controller.start(1, nullptr, run.prj, run.output, 16, 16, nullptr, {}, {},
+            controller.start(run.request(16, 16),
                              [] { return new FakeRender(3, {}, nullptr); });
             QThread::usleep(random.bounded(3000));
             controller.stop();
@@ -422,7 +430,7 @@ private slots:
         RenderController controller;
         QSignalSpy failed(&controller, &RenderController::failed);
         QSignalSpy done(&controller, &RenderController::done);
-        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller.start(run.request(64, 36),
                          [] { return new FakeRender(5, "The disk is full.", nullptr); });
         QVERIFY(failed.wait(5000));
         QCOMPARE(failed.at(0).at(0).toString(), QString("The disk is full."));
@@ -435,14 +443,14 @@ private slots:
         auto controller = std::make_unique<RenderController>();
         QSignalSpy stopped(controller.get(), &RenderController::stopped);
         QSignalSpy done(controller.get(), &RenderController::done);
-        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller->start(run.request(64, 36),
                           [] { return new FakeRender(2000, {}, nullptr); });
         controller->stop();
         QVERIFY(stopped.wait(5000));
-        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller->start(run.request(64, 36),
                           [] { return new FakeRender(3, {}, nullptr); });
         QVERIFY(done.wait(5000));
-        controller->start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+        controller->start(run.request(64, 36),
                           [] { return new FakeRender(300, {}, nullptr); });
         controller.reset(); // waits for the running render
     }
@@ -489,9 +497,9 @@ private slots:
         QVERIFY(settings.resultDir.endsWith("Pictavio"));
         QVERIFY(settings.endLogo);
         QCOMPARE(settings.outputSize(), QSize(1280, 720));
-        settings.quality = 1;
+        settings.quality = VideoQuality::FullHD;
         QCOMPARE(settings.outputSize(), QSize(1920, 1080));
-        settings.quality = 7;
+        settings.quality = VideoQuality(7);
         QCOMPARE(settings.outputSize(), QSize(1280, 720));
     }
 };

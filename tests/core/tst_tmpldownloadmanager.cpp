@@ -401,9 +401,9 @@ private slots:
         server.route("/app/1.2.0/themes/18/4.mp4", video);
         QVERIFY(isDownloaded(18, paths.get(), tmpl.get()));
 
-        QCOMPARE(removeUnusableBackgrounds(18, paths.get(), tmpl.get()), 2);
+        QCOMPARE(removeUnusableBackgrounds(18, paths.get(), tmpl.get()).size(), 2);
         QCOMPARE(filesIn(dir.filePath("18")), QStringList{"1.mp4"});
-        QCOMPARE(removeUnusableBackgrounds(18, nullptr, tmpl.get()), 0);
+        QCOMPARE(removeUnusableBackgrounds(18, nullptr, tmpl.get()).size(), 0);
         QSignalSpy done(manager.get(), &TmplDownloadManager::done);
         manager->download(18, paths.get(), tmpl.get());
         QVERIFY(done.wait(5000));

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUuid>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -217,7 +218,7 @@ class TestMainWindow : public QObject
     {
         VideoSettings settings;
         settings.resultDir = folder;
-        settings.quality = quality;
+        settings.quality = VideoQuality(quality);
         settings.endLogo = false; // the closing picture is the program's resource
         auto* page = qobject_cast<SettingsForm*>(window.currentPage());
         QVERIFY(page);
@@ -300,6 +301,25 @@ private slots:
         QCOMPARE(window.step(), int(MainWindow::ThemeStep));
         QCOMPARE(window.told.size(), 1);
         QVERIFY(window.told.first().contains("cannot be read"));
+        // … and where: the file, its line and column.
+        QVERIFY2(window.told.first().contains(QRegularExpression(R"(template\.xml, line \d+, column \d+: )")),
+                 qPrintable(window.told.first()));
+
+        // A damaged project says so too, and stays as it is.
+        const QString id = QUuid::createUuid().toString();
+        const QString projectFolder = PrjManager::projectsFolder() + id;
+        QVERIFY(QDir().mkpath(projectFolder));
+        QFile project(projectFolder + "/prj.xml");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("<userdata template='2'><slides><object type='1'");
+        project.close();
+        window.told.clear();
+        window.onProjectSelected(id);
+        QCOMPARE(window.step(), int(MainWindow::ThemeStep));
+        QCOMPARE(window.told.size(), 1);
+        QVERIFY2(window.told.first().contains(QRegularExpression(R"(prj\.xml, line \d+, column \d+: )")),
+                 qPrintable(window.told.first()));
+        QVERIFY(QDir(projectFolder).removeRecursively());
     }
 
     void theRenderStartsWhenTheDownloadEnds()
@@ -362,8 +382,7 @@ private slots:
         QCOMPARE(window.told, (QStringList{"Missed audio file will be skipped.",
                                            "Missed audio file will be skipped."}));
         QCOMPARE(int(window.musicList().size()), 2);
-        QCOMPARE(window.musicList().at(0)->getPath(), a);
-        QCOMPARE(window.musicList().at(1)->getPath(), b);
+        QCOMPARE(musicPaths(window.musicList()), (QStringList{a, b}));
         QCOMPARE(window.slidesPage()->slidesCount(), 1);
     }
 
@@ -470,7 +489,7 @@ private slots:
         QCOMPARE(window.told, (QStringList{"1 slide of an unknown kind was left out.",
                                            "Missed audio file will be skipped."}));
         QCOMPARE(int(window.musicList().size()), 1);
-        QCOMPARE(window.musicList().at(0)->getPath(), a);
+        QCOMPARE(musicPaths(window.musicList()), QStringList{a});
         QCOMPARE(window.slidesPage()->slidesCount(), 1);
         QVERIFY(!pipe.wasOpened());
     }

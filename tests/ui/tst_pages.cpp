@@ -1,3 +1,4 @@
+#include "core/slideshow.h"
 #include "ui/audiofileform.h"
 #include "ui/donebackbtnsform.h"
 #include "ui/doneform.h"
@@ -320,7 +321,7 @@ private slots:
         QFETCH(int, kept);
         ScriptedAudioForm form;
         form.setAudio({track(10, "Old"), track(20, "Older"), track(30, "Oldest")});
-        std::vector<QSharedPointer<MediaFileInfo>> music;
+        MusicList music;
         for (int i = 0; i < kept; ++i)
             music.push_back(track(60 + i, QString("Kept %1").arg(i)));
         QSignalSpy selected(&form, SIGNAL(selected(std::list<QSharedPointer<MediaFileInfo> >)));
@@ -330,7 +331,7 @@ private slots:
         deleteLaterNow();
         QCOMPARE(form.rows().size(), kept);
         for (int i = 0; i < kept; ++i)
-            QCOMPARE(form.rows().at(i)->info(), music.at(i));
+            QCOMPARE(form.rows().at(i)->info(), *std::next(music.begin(), i));
         QCOMPARE(emptyStateShown(form), kept == 0);
         form.findChild<QPushButton*>("SkipButton")->click();
         QCOMPARE(skipped.count(), 1);
@@ -437,7 +438,7 @@ private slots:
         QFETCH(bool, logo);
         SettingsForm form;
         VideoSettings start;
-        start.quality = startQuality;
+        start.quality = VideoQuality(startQuality);
         start.endLogo = startLogo;
         start.resultDir = "/videos/mine";
         form.setSettings(start);
@@ -458,7 +459,7 @@ private slots:
         }
         QCOMPARE(updated.count(), count);
         const auto reported = updated.last().first().value<VideoSettings>();
-        QCOMPARE(reported.quality, quality);
+        QCOMPARE(int(reported.quality), quality);
         QCOMPARE(reported.endLogo, logo);
         QCOMPARE(reported.resultDir, QDir::toNativeSeparators("/videos/mine"));
     }
@@ -480,9 +481,9 @@ private slots:
         QFETCH(bool, hd);
         QFETCH(bool, fullHd);
         SettingsForm form;
-        form.setSettings(VideoSettings{1, "/first", false});
+        form.setSettings(VideoSettings{VideoQuality::FullHD, "/first", false});
         VideoSettings settings;
-        settings.quality = quality;
+        settings.quality = VideoQuality(quality);
         settings.endLogo = logo;
         settings.resultDir = "/movies/Pictavio";
         form.setSettings(settings);
@@ -528,7 +529,7 @@ private slots:
         file.close();
         const QString chosen = choice.isEmpty() ? QString() : base.filePath(choice);
         ScriptedSettingsForm form;
-        form.setSettings(VideoSettings{0, base.path(), true});
+        form.setSettings(VideoSettings{VideoQuality::HD, base.path(), true});
         form.answer = chosen;
         form.show();
         QSignalSpy updated(&form, &SettingsForm::settingsUpdated);
@@ -564,7 +565,7 @@ private slots:
         file.close();
         const QString path = dir.isEmpty() ? QString() : base.filePath(dir);
         SettingsForm form;
-        form.setSettings(VideoSettings{0, path, true});
+        form.setSettings(VideoSettings{VideoQuality::HD, path, true});
         form.show();
         QCOMPARE(form.checkResultDir(), usable);
         QCOMPARE(QFileInfo(path).isDir(), usable);
@@ -727,6 +728,7 @@ private slots:
     void everyPictureNamedIsBuiltIn()
     {
         initUiResources();
+        closingPicture(); // carries the core's own picture
         QStringList missing;
         const QRegularExpression named(QStringLiteral(":/images/([A-Za-z0-9_@.-]+\\.png)"));
         QDirIterator files(QStringLiteral(PICTAVIO_SOURCE_DIR "/app"), {"*.cpp", "*.ui"}, QDir::Files,

@@ -352,7 +352,7 @@ private slots:
         QFETCH(QString, artist);
         QFETCH(QString, big);
         QFETCH(QString, title);
-        std::vector<QSharedPointer<MediaFileInfo>> list;
+        MusicList list;
         for (int i = 0; i < tracks; ++i)
             list.push_back(track(10.f, "Waves", tracks == 1 ? artist : QString()));
         Page page;

@@ -103,15 +103,6 @@ void drawPicture(QImage& preview, IImgScene* scene, IImgMediaVal* value)
 
 } // namespace
 
-QString audioSummary(const MediaFileInfo* firstTrack)
-{
-    if (!firstTrack)
-        return {};
-    if (firstTrack->getArtist().isEmpty())
-        return firstTrack->getDisplayTitle();
-    return firstTrack->getArtist() + QStringLiteral(" - ") + firstTrack->getDisplayTitle();
-}
-
 PrjManager* PrjManager::instance()
 {
     static QMutex mutex;
@@ -150,7 +141,7 @@ ProjectEntry PrjManager::projectEntry(const QString& id) const
     entry.name = info.name;
     entry.audio = info.audio;
     entry.slidesNumber = info.slidesNumber;
-    const QSharedPointer<IUsrData> data = readUserData(folder.filePath("prj.xml"));
+    const QSharedPointer<IUsrData> data = readUserData(folder.filePath("prj.xml"), nullptr, &entry.problem);
     entry.damaged = !data;
     if (data && info.name.isEmpty()) {
         // The summary says what the project holds; without it the project itself does.
@@ -167,24 +158,52 @@ ProjectEntry PrjManager::projectEntry(const QString& id) const
     return entry;
 }
 
-QSharedPointer<IUsrData> PrjManager::loadUserData(const QString& id, QString* notice) const
+QSharedPointer<IUsrData> PrjManager::loadUserData(const QString& id, QString* notice,
+                                                  QString* error) const
 {
-    if (!isProjectId(id))
+    if (!isProjectId(id)) {
+        if (error)
+            *error = tr("\"%1\" is not a project.").arg(id);
         return {};
-    return readUserData(QDir(projectsFolder() + id).filePath("prj.xml"), notice);
+    }
+    return readUserData(QDir(projectsFolder() + id).filePath("prj.xml"), notice, error);
 }
 
-QSharedPointer<IUsrData> PrjManager::readUserData(const QString& prjXml, QString* notice)
+QSharedPointer<IUsrData> PrjManager::readUserData(const QString& prjXml, QString* notice,
+                                                  QString* error)
 {
     BasePrjFactory factory;
     PrjXmlParser parser;
     QSharedPointer<IUsrData> data(parser.ParseUsrData(prjXml.toStdWString(), &factory));
+    if (error)
+        *error = data ? QString() : parser.ErrorString();
     const int unknown = parser.unknownSlides();
     if (notice)
         *notice = !data || unknown == 0 ? QString()
                   : unknown == 1        ? tr("1 slide of an unknown kind was left out.")
                                         : tr("%1 slides of an unknown kind were left out.").arg(unknown);
     return data;
+}
+
+QString PrjManager::projectFile(const QString& ref, QString* reason)
+{
+    if (QFileInfo(ref).isDir())
+        return QDir(ref).filePath(QStringLiteral("prj.xml"));
+    QString id = ref.trimmed();
+    if (!id.startsWith('{'))
+        id = '{' + id + '}';
+    const QUuid uuid = QUuid::fromString(id);
+    if (uuid.isNull()) {
+        *reason = tr("%1 is neither a project id nor a project folder.").arg(ref);
+        return {};
+    }
+    // The store names folders "{…}" in lower case.
+    id = uuid.toString();
+    if (!QFileInfo(projectsFolder() + id).isDir()) {
+        *reason = tr("There is no project %1 in %2.").arg(id, QDir::toNativeSeparators(projectsFolder()));
+        return {};
+    }
+    return QDir(projectsFolder() + id).filePath(QStringLiteral("prj.xml"));
 }
 
 QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info, ITmpl* tmpl,

@@ -11,13 +11,8 @@
 
 #include <sys/resource.h>
 
-RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
-                           int width, int height, ITmplPathManager* paths,
-                           QSharedPointer<IWatermark> overlay, QSharedPointer<IEndLogo> endLogo,
-                           RenderMaker maker)
-    : prj(std::move(prj)), tmplId(tmplId), tmpl(tmpl), outputPath(std::move(outputPath)),
-      width(width), height(height), paths(paths), overlay(std::move(overlay)),
-      endLogo(std::move(endLogo)), maker(std::move(maker))
+RenderWorker::RenderWorker(RenderRequest request, RenderMaker maker)
+    : request(std::move(request)), maker(std::move(maker))
 {
 }
 
@@ -64,9 +59,9 @@ void RenderWorker::process()
         emit finished();
         return;
     }
-    removeStalePartials(QFileInfo(outputPath).absolutePath());
+    removeStalePartials(QFileInfo(request.output).absolutePath());
     // The user's file, if any, stays untouched until the new one is complete.
-    PartialFile partial(outputPath);
+    PartialFile partial(request.output);
     if (!partial.isOpen()) {
         emit failed(partial.errorString());
         emit finished();
@@ -82,7 +77,10 @@ void RenderWorker::process()
         if (stopFlag) // a stop that came while the render was being made
             owned->Stop();
     }
-    owned->Render(tmplId, tmpl, prj.data(), paths, partialName, height, width, overlay, endLogo);
+    // The engine's order, height before width, stays at this one call.
+    const QSize size = request.size;
+    owned->Render(request.themeId, request.theme, request.project.data(), request.paths, partialName,
+                  size.height(), size.width(), request.overlay, request.closing);
     {
         QMutexLocker locker(&renderLock);
         render = nullptr;
@@ -111,13 +109,13 @@ QString RenderWorker::placeVideo(PartialFile& partial, bool failed, QString* rea
         return {};
     }
     reason->clear();
-    return partial.claim(claim, reason);
+    return partial.claim(request.claim, reason);
 }
 
 QString RenderWorker::lostReason() const
 {
     return tr("The folder %1, or the unfinished video in it, was removed during the render.")
-        .arg(QDir::toNativeSeparators(QFileInfo(outputPath).absolutePath()));
+        .arg(QDir::toNativeSeparators(QFileInfo(request.output).absolutePath()));
 }
 
 void RenderWorker::onRenderProgress(QImage* img, float percent)
@@ -156,16 +154,10 @@ void RenderController::finish()
     worker.reset();
 }
 
-void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
-                             QString outputPath, int width, int height, ITmplPathManager* paths,
-                             QSharedPointer<IWatermark> overlay, QSharedPointer<IEndLogo> endLogo,
-                             RenderMaker maker)
+void RenderController::start(const RenderRequest& request, RenderMaker maker)
 {
     finish();
-    worker = std::make_unique<RenderWorker>(tmplId, tmpl, std::move(prj), std::move(outputPath),
-                                            width, height, paths, std::move(overlay),
-                                            std::move(endLogo), std::move(maker));
-    worker->setClaim(claim);
+    worker = std::make_unique<RenderWorker>(request, std::move(maker));
     thread.reset(new QThread);
     thread->setObjectName(QStringLiteral("render"));
     worker->moveToThread(thread.get());

@@ -47,17 +47,18 @@ bool isUsableBackground(const QString& path, QString* reason)
     return true;
 }
 
-int removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
+QStringList removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
 {
+    QStringList removed;
     if (!paths || !tmpl)
-        return 0;
-    int removed = 0;
+        return removed;
     for (const auto& [id, scene] : tmpl->GetScenes()) {
         if (!scene || scene->GetBgType() != BgVideo)
             continue;
         const QString path = QString::fromStdWString(paths->GetSceneVideoPath(tmplId, id));
-        if (QFileInfo::exists(path) && !isUsableBackground(path) && QFile::remove(path))
-            ++removed;
+        QString why;
+        if (QFileInfo::exists(path) && !isUsableBackground(path, &why) && QFile::remove(path))
+            removed << why;
     }
     return removed;
 }

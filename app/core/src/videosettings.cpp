@@ -17,9 +17,9 @@ QString VideoSettings::defaultResultDir()
     return base + QDir::separator() + QStringLiteral("Pictavio");
 }
 
-QSize VideoSettings::outputSize() const
+QSize videoSize(VideoQuality quality)
 {
-    return quality == 1 ? QSize(1920, 1080) : QSize(1280, 720);
+    return quality == VideoQuality::FullHD ? QSize(1920, 1080) : QSize(1280, 720);
 }
 
 QString outputFilePath(const QString& dir, const QDateTime& when)

@@ -1,7 +1,7 @@
 #include "ui/limitedtextedit.h"
 
+#include "core/slideinput.h"
 #include "core/textlength.h"
-#include "docloom/xmltext.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -50,7 +50,7 @@ void LimitedTextEdit::keyPressEvent(QKeyEvent* event)
     if (!keyAllowed(*event))
         return;
     const QString text = event->text();
-    const QString clean = XmlSafeText(text);
+    const QString clean = cleanSlideText(text);
     // A single control character is a shortcut (Ctrl+A...) that the editor never inserts.
     if (clean == text || text.size() == 1) {
         QTextEdit::keyPressEvent(event);
@@ -77,7 +77,7 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
 
 QString LimitedTextEdit::fitting(const QString& incoming) const
 {
-    const QString clean = XmlSafeText(incoming);
+    const QString clean = cleanSlideText(incoming);
     if (m_maxLength <= 0)
         return clean;
     return leftVisible(clean, m_maxLength - keptLength());
@@ -89,7 +89,7 @@ void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
     if (source->hasColor())
         data.setColorData(source->colorData());
     if (source->hasHtml())
-        data.setHtml(XmlSafeText(source->html()));
+        data.setHtml(cleanSlideText(source->html()));
     if (source->hasImage())
         data.setImageData(source->imageData());
     if (source->hasText())

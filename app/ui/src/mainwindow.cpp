@@ -13,15 +13,12 @@
 #include "ui/settingsform.h"
 #include "ui/themedownloaderrordialog.h"
 
-#include "common/baseprjfactory.h"
-#include "common/basetmplfactory.h"
 #include "common/endlogobase.h"
 #include "common/release.h"
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
 #include "core/slideinput.h"
 #include "core/tmpldownloadmanager.h"
-#include "docloom/tmplxmlparser.h"
 #include "vidweave/audiotools.h"
 #include "vidweave/vidweave.h"
 
@@ -32,8 +29,6 @@
 namespace {
 
 const int buttonBarHeight = 66;
-// Every sixth slides update saves the project, across pages and projects.
-int slidesUpdates = 0;
 
 void clearLayout(QLayout* layout)
 {
@@ -48,7 +43,6 @@ void clearLayout(QLayout* layout)
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), pageArea(new QWidget), buttonArea(new QWidget),
-      paths(TmplPathManager::instance()), factory(std::make_unique<BasePrjFactory>()),
       controller(new RenderController(this))
 {
     initUiResources(); // the background picture and the closing logo
@@ -87,8 +81,6 @@ MainWindow::MainWindow(QWidget* parent)
     downloadErrors = std::make_unique<ThemeDownloadErrorHandler>(downloads, this);
     downloads->setErrorHandler(downloadErrors.get());
 
-    // Videos are named by the time: one that another render took meanwhile is numbered.
-    controller->setOutputClaim(OutputClaim::NextFree);
     connect(controller, &RenderController::done, this, &MainWindow::renderFinished);
     connect(controller, &RenderController::stopped, this, &MainWindow::renderStopped);
     connect(controller, &RenderController::failed, this, &MainWindow::renderFailed);
@@ -98,11 +90,8 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     TmplDownloadManager::instance()->setErrorHandler(nullptr);
-    delete controller; // waits for a running render, which reads the template
+    delete controller; // waits for a running render, which reads the theme
     controller = nullptr;
-    prj.reset();
-    ClearSceneMedia(sceneMedia);
-    ReleaseTmpl(tmpl);
 }
 
 void MainWindow::tell(const QString& message)
@@ -147,7 +136,7 @@ bool MainWindow::focusNextPrevChild(bool next)
 void MainWindow::showThemes()
 {
     if (!themePage) {
-        themePage = new SelectThemeForm(this, paths);
+        themePage = new SelectThemeForm(this, TmplPathManager::instance());
         connect(themePage, &SelectThemeForm::themeSelected, this, &MainWindow::TmplSelected);
         connect(themePage, &SelectThemeForm::projectSelected, this, &MainWindow::onProjectSelected);
     }
@@ -162,9 +151,9 @@ void MainWindow::showMusic()
         connect(musicPage, &SelectAudioForm::skip, this, &MainWindow::audioDone);
         connect(musicPage, &SelectAudioForm::removed, this, &MainWindow::audioRemoved);
     }
-    musicPage->setTheme(record.name, record.thumb);
-    musicPage->setAudio(music);
-    showPage(MusicStep, musicPage, music.empty() ? tr("Skip Audio") : tr("Done"),
+    musicPage->setTheme(slideshow.themeRecord().name, slideshow.themeRecord().thumb);
+    musicPage->setAudio(slideshow.music());
+    showPage(MusicStep, musicPage, slideshow.music().empty() ? tr("Skip Audio") : tr("Done"),
              tr("Back to Themes"));
     connect(buttonBar, &DoneBackBtnsForm::done, this, &MainWindow::audioDone);
     connect(buttonBar, &DoneBackBtnsForm::back, this, &MainWindow::audioBack);
@@ -187,14 +176,13 @@ void MainWindow::showSlides()
     showPage(SlidesStep, slides, tr("Done"), tr("Back to Music"));
     connect(buttonBar, &DoneBackBtnsForm::done, this, &MainWindow::slidesDone);
     connect(buttonBar, &DoneBackBtnsForm::back, this, &MainWindow::slidesBack);
-    slides->setAudio(music);
-    slides->setTemplate(tmplId, tmpl);
+    slides->setAudio(slideshow.music());
+    slides->setTemplate(slideshow.themeId(), slideshow.theme());
     if (resumePending) {
         // A resumed project replaces what the page shows, even with no slides.
         resumePending = false;
-        const SlideList resumed = std::move(pendingSlides);
-        pendingSlides.clear();
-        slides->setSlides(resumed);
+        slides->setSlides(pendingSlides);
+        pendingSlides = {};
     } else {
         slides->layoutSlides(nullptr, slides->collectSlides());
     }
@@ -215,83 +203,58 @@ void MainWindow::showSettings()
 
 bool MainWindow::loadTemplate(int id)
 {
-    releaseTemplate();
-    tmplId = id;
-    record = paths->tmplRecord(id);
-    prjName = record.name;
-    BaseTmplFactory tmplFactory;
-    tmpl = TmplXmlParser().ParseTmpl(paths->GetTmplPath(id), &tmplFactory);
-    if (!tmpl) {
-        tell(tr("The theme \"%1\" cannot be read. Please choose another theme.").arg(record.name));
+    QString why;
+    if (!slideshow.openTheme(id, &why)) {
+        const QString name = TmplPathManager::instance()->tmplRecord(id).name;
+        tell(tr("The theme \"%1\" cannot be read (%2). Please choose another theme.").arg(name, why));
         return false;
     }
-    downloaded = isDownloaded(id, paths, tmpl);
-    if (!downloaded)
-        TmplDownloadManager::instance()->download(id, paths, tmpl);
+    slidesUpdates = 0;
+    if (!slideshow.themeComplete())
+        slideshow.fetchTheme();
     return true;
-}
-
-void MainWindow::releaseTemplate()
-{
-    // The project and its scene list refer to the template's scenes.
-    prj.reset();
-    ClearSceneMedia(sceneMedia);
-    ReleaseTmpl(tmpl);
-    tmpl = nullptr;
 }
 
 void MainWindow::TmplSelected(int id)
 {
     if (!loadTemplate(id))
         return;
-    prjId.clear();
+    slideshow.startNewProject();
     showMusic();
 }
 
 void MainWindow::onProjectSelected(QString id)
 {
-    QString notice;
-    const QSharedPointer<IUsrData> data = PrjManager::instance()->loadUserData(id, &notice);
-    if (!data) {
-        tell(tr("This project cannot be read; it is left as it is."));
+    ResumedProject found;
+    QString why;
+    if (!slideshow.resume(id, &found, &why)) {
+        tell(tr("This project cannot be read; it is left as it is.") + QLatin1Char('\n') + why);
         return;
     }
-    if (!notice.isEmpty())
-        tell(notice);
-    if (!loadTemplate(data->GetTmplId()))
-        return;
-    prjId = id;
-    music.clear();
-    for (QString path : data->GetAudio()) {
-        QFile file(path);
-        // Opening a pipe would wait for a writer for ever.
-        if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) {
-            file.close();
-            if (QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path))
-                music.push_back(info);
-            continue;
-        }
+    if (!found.notice.isEmpty())
+        tell(found.notice);
+    slidesUpdates = 0;
+    if (!slideshow.themeComplete())
+        slideshow.fetchTheme();
+    for (int i = 0; i < found.missingMusic.size(); ++i)
         tell(tr("Missed audio file will be skipped."));
-    }
-    pendingSlides.clear();
-    for (auto it = data->GetSlidesBegin(); it != data->GetSlidesEnd(); ++it)
-        pendingSlides.push_back(*it);
+    pendingSlides = std::move(found.slides);
     resumePending = true;
     showSlides();
 }
 
 void MainWindow::audioSelected(std::list<QSharedPointer<MediaFileInfo> > files)
 {
-    music.insert(music.end(), files.begin(), files.end());
+    slideshow.addMusic(files);
     showSlides();
 }
 
 void MainWindow::audioRemoved(int index)
 {
-    if (index < 0 || index >= int(music.size()))
+    if (index < 0 || index >= int(slideshow.music().size()))
         return;
-    music.erase(music.begin() + index);
-    if (currentStep == MusicStep && music.empty())
+    slideshow.removeMusic(index);
+    if (currentStep == MusicStep && slideshow.music().empty())
         showMusic(); // the forward button reads "Skip Audio" again
 }
 
@@ -334,21 +297,10 @@ void MainWindow::onAddAudio()
 
 bool MainWindow::saveProject()
 {
-    if (!imagesPage || tmplId < 0)
+    if (!imagesPage || slideshow.themeId() < 0)
         return false;
-    SlideList slides;
-    for (const QSharedPointer<ISceneMedia>& value : imagesPage->mediaValues())
-        if (value)
-            slides.push_back(value);
-    QStringList audio;
-    for (const auto& track : music)
-        audio << track->getPath();
-    std::unique_ptr<IUsrData> data(factory->GetUsrData(tmplId, audio, slides));
-    const PrjInfo info{prjName, audioSummary(music.empty() ? nullptr : music.front().data()),
-                       imagesPage->slidesCount()};
     QString error;
-    const QString id = PrjManager::instance()->save(prjId, data.get(), info, tmpl, &error);
-    if (id.isEmpty()) {
+    if (slideshow.save(imagesPage->slideValues(), &error).isEmpty()) {
         // Once per run of failures: the autosave would repeat it every few changes.
         if (!saveFailing)
             tell(error);
@@ -356,21 +308,12 @@ bool MainWindow::saveProject()
         return false;
     }
     saveFailing = false;
-    prjId = id;
     return true;
 }
 
 void MainWindow::slidesDone()
 {
-    SceneMediaList built = slidesPage()->buildSceneMedia();
-    QStringList audio;
-    for (const auto& track : music)
-        audio << track->getPath();
-    prj.reset();
-    ClearSceneMedia(sceneMedia);
-    sceneMedia = std::move(built);
-    BasePrjFactory prjFactory;
-    prj.reset(prjFactory.GetPrj(tmplId, &sceneMedia, audio));
+    slideshow.build(slidesPage()->playableSlides());
     saveProject();
     showSettings();
 }
@@ -391,17 +334,18 @@ void MainWindow::settingsDone()
         return;
     settings = settingsPage->settings();
     // A background damaged since it was fetched would fail the render: fetch it again.
-    if (downloaded && removeUnusableBackgrounds(tmplId, paths, tmpl) > 0) {
-        downloaded = false;
-        TmplDownloadManager::instance()->download(tmplId, paths, tmpl);
+    bool complete = slideshow.themeComplete();
+    if (complete && !slideshow.dropUnusableBackgrounds().isEmpty()) {
+        complete = false;
+        slideshow.fetchTheme();
     }
-    if (downloaded) {
+    if (complete) {
         startRender();
         return;
     }
     if (!waitPage)
         waitPage = new DownloadingThemeForm(this);
-    waitPage->setThumb(record.thumb);
+    waitPage->setThumb(slideshow.themeRecord().thumb);
     showPage(WaitStep, waitPage, QString(), tr("Back"));
     connect(buttonBar, &DoneBackBtnsForm::back, this, &MainWindow::backToImages);
 }
@@ -421,17 +365,14 @@ void MainWindow::startRender()
     renderPage->reset();
     showPage(RenderStep, renderPage, QString(), tr("Cancel"));
     connect(buttonBar, &DoneBackBtnsForm::back, this, &MainWindow::cancelVideoRendering);
-    const QSize size = settings.outputSize();
-    QSharedPointer<IEndLogo> logo;
-    if (settings.endLogo)
-        logo.reset(new EndLogoBase(QStringLiteral(":/images/credits.png"), 30, 60));
-    controller->start(tmplId, tmpl, prj, outputFilePath(settings.resultDir), size.width(),
-                      size.height(), paths, {}, logo);
+    RenderRequest request = slideshow.renderRequest(settings, outputFilePath(settings.resultDir));
+    // Videos are named by the time: one that another render took meanwhile is numbered.
+    request.claim = OutputClaim::NextFree;
+    controller->start(request);
 }
 
 void MainWindow::tmplDownloaded()
 {
-    downloaded = true;
     if (currentStep == WaitStep)
         startRender();
 }

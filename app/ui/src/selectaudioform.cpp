@@ -42,7 +42,7 @@ void SelectAudioForm::setTheme(const QString& name, const QString& thumbPath)
         coverPixmap(thumbPath, ui->ThemePicture->size(), ui->ThemePicture->devicePixelRatioF()));
 }
 
-void SelectAudioForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music)
+void SelectAudioForm::setAudio(const MusicList& music)
 {
     // Later, not now: the row whose remove button led here is still in its handler.
     for (AudioFileForm* row : m_rows) {
@@ -66,7 +66,7 @@ void SelectAudioForm::chooseFiles()
     const QStringList paths = askForFiles();
     if (paths.isEmpty())
         return;
-    std::list<QSharedPointer<MediaFileInfo>> added;
+    MusicList added;
     QStringList refused;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QString path : paths) {

@@ -85,7 +85,7 @@ void SelectImagesForm::setTemplate(int id, ITmpl* newTmpl)
     tmpl = newTmpl;
 }
 
-void SelectImagesForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& tracks)
+void SelectImagesForm::setAudio(const MusicList& tracks)
 {
     musicLength = 0;
     for (const auto& track : tracks)
@@ -95,7 +95,7 @@ void SelectImagesForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>
     updateTimeline(total);
 }
 
-void SelectImagesForm::showMusic(const std::vector<QSharedPointer<MediaFileInfo>>& tracks)
+void SelectImagesForm::showMusic(const MusicList& tracks)
 {
     // Emptied rather than deleted, so that music chosen later still shows.
     ui->AudioTitle->clear();
@@ -140,16 +140,6 @@ std::list<SlideEntry> SelectImagesForm::collectSlides() const
             entries.push_back({tile->value(), tile->kind(), tile, tile->rotation()});
     }
     return entries;
-}
-
-QList<QSharedPointer<ISceneMedia>> SelectImagesForm::mediaValues() const
-{
-    QList<QSharedPointer<ISceneMedia>> values;
-    for (QWidget* widget : ui->Slides->slides()) {
-        auto* tile = qobject_cast<SlideForm*>(widget);
-        values << QSharedPointer<ISceneMedia>(tile ? tile->mediaValue() : nullptr);
-    }
-    return values;
 }
 
 SlideForm* SelectImagesForm::createTile(const SlideEntry& entry)
@@ -271,29 +261,15 @@ void SelectImagesForm::addImages(const QStringList& paths)
 
 void SelectImagesForm::setSlides(const SlideList& slides)
 {
+    setSlides(slidesOfProject(slides, tmpl));
+}
+
+void SelectImagesForm::setSlides(const ProjectSlides& project)
+{
     std::list<SlideEntry> entries;
-    bool missed = false;
-    for (const QSharedPointer<ISceneMedia>& value : slides) {
-        if (!value)
-            continue;
-        if (value->GetType() == SceneImg) {
-            auto* picture = static_cast<IImgMediaVal*>(value.data());
-            const QString path = QString::fromStdWString(picture->GetSrc());
-            if (!isRegularFile(path)) {
-                missed = true;
-                continue;
-            }
-            entries.push_back({path, SceneImg, nullptr, picture->GetRotation()});
-        } else if (value->GetType() == SceneText) {
-            const auto* text = static_cast<ITextMediaVal*>(value.data());
-            QString words = QString::fromStdWString(text->GetText());
-            // No longer than the text editor lets it be written.
-            if (tmpl)
-                words = capSlideText(words, *tmpl);
-            entries.push_back({words, SceneText, nullptr, 0});
-        }
-    }
-    if (missed)
+    for (const PlacementSlide& slide : project.slides)
+        entries.push_back({slide.value, slide.kind, nullptr, slide.rotation});
+    if (!project.missing.isEmpty() || !project.notFiles.isEmpty())
         (new MessageDialog(window(), tr("Missed image files will be skipped."), QString()))->exec();
     ui->Slides->clearSlides();
     if (entries.empty()) {
@@ -305,6 +281,23 @@ void SelectImagesForm::setSlides(const SlideList& slides)
     layoutSlides(nullptr, entries);
     ThumbGenerator::instance()->resumeFullStage();
     emit slidesCountChanged(slidesCount());
+}
+
+std::vector<PlacementSlide> SelectImagesForm::slideValues() const
+{
+    std::vector<PlacementSlide> values;
+    for (const SlideEntry& entry : collectSlides())
+        values.push_back({entry.value, entry.kind, entry.rotation});
+    return values;
+}
+
+std::vector<PlacementSlide> SelectImagesForm::playableSlides() const
+{
+    std::vector<PlacementSlide> playable;
+    for (const SlideEntry& entry : collectSlides())
+        if (!entry.widget || !entry.widget->isBroken())
+            playable.push_back({entry.value, entry.kind, entry.rotation});
+    return playable;
 }
 
 void SelectImagesForm::slidesCountChangedSlot(int slides_count)

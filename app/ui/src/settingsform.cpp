@@ -31,8 +31,8 @@ void SettingsForm::setSettings(const VideoSettings& settings)
     // Exclusive buttons cannot show neither checked for an unknown quality.
     for (QRadioButton* button : {ui->HDRadioButton, ui->FullHDRadioButton})
         button->setAutoExclusive(false);
-    ui->HDRadioButton->setChecked(settings.quality == 0);
-    ui->FullHDRadioButton->setChecked(settings.quality == 1);
+    ui->HDRadioButton->setChecked(settings.quality == VideoQuality::HD);
+    ui->FullHDRadioButton->setChecked(settings.quality == VideoQuality::FullHD);
     for (QRadioButton* button : {ui->HDRadioButton, ui->FullHDRadioButton})
         button->setAutoExclusive(true);
 }
@@ -40,7 +40,7 @@ void SettingsForm::setSettings(const VideoSettings& settings)
 VideoSettings SettingsForm::settings() const
 {
     VideoSettings s;
-    s.quality = ui->HDRadioButton->isChecked() ? 0 : 1;
+    s.quality = ui->HDRadioButton->isChecked() ? VideoQuality::HD : VideoQuality::FullHD;
     s.resultDir = ui->SettingsDirEdit->text();
     s.endLogo = ui->LogoCheckBox->checkState() == Qt::Checked;
     return s;

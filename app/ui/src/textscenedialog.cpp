@@ -4,8 +4,8 @@
 #include "ui/roundedmask.h"
 #include "ui_textscenedialog.h"
 
+#include "core/slideinput.h"
 #include "core/textlength.h"
-#include "docloom/xmltext.h"
 
 #include <QKeyEvent>
 
@@ -23,7 +23,7 @@ TextSceneDialog::TextSceneDialog(QWidget* parent, const QString& text, int maxLe
     roundWidget(this, 20);
     if (!text.isEmpty()) {
         ui->HeaderLabel->setText(tr("Edit Text Scene"));
-        ui->TextEdit->setPlainText(XmlSafeText(text));
+        ui->TextEdit->setPlainText(cleanSlideText(text));
         ui->TextEdit->SetMaxLength(maxLength); // cuts a text that came in too long
     }
     ui->TextEdit->setPlaceholderText(tr("Type your text here..."));

@@ -4,7 +4,6 @@
 #include "common/iusrdata.h"
 #include "common/prjinfo.h"
 #include "core/thumbgenerator.h"
-#include "vidweave/mediafileinfo.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -28,11 +27,9 @@ struct ProjectEntry
     QDateTime modified;
     /// "prj.xml" cannot be read, so the project cannot be resumed.
     bool damaged = false;
+    /// Why, naming the file, line and column.
+    QString problem;
 };
-
-/// The summary's music text: the first track's "artist - title", or its
-/// title alone without an artist; empty without music.
-QString audioSummary(const MediaFileInfo* firstTrack);
 
 /// Saves, lists, resumes and deletes projects under the per-user data folder
 /// + "/Pictavio/projects/". GUI thread only.
@@ -52,11 +49,17 @@ public:
     /// Read from "info.xml"; when that cannot be read, the name of the
     /// project's theme and its number of slides come from "prj.xml".
     ProjectEntry projectEntry(const QString& id) const;
-    /// The project's user data, or null when "prj.xml" cannot be read;
-    /// \a notice, when given, says what was left out of it.
-    QSharedPointer<IUsrData> loadUserData(const QString& id, QString* notice = nullptr) const;
+    /// The project's user data, or null when "prj.xml" cannot be read (then
+    /// \a error says why, naming its line and column); \a notice, when
+    /// given, says what was left out of it.
+    QSharedPointer<IUsrData> loadUserData(const QString& id, QString* notice = nullptr,
+                                          QString* error = nullptr) const;
     /// The user data in the project file \a prjXml, as loadUserData() reads it.
-    static QSharedPointer<IUsrData> readUserData(const QString& prjXml, QString* notice = nullptr);
+    static QSharedPointer<IUsrData> readUserData(const QString& prjXml, QString* notice = nullptr,
+                                                 QString* error = nullptr);
+    /// The "prj.xml" of \a ref: a project's folder, or a project id with or
+    /// without its braces; empty with a reason when there is none.
+    static QString projectFile(const QString& ref, QString* reason);
     /// Saves under \a id (a new id when empty) and returns the id; returns an
     /// empty string and sets \a error when a file could not be written, in
     /// which case earlier files of the project are left as they were.

@@ -14,12 +14,30 @@
 #include <QObject>
 #include <QPixmap>
 #include <QSharedPointer>
+#include <QSize>
 #include <atomic>
 #include <functional>
 #include <memory>
 
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
+
+/// Everything one render needs.
+struct RenderRequest
+{
+    int themeId = 0;
+    /// Read by the render thread: it must outlive the render.
+    ITmpl* theme = nullptr;
+    QSharedPointer<IPrj> project;
+    QString output;
+    QSize size{1280, 720};
+    ITmplPathManager* paths = nullptr;
+    QSharedPointer<IWatermark> overlay;
+    /// Laid over the last seconds; null for none.
+    QSharedPointer<IEndLogo> closing;
+    /// How the finished video takes its name.
+    OutputClaim claim = OutputClaim::Replace;
+};
 
 /// Runs one render on the render thread. The video is written to a
 /// PartialFile of its own and named only once it is complete, as the claim
@@ -29,15 +47,11 @@ class RenderWorker : public QObject
     Q_OBJECT
 
 public:
-    RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath, int width,
-                 int height, ITmplPathManager* paths, QSharedPointer<IWatermark> overlay,
-                 QSharedPointer<IEndLogo> endLogo, RenderMaker maker);
+    RenderWorker(RenderRequest request, RenderMaker maker);
 
     /// Asks the render to end; safe from any thread. A stop before the render
     /// starts means no render at all.
     void stop();
-    /// Before the render starts; Replace unless set.
-    void setClaim(OutputClaim how) { claim = how; }
 
 public slots:
     void process();
@@ -55,13 +69,7 @@ signals:
     void onPreview(const QImage& preview);
 
 private:
-    QSharedPointer<IPrj> prj;
-    int tmplId;
-    ITmpl* tmpl;
-    QString outputPath;
-    int width;
-    int height;
-    ITmplPathManager* paths;
+    RenderRequest request;
     QMutex renderLock; // guards render against stop() while it is deleted
     IPrjRender* render = nullptr;
     std::atomic_bool stopFlag{false};
@@ -71,12 +79,9 @@ private:
     QString lostReason() const;
     /// Where the render writes; the render thread alone uses it.
     QString partialName;
-    OutputClaim claim = OutputClaim::Replace;
     /// The finished video's path, or empty with \a reason.
     QString placeVideo(PartialFile& partial, bool failed, QString* reason);
     int progressCount = -1;
-    QSharedPointer<IWatermark> overlay;
-    QSharedPointer<IEndLogo> endLogo;
     RenderMaker maker;
 };
 
@@ -91,12 +96,8 @@ public:
     ~RenderController() override;
 
     /// Starts rendering; \a maker defaults to the library's H.264 renderer.
-    void start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath, int width,
-               int height, ITmplPathManager* paths, QSharedPointer<IWatermark> overlay,
-               QSharedPointer<IEndLogo> endLogo, RenderMaker maker = {});
+    void start(const RenderRequest& request, RenderMaker maker = {});
     void stop();
-    /// How the renders started from now on take their name; Replace unless set.
-    void setOutputClaim(OutputClaim how) { claim = how; }
 
 signals:
     void done(const QString& result_path);
@@ -120,5 +121,4 @@ private:
     // worker is deleted.
     std::unique_ptr<RenderWorker> worker;
     UniqueThread thread;
-    OutputClaim claim = OutputClaim::Replace;
 };

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QSslError>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -37,8 +38,8 @@ bool isUsableBackground(const QString& path, QString* reason = nullptr);
 
 /// Removes the background videos of \a tmplId that are on disk but not
 /// usable (isUsableBackground), so that the next download() fetches them
-/// again; returns how many were removed.
-int removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
+/// again; returns why each removed one could not be used.
+QStringList removeUnusableBackgrounds(int tmplId, ITmplPathManager* paths, ITmpl* tmpl);
 
 /// Fetches a theme's missing background videos from the content server, one
 /// after another, each written under a temporary name and renamed only when

@@ -5,18 +5,23 @@
 #include <QSize>
 #include <QString>
 
+/// The size of the video: HD is 1280x720, Full HD 1920x1080.
+enum class VideoQuality { HD = 0, FullHD = 1 };
+
+/// The frame size of \a quality; HD for a value that is neither.
+QSize videoSize(VideoQuality quality);
+
 /// What the settings page chose for one render. Not persisted.
 struct VideoSettings
 {
-    /// 1 renders Full HD (1920x1080); anything else HD (1280x720).
-    int quality = 0;
+    VideoQuality quality = VideoQuality::HD;
     /// The movies folder + "Pictavio", or the temporary folder without one.
     QString resultDir = defaultResultDir();
     /// Append the end logo.
     bool endLogo = true;
 
     static QString defaultResultDir();
-    QSize outputSize() const;
+    QSize outputSize() const { return videoSize(quality); }
 };
 
 Q_DECLARE_METATYPE(VideoSettings)

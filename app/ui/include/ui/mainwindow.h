@@ -1,20 +1,12 @@
 #pragma once
 
-#include "common/iprj.h"
-#include "common/itmpl.h"
-#include "common/iusrdata.h"
-#include "core/tmplpathmanager.h"
+#include "core/slideshow.h"
 #include "core/videosettings.h"
-#include "vidweave/mediafileinfo.h"
 
 #include <QMainWindow>
-#include <QSharedPointer>
 
-#include <list>
 #include <memory>
-#include <vector>
 
-class BasePrjFactory;
 class DoneBackBtnsForm;
 class DoneForm;
 class DownloadingThemeForm;
@@ -39,11 +31,11 @@ public:
     ~MainWindow() override;
 
     int step() const { return currentStep; }
-    QString projectId() const { return prjId; }
+    QString projectId() const { return slideshow.projectId(); }
     QWidget* currentPage() const { return page; }
     DoneBackBtnsForm* buttons() const { return buttonBar; }
     SelectImagesForm* slidesPage();
-    const std::vector<QSharedPointer<MediaFileInfo>>& musicList() const { return music; }
+    const MusicList& musicList() const { return slideshow.music(); }
 
 public slots:
     void TmplSelected(int id);
@@ -83,7 +75,6 @@ private:
     void showSettings();
     void startRender();
     bool saveProject();
-    void releaseTemplate();
 
     QWidget* pageArea;
     QWidget* buttonArea;
@@ -91,20 +82,13 @@ private:
     DoneBackBtnsForm* buttonBar = nullptr;
     int currentStep = ThemeStep;
 
-    TmplPathManager* paths;
-    std::unique_ptr<BasePrjFactory> factory;
-    TmplRecord record;
-    QString prjId;
-    QString prjName;
-    int tmplId = -1;
-    ITmpl* tmpl = nullptr;
-    bool downloaded = false;
-    std::vector<QSharedPointer<MediaFileInfo>> music;
-    SceneMediaList sceneMedia;
-    QSharedPointer<IPrj> prj;
+    Slideshow slideshow;
     VideoSettings settings;
-    SlideList pendingSlides;
+    /// The slides of a resumed project, for the slides page when it shows.
+    ProjectSlides pendingSlides;
     bool resumePending = false;
+    /// Every sixth slides update of a project saves it.
+    int slidesUpdates = 0;
     QString resultPath;
     bool saveFailing = false;
 

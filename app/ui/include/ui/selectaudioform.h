@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vidweave/mediafileinfo.h"
+#include "core/music.h"
 
 #include <QList>
 #include <QSharedPointer>
@@ -24,7 +24,7 @@ public:
 
     void setTheme(const QString& name, const QString& thumbPath);
     /// Shows \a music as the rows, without signals; the main window keeps the list.
-    void setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music);
+    void setAudio(const MusicList& music);
     /// Asks for files and adds those that can be read as music.
     void chooseFiles();
     QList<AudioFileForm*> rows() const;

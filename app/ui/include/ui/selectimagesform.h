@@ -2,8 +2,9 @@
 
 #include "common/iprj.h"
 #include "common/itmpl.h"
+#include "core/music.h"
 #include "core/placement.h"
-#include "vidweave/mediafileinfo.h"
+#include "core/slideinput.h"
 
 #include <QSharedPointer>
 #include <QStringList>
@@ -51,17 +52,21 @@ public:
     ~SelectImagesForm() override;
 
     void setTemplate(int id, ITmpl* tmpl);
-    void setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& tracks);
+    void setAudio(const MusicList& tracks);
     /// Replaces every slide with those of a loaded project.
     void setSlides(const SlideList& slides);
+    /// Replaces every slide; tells once when pictures of it were left out.
+    void setSlides(const ProjectSlides& project);
     std::list<SlideEntry> collectSlides() const;
+    /// Every slide as the project saves it, in order.
+    std::vector<PlacementSlide> slideValues() const;
+    /// The slides that can play: pictures found unreadable left out.
+    std::vector<PlacementSlide> playableSlides() const;
     /// The placement over \a slides; with \a out, a build run that also
     /// fills the scene-media list.
     void layoutSlides(SceneMediaList* out, std::list<SlideEntry> slides);
     /// A build run over the current slides; the caller owns the list.
     SceneMediaList buildSceneMedia();
-    /// Each tile's media value in order; a null pointer where a tile has none.
-    QList<QSharedPointer<ISceneMedia>> mediaValues() const;
     int slidesCount() const;
     float totalDuration() const { return total; }
     MediaForm* slidesArea() const;
@@ -93,7 +98,7 @@ protected:
 
 private:
     void updateTimeline(float seconds);
-    void showMusic(const std::vector<QSharedPointer<MediaFileInfo>>& tracks);
+    void showMusic(const MusicList& tracks);
     SlideForm* createTile(const SlideEntry& entry);
     void placeAddButton();
     void chainTabOrder();
