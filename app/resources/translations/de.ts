@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Ihre Inhalte sind länger als die Musik. Fotos und Textszenen unter dieser Linie kommen nicht ins Video.</translation>
     </message>
 </context>

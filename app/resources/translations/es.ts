@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Tienes más contenido que la duración de la música. Las fotos y escenas de texto bajo esta línea no se incluirán en el vídeo.</translation>
     </message>
 </context>

@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Votre contenu dure plus longtemps que la musique. Les photos et scènes de texte sous cette ligne seront exclues de la vidéo.</translation>
     </message>
 </context>

@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Konten Anda lebih panjang dari durasi musik. Foto dan adegan teks di bawah garis ini tidak akan dimasukkan ke video.</translation>
     </message>
 </context>

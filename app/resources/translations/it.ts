@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Hai più contenuti della durata della musica. Foto e scene di testo sotto questa linea saranno escluse dal video.</translation>
     </message>
 </context>

@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>콘텐츠가 음악 길이보다 깁니다. 이 선 아래의 사진과 텍스트 장면은 동영상에서 제외됩니다.</translation>
     </message>
 </context>

@@ -154,7 +154,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Você tem mais conteúdo do que a duração da música. Fotos e cenas de texto abaixo desta linha ficarão fora do vídeo.</translation>
     </message>
 </context>
