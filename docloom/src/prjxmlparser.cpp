@@ -5,6 +5,7 @@
 #include "xmlvalues_p.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -83,11 +84,33 @@ void readMedia(StrictXmlReader& xml, IPrjFactory* factory, SceneMediaList& list)
 
 } // namespace
 
+bool PrjXmlParser::opened(QFile& file, const void* factory)
+{
+    error.clear();
+    if (!factory)
+        return false;
+    if (openDocument(file))
+        return true;
+    error = unopenedText(file);
+    return false;
+}
+
+bool PrjXmlParser::accepted(const StrictXmlReader& xml, bool recognised, const QFile& file,
+                            const char* element)
+{
+    const QString name = QFileInfo(file.fileName()).fileName();
+    if (!xml.complete())
+        error = xml.errorText(name);
+    else if (!recognised)
+        error = QStringLiteral("%1 holds no \"%2\" element.").arg(name, QLatin1String(element));
+    return error.isEmpty();
+}
+
 IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
 {
     unknown = 0;
     QFile file(fromWide(path));
-    if (!factory || !openDocument(file))
+    if (!opened(file, factory))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;
@@ -104,7 +127,7 @@ IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
             audio = readAudio(xml);
         }
     }
-    if (!recognised || !xml.complete())
+    if (!accepted(xml, recognised, file, "userdata"))
         return nullptr; // the slides go with their shared pointers
     return factory->GetUsrData(tmplId, audio, slides);
 }
@@ -113,7 +136,7 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
 {
     PrjInfo info;
     QFile file(fromWide(path));
-    if (!openDocument(file))
+    if (!opened(file, this))
         return info;
     StrictXmlReader xml(&file);
     while (xml.next()) {
@@ -124,13 +147,14 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
         else if (isStart(xml, "slidesnumber"))
             info.slidesNumber = xml.readText().toInt(nullptr, 10);
     }
+    error = xml.errorText(QFileInfo(file.fileName()).fileName());
     return xml.complete() ? info : PrjInfo();
 }
 
 IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
 {
     QFile file(fromWide(path));
-    if (!factory || !openDocument(file))
+    if (!opened(file, factory))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;
@@ -147,7 +171,7 @@ IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
             readMedia(xml, factory, *media);
         }
     }
-    if (!recognised || !xml.complete()) {
+    if (!accepted(xml, recognised, file, "project")) {
         ClearSceneMedia(*media);
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include "damageddocs.h"
 #include "fifofeeder.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -43,10 +44,20 @@ QString utf16(const char16_t (&units)[N])
 /// Whether the reader of \a kind reads the document at \a path in full: the
 /// good documents of damagedDocumentsAreRefused hold template 4, one slide or
 /// scene, and name "Trip".
-bool readsInFull(const QString& kind, const QString& path)
+bool readsInFull(const QString& kind, const QString& path, QString* reason = nullptr)
 {
     BasePrjFactory factory;
     PrjXmlParser parser;
+    struct Tell
+    {
+        PrjXmlParser& parser;
+        QString* reason;
+        ~Tell()
+        {
+            if (reason)
+                *reason = parser.ErrorString();
+        }
+    } tell{parser, reason};
     if (kind == "userdata") {
         std::unique_ptr<IUsrData> data(parser.ParseUsrData(wide(path), &factory));
         return data && data->GetTmplId() == 4 && data->GetAudio().size() == 1
@@ -243,7 +254,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("doc.xml");
         writeFile(path, content);
-        QCOMPARE(readsInFull(kind, path), accepted);
+        QString reason;
+        QCOMPARE(readsInFull(kind, path, &reason), accepted);
+        const QRegularExpression where(R"(^doc\.xml, line \d+, column \d+: \S)");
+        QVERIFY2(accepted ? reason.isEmpty() : where.match(reason).hasMatch(), qPrintable(reason));
     }
 
     void xmlSafeText_data()

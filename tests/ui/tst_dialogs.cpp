@@ -32,6 +32,11 @@ void typeInto(QWidget* widget, const QStringList& keys)
         {"<Return>", Qt::Key_Return},
     };
     for (const QString& key : keys) {
+        if (key == "<SelectAll>" || key == "<ShiftLeft>") {
+            QTest::keyClick(widget, key == "<SelectAll>" ? Qt::Key_A : Qt::Key_Left,
+                            key == "<SelectAll>" ? Qt::ControlModifier : Qt::ShiftModifier);
+            continue;
+        }
         if (named.contains(key)) {
             QTest::keyClick(widget, named.value(key));
             continue;
@@ -188,6 +193,10 @@ void TstDialogs::typingIsLimited_data()
         << 20 << "abc" << QStringList{"d", "e"} << "abcde";
     QTest::newRow("limit 0 means none") << 0 << full << QStringList{"x", "y"} << full + "xy";
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("typing over everything at the limit")
+        << 20 << full << QStringList{"<SelectAll>", "x"} << "x";
+    QTest::newRow("typing over a part at the limit")
+        << 20 << full << QStringList{"<ShiftLeft>", "<ShiftLeft>", "y", "z", "w"} << full.left(18) + "yz";
     QTest::newRow("an emoji counts once") << 3 << "ab" << QStringList{smile, "c"} << "ab" + smile;
 }
 

@@ -475,6 +475,38 @@ private slots:
         QVERIFY(!pipe.wasOpened());
     }
 
+    // The row's own button: the page is shown anew while the row's handler runs.
+    void removingTracksByTheirButtons_data()
+    {
+        QTest::addColumn<int>("tracks");
+        QTest::newRow("the only track") << 1;
+        QTest::newRow("two tracks") << 2;
+    }
+    void removingTracksByTheirButtons()
+    {
+        QFETCH(int, tracks);
+        Window window;
+        window.show();
+        window.TmplSelected(2);
+        std::list<QSharedPointer<MediaFileInfo>> music;
+        for (int i = 0; i < tracks; ++i)
+            music.push_back(musicInfo(QString("/music/%1.m4a").arg(i)));
+        window.audioSelected(music);
+        window.slidesBack(); // to the music page, rows and all
+        QCOMPARE(window.step(), int(MainWindow::MusicStep));
+        for (int left = tracks; left > 0; --left) {
+            QList<QPushButton*> buttons;
+            for (QPushButton* b : window.currentPage()->findChildren<QPushButton*>("RemoveButton"))
+                if (b->isVisibleTo(window.currentPage()))
+                    buttons << b;
+            QCOMPARE(buttons.size(), left);
+            QTest::mouseClick(buttons.first(), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(int(window.musicList().size()), left - 1);
+        }
+        QCOMPARE(buttonTexts(window), (QStringList{"Skip Audio", "Back to Themes"}));
+    }
+
     void everySixthUpdateSaves()
     {
         Window window;

@@ -13,6 +13,7 @@
 #include "fifofeeder.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -303,6 +304,35 @@ private slots:
         QCOMPARE(names(page), QStringList{longText.left(70)});
         QCOMPARE(messages, (QStringList{"Missed image files will be skipped.", "Missed image files will be skipped."}));
         QVERIFY(!chosenPipe.wasOpened() && !savedPipe.wasOpened());
+    }
+
+    // A long title or artist is shortened, the whole in its tool tip; the
+    // music bar keeps its room.
+    void longMusicTextsKeepTheBar_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("artist");
+        const QString longText = QString("A Very Long Song Title That Goes On And On ").repeated(4);
+        QTest::newRow("long title, no artist") << longText << "";
+        QTest::newRow("long title and artist") << longText << longText;
+    }
+    void longMusicTextsKeepTheBar()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, artist);
+        Page page;
+        page.resize(1000, 700);
+        page.setAudio({track(200.f, "Song", "Band")});
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto* bar = page.findChild<QProgressBar*>("TimeLineProgressBar");
+        const int room = bar->width();
+        page.setAudio({track(200.f, title, artist)});
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->width(), room);
+        auto* shown = page.findChild<QLabel*>(artist.isEmpty() ? "AudioTitleBig" : "AudioTitle");
+        QVERIFY(shown->text().endsWith(QChar(0x2026)));
+        QCOMPARE(shown->toolTip(), title);
     }
 
     void musicLabels_data()

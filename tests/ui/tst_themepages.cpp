@@ -3,6 +3,7 @@
 #include "ui/downloadingthemeform.h"
 #include "ui/messagedialog.h"
 #include "ui/projectform.h"
+#include "ui/resources.h"
 #include "ui/selectthemeform.h"
 #include "ui/themedownloaderrordialog.h"
 #include "ui/themethumbnailform.h"
@@ -21,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -294,6 +296,35 @@ private slots:
         }
         hover(&tile, false);
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
+    }
+
+    // A long translation of "Use this theme" must not widen the tile.
+    void tileKeepsItsWidthInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* lang : {"en", "de", "fr", "id", "it", "es", "pt"})
+            QTest::newRow(lang) << QString(lang);
+    }
+    void tileKeepsItsWidthInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        initUiResources();
+        QTranslator translator;
+        if (language != "en")
+            QVERIFY(translator.load(language, ":/translations"));
+        QCoreApplication::installTranslator(&translator);
+        ThemeThumbnailForm tile(nullptr, 3, "Name", "templates/1/thumb.jpg", "http://example.test/a.mp4");
+        tile.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tile));
+        const int width = tile.sizeHint().width();
+        hover(&tile, true);
+        QCoreApplication::processEvents();
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(tile.sizeHint().width(), width);
+        QVERIFY(tile.sizeHint().width() <= 300);
+        QPushButton* start = button(&tile, "StartButton");
+        QVERIFY(start->geometry().right() < tile.width());
+        QVERIFY(!start->text().isEmpty());
     }
 
     // No program for the preview: the user is told, as on the done page.

@@ -56,8 +56,14 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Pictavio"));
     resize(1000, 680);
     setMinimumSize(1000, 680);
-    setStyleSheet(QStringLiteral("#MainWindow { background-color: #374150;"
-                                " border-image: url(:/images/bg.png) 0 0 0 0 stretch stretch; }"));
+    // The scroll bars of every page: dark, as the pages are.
+    setStyleSheet(QStringLiteral(
+        "#MainWindow { background-color: #374150;"
+        " border-image: url(:/images/bg.png) 0 0 0 0 stretch stretch; }"
+        "QScrollBar:vertical { background: transparent; width: 10px; margin: 0px; }"
+        "QScrollBar::handle:vertical { background: #727c8d; border-radius: 5px; min-height: 40px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);

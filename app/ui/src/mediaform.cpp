@@ -171,7 +171,9 @@ void MediaForm::moveSlide(QWidget* tile, int step)
         return;
     flow->moveItem(flow->indexOf(tile), flow->indexOf(neighbour));
     emit slidesOrderCahanged();
+    flow->activate();
     scrollArea->ensureWidgetVisible(tile);
+    broadcastHover(); // the tile under the mouse is another one now
 }
 
 void MediaForm::moveScrollBarToBottom(int, int max)

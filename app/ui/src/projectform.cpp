@@ -1,5 +1,6 @@
 #include "ui/projectform.h"
 #include "ui/coverpixmap.h"
+#include "ui/elidedlabel.h"
 #include "ui/keyboard.h"
 #include "ui/resources.h"
 #include "ui/roundedmask.h"
@@ -49,7 +50,7 @@ void ProjectForm::setTexts(const ProjectEntry& entry)
                                                   : QString();
     ui->NameLabel->setText(QString("<b>%1</b> - %2").arg(name.toHtmlEscaped(), date));
     const QString audio = entry.audio.isEmpty() ? tr("none") : entry.audio;
-    ui->AudioLabel->setText(QString("<b>%1</b>: %2").arg(tr("Audio"), audio.toHtmlEscaped()));
+    showElided(ui->AudioLabel, audio, tr("Audio"));
     ui->SlidesLabel->setText(
         QString("<b>%1</b>: %2").arg(tr("Slides")).arg(qMax(0, entry.slidesNumber)));
 }

@@ -44,8 +44,11 @@ void SelectAudioForm::setTheme(const QString& name, const QString& thumbPath)
 
 void SelectAudioForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music)
 {
-    for (AudioFileForm* row : m_rows)
-        delete row;
+    // Later, not now: the row whose remove button led here is still in its handler.
+    for (AudioFileForm* row : m_rows) {
+        row->hide();
+        row->deleteLater();
+    }
     m_rows.clear();
     for (const auto& info : music)
         if (info)
@@ -137,10 +140,11 @@ void SelectAudioForm::fileRemoved(QWidget* row)
     const int index = m_rows.indexOf(qobject_cast<AudioFileForm*>(row));
     if (index < 0)
         return;
-    emit removed(index);
     m_rows.removeAt(index);
     row->hide();
     row->deleteLater();
     if (m_rows.isEmpty())
         showListState(false);
+    // Last: the receiver may show the page anew, rows and all.
+    emit removed(index);
 }

@@ -1,6 +1,7 @@
 #include "ui/selectimagesform.h"
 #include "ui_selectimagesform.h"
 
+#include "ui/elidedlabel.h"
 #include "ui/filedialogs.h"
 #include "ui/imageslideform.h"
 #include "ui/mediaform.h"
@@ -103,14 +104,13 @@ void SelectImagesForm::showMusic(const std::vector<QSharedPointer<MediaFileInfo>
     if (tracks.size() == 1 && tracks.front()) {
         const MediaFileInfo& track = *tracks.front();
         if (!track.getArtist().isEmpty()) {
-            ui->AudioArtist->setText(track.getArtist());
-            ui->AudioTitle->setText(track.getDisplayTitle());
+            showElided(ui->AudioArtist, track.getArtist());
+            showElided(ui->AudioTitle, track.getDisplayTitle());
         } else {
-            ui->AudioTitleBig->setText(track.getDisplayTitle());
+            showElided(ui->AudioTitleBig, track.getDisplayTitle());
         }
     } else if (tracks.size() > 1) {
-        ui->AudioTitleBig->setText(QString::number(tracks.size()) + QLatin1Char(' ')
-                                   + tr("Audio Files"));
+        showElided(ui->AudioTitleBig, QString::number(tracks.size()) + QLatin1Char(' ') + tr("Audio Files"));
     }
     ui->AudioTitle->setVisible(!ui->AudioTitle->text().isEmpty());
     ui->AudioArtist->setVisible(!ui->AudioArtist->text().isEmpty());
@@ -122,6 +122,8 @@ void SelectImagesForm::updateTimeline(float seconds)
     int percent = 0;
     ui->DurationLabel->setText(timelineText(seconds, musicLength, &percent));
     ui->TimeLineProgressBar->setValue(qBound(0, percent, 100));
+    // Without music there is no share to tell.
+    ui->TimeLineProgressBar->setTextVisible(musicLength > 0);
 }
 
 int SelectImagesForm::slidesCount() const
