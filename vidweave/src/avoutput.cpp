@@ -139,6 +139,7 @@ struct AVOutput::Private
     bool prepareYuv(AVFrame* yuv);
     void post(Encoder& encoder, AVFrameUPtr frame, bool reuse);
     AVFrameUPtr spareFrame();
+    Q_DECLARE_TR_FUNCTIONS(AVOutput) // for lupdate: the context tr() looks up
 
 private:
     std::mutex errorLock;

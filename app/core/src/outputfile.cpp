@@ -1,6 +1,5 @@
 #include "core/outputfile.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -22,11 +21,6 @@ namespace {
 const char* const partialMarker = ".pictavio-";
 const int maxNumbered = 9999;
 const qint64 aDay = 24 * 3600;
-
-QString text(const char* source)
-{
-    return QCoreApplication::translate("RenderWorker", source);
-}
 
 QString errnoText(int code)
 {
@@ -121,8 +115,8 @@ PartialFile::PartialFile(const QString& outputPath) : output(outputPath)
         code = errno;
     }
     if (fd < 0) {
-        error = text("The video cannot be written in %1: %2")
-                    .arg(QDir::toNativeSeparators(target.absolutePath()), errnoText(code));
+        error = tr("The video cannot be written in %1: %2")
+                  .arg(QDir::toNativeSeparators(target.absolutePath()), errnoText(code));
         partial.clear();
         return;
     }
@@ -175,21 +169,21 @@ QString PartialFile::claim(OutputClaim claim, QString* reason)
     } else if (placeNoReplace(native(partial), native(output))) {
         placed = output;
     } else if (errno == EEXIST) {
-        *reason = text("%1 appeared during the render and is kept; the new video was not saved.")
-                      .arg(QDir::toNativeSeparators(output));
+        *reason = tr("%1 appeared during the render and is kept; the new video was not saved.")
+                    .arg(QDir::toNativeSeparators(output));
     }
     const int code = errno;
     if (placed.isEmpty() && reason->isEmpty())
-        *reason = text("The video could not be saved as %1: %2")
-                      .arg(QDir::toNativeSeparators(output), errnoText(code));
+        *reason = tr("The video could not be saved as %1: %2")
+                    .arg(QDir::toNativeSeparators(output), errnoText(code));
     if (!placed.isEmpty()) {
         partial.clear();
     } else {
         remove();
         // A folder made read-only keeps it; say where, so that it can be found.
         if (QFileInfo::exists(partial))
-            *reason += QLatin1Char(' ') + text("The unfinished file %1 could not be removed.")
-                                              .arg(QDir::toNativeSeparators(partial));
+            *reason += QLatin1Char(' ') + tr("The unfinished file %1 could not be removed.")
+                                            .arg(QDir::toNativeSeparators(partial));
     }
     close();
     return placed;
@@ -205,8 +199,8 @@ QString PartialFile::placeNextFree(QString* reason)
         if (errno != EEXIST)
             return {};
     }
-    *reason = text("The video could not be saved as %1: %2")
-                  .arg(QDir::toNativeSeparators(output), errnoText(EEXIST));
+    *reason = tr("The video could not be saved as %1: %2")
+                .arg(QDir::toNativeSeparators(output), errnoText(EEXIST));
     return {};
 }
 

@@ -46,9 +46,9 @@ bool prepareResultDir(const QString& dir, QString* error)
         return false;
     }
     if (!QDir().mkpath(dir))
-        return fail("The folder %1 cannot be created.");
+        return fail(QT_TRANSLATE_NOOP("VideoSettings", "The folder %1 cannot be created."));
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".pictavio-XXXXXX")));
     if (!probe.open())
-        return fail("The folder %1 does not accept new files.");
+        return fail(QT_TRANSLATE_NOOP("VideoSettings", "The folder %1 does not accept new files."));
     return true;
 }

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>%1 kann nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>%1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 enthält kein Video.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 hat ein Format, das nicht dekodiert werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>%1 kann nicht dekodiert werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>%1 kann nicht als Bild geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>Nicht genug Arbeitsspeicher für %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>Es ist kein H.264-Encoder verfügbar.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genug Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>Der Video-Encoder kann nicht starten (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>Es ist kein AAC-Encoder verfügbar.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>Der Audio-Encoder kann nicht starten (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>Die Videoeinstellungen sind nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>%1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>Der Kopf der Videodatei kann nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>Das Video kann nicht kodiert werden (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>Die Videodatei kann nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>Die Videodatei ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>Ein Einzelbild ohne brauchbare Zeitbasis (%1/%2) kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>Die Musik kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>Das Ende der Videodatei kann nicht geschrieben werden (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>Fragen oder Ideen? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Schreiben Sie uns&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>%1 konnte nicht geöffnet werden.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Diese Dateien werden nur einmal heruntergeladen.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Das Video konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>Es gibt keine Inhalte für das Video.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Die Videodatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>Das Design hat keine Szene %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>Szene %1 ist von unbekannter Art (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>Szene %1 hat einen Hintergrund unbekannter Art (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>Der Hintergrund von Szene %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>Szene %1 kann nicht vorbereitet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Ihre Inhalte sind länger als die Musik. Fotos und Textszenen unter dieser Linie kommen nicht ins Video.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>1 Folie unbekannter Art wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>%1 Folien unbekannter Art wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>Es gibt kein Projekt zum Speichern.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>„%1“ ist kein Projekt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>Das Projekt in %1 kann nicht gelesen werden; es bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>Das Projekt konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 ist kein H.264-Video.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 enthält keine Einzelbilder.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Video wird erstellt</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p %</translation>
+        <source>%1 so far</source>
+        <translation>%1 vergangen</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>Das Video kann nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 ist während der Erstellung entstanden und bleibt erhalten; das neue Video wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>Das Video konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>Die unfertige Datei %1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>Das Video ist größer, als dieses System erlaubt: Eine Datei darf hier höchstens %1 groß sein (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>Der Ordner %1 oder das unfertige Video darin wurde während der Erstellung entfernt.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Entf entfernt die Folie; Eingabe bearbeitet den Text.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Strg+Pfeil links und Strg+Pfeil rechts verschieben die Folie.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Dieses Design verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>Das Design konnte nicht gelesen werden, daher können seine Dateien nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 ist größer, als ein Designvideo sein darf: %2, höchstens %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>Der Datenträger ist voll: %1 braucht %2, aber in %3 sind nur %4 frei.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>Der Datenträger ist voll: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>Der Server sendet %1 zu langsam: %2 in den letzten %3 s, nötig sind mindestens %4 pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>Der Server sendet %1 zu langsam: %2 von %3 in %4 s.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>Der Server antwortete mit %1 für %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 kam unvollständig an: %2 von %3 Byte.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>Die sichere Verbindung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>Der Server sendet %1 nicht mehr: seit %2 s kam nichts an.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>Es wurde kein Ordner für das Video gewählt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>Im Ordner %1 können keine neuen Dateien angelegt werden.</translation>
     </message>
 </context>
 </TS>

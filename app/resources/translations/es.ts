@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>No se puede abrir %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>No se puede leer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 no tiene sonido.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 no tiene vídeo.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 usa un formato que no se puede decodificar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>No se puede decodificar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>No se puede abrir %1 como imagen.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>No hay memoria suficiente para %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>No hay ningún codificador H.264 disponible.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>No hay memoria suficiente.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>No se puede iniciar el codificador de vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>No hay ningún codificador AAC disponible.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>No se puede iniciar el codificador de audio (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>Los ajustes de vídeo no son válidos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>No se puede escribir %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>No se puede escribir la cabecera del vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>No se puede codificar el vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>No se puede escribir el archivo de vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>El archivo de vídeo no está abierto.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>No se puede escribir un fotograma sin una base de tiempo válida (%1/%2).</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>No se puede convertir la música.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>No se puede escribir el final del archivo de vídeo (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>¿Preguntas o ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Escríbenos&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>No se pudo abrir %1.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Estos archivos solo se descargan una vez.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>No se pudo crear el vídeo.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>No hay contenido para crear el vídeo.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>No se pudo escribir el archivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>El tema no tiene la escena %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>La escena %1 es de un tipo desconocido (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>La escena %1 tiene un fondo de tipo desconocido (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>No se puede leer el fondo de la escena %1: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>No se puede preparar la escena %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>No se pudo abrir %1.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Tienes más contenido que la duración de la música. Las fotos y escenas de texto bajo esta línea no se incluirán en el vídeo.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>Se ha omitido 1 diapositiva de un tipo desconocido.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>Se han omitido %1 diapositivas de un tipo desconocido.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>No hay ningún proyecto que guardar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>«%1» no es un proyecto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>No se puede leer el proyecto de %1; se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>No se pudo guardar el proyecto en %1.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 no es un vídeo H.264.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 no contiene fotogramas.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Creando vídeo</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>%1 transcurrido</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>faltan unos %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>No se puede escribir el vídeo en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 apareció mientras se creaba el vídeo y se conserva; el vídeo nuevo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el vídeo como %1: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>No se pudo eliminar el archivo sin terminar %1.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>El vídeo es más grande de lo que permite este sistema: aquí un archivo puede ocupar como máximo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>La carpeta %1, o el vídeo sin terminar que contenía, se eliminó mientras se creaba el vídeo.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Supr elimina la diapositiva; Intro edita el texto.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+Flecha izquierda y Ctrl+Flecha derecha mueven la diapositiva.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Usar este tema</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>No se pudo leer el tema, así que no se pueden descargar sus archivos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 es más grande de lo que puede ser un vídeo de tema: %2, como máximo %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>El disco está lleno: %1 necesita %2, pero en %3 solo quedan %4 libres.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>El disco está lleno: no se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>El servidor envía %1 demasiado despacio: %2 en los últimos %3 s; se necesitan al menos %4 por segundo.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>El servidor envía %1 demasiado despacio: %2 de %3 en %4 s.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>El servidor respondió %1 para %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 llegó incompleto: %2 de %3 bytes.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>Falló la conexión segura.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>El servidor dejó de enviar %1: no llegó nada en %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>No se ha elegido ninguna carpeta para el vídeo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>La carpeta %1 no admite archivos nuevos.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>Impossible d’ouvrir %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>Impossible de lire %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 ne contient pas de son.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 ne contient pas de vidéo.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 utilise un format qui ne peut pas être décodé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>Impossible de décoder %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>Impossible d’ouvrir %1 comme image.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>Mémoire insuffisante pour %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>Aucun encodeur H.264 n’est disponible.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>Impossible de démarrer l’encodeur vidéo (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>Aucun encodeur AAC n’est disponible.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>Impossible de démarrer l’encodeur audio (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>Les paramètres de la vidéo ne sont pas utilisables.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>Impossible d’écrire %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>Impossible d’écrire l’en-tête de la vidéo (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>Impossible d’encoder la vidéo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>Impossible d’écrire le fichier vidéo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>Le fichier vidéo n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>Impossible d’écrire une image sans base de temps utilisable (%1/%2).</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>Impossible de convertir la musique.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>Impossible d’écrire la fin du fichier vidéo (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>Des questions ou des idées ? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contactez-nous&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>Impossible d’ouvrir %1.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Ces fichiers ne sont téléchargés qu’une seule fois.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Impossible de créer la vidéo.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>Aucun contenu pour créer la vidéo.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Impossible d’écrire le fichier vidéo.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>Le thème n’a pas de scène %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>La scène %1 est d’un type inconnu (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>La scène %1 a un arrière-plan d’un type inconnu (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>Impossible de lire l’arrière-plan de la scène %1 : %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>Impossible de préparer la scène %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>Impossible d’ouvrir %1.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Votre contenu dure plus longtemps que la musique. Les photos et scènes de texte sous cette ligne seront exclues de la vidéo.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>1 diapositive d’un type inconnu a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>%1 diapositives d’un type inconnu ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>Il n’y a aucun projet à enregistrer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>« %1 » n’est pas un projet.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>Impossible de lire le projet dans %1 ; il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>Impossible d’enregistrer le projet dans %1.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 n’est pas une vidéo H.264.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 ne contient aucune image.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Création de la vidéo</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p %</translation>
+        <source>%1 so far</source>
+        <translation>%1 écoulé</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>environ %1 restant</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>Impossible d’écrire la vidéo dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 est apparu pendant la création et est conservé ; la nouvelle vidéo n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>Impossible d’enregistrer la vidéo sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>Impossible de supprimer le fichier inachevé %1.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>La vidéo est plus grande que ce que ce système permet : un fichier peut faire au plus %1 ici (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>Le dossier %1, ou la vidéo inachevée qu’il contenait, a été supprimé pendant la création.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Suppr retire la diapositive ; Entrée modifie le texte.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+Flèche gauche et Ctrl+Flèche droite déplacent la diapositive.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Utiliser ce thème</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>Impossible de lire le thème ; ses fichiers ne peuvent donc pas être téléchargés.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 est plus volumineux qu’une vidéo de thème ne peut l’être : %2, au plus %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>Le disque est plein : %1 nécessite %2, mais %3 n’a que %4 d’espace libre.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>Le disque est plein : impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>Le serveur envoie %1 trop lentement : %2 au cours des %3 dernières secondes, alors qu’il faut au moins %4 par seconde.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>Le serveur envoie %1 trop lentement : %2 sur %3 en %4 s.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>Le serveur a répondu %1 pour %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 est arrivé incomplet : %2 octets sur %3.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>La connexion sécurisée a échoué.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>Le serveur a cessé d’envoyer %1 : rien n’est arrivé pendant %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>Aucun dossier n’a été choisi pour la vidéo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>Le dossier %1 n’accepte pas de nouveaux fichiers.</translation>
     </message>
 </context>
 </TS>

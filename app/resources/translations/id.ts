@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>%1 tidak dapat dibuka (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>%1 tidak dapat dibaca (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 tidak memiliki suara.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 tidak memiliki video.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 menggunakan format yang tidak dapat didekode.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>%1 tidak dapat didekode (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>%1 tidak dapat dibuka sebagai gambar.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>Memori tidak cukup untuk %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>Tidak ada encoder H.264 yang tersedia.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memori tidak cukup.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>Encoder video tidak dapat dimulai (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>Tidak ada encoder AAC yang tersedia.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>Encoder audio tidak dapat dimulai (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>Pengaturan video tidak dapat digunakan.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>%1 tidak dapat ditulis (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>Header video tidak dapat ditulis (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>Video tidak dapat dienkode (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>Berkas video tidak dapat ditulis (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>Berkas video tidak terbuka.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>Bingkai tanpa basis waktu yang dapat digunakan (%1/%2) tidak dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>Musik tidak dapat dikonversi.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>Bagian akhir berkas video tidak dapat ditulis (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>Ada pertanyaan atau ide? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Hubungi kami&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>%1 tidak dapat dibuka.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Berkas ini hanya diunduh sekali.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Video tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>Tidak ada konten untuk dijadikan video.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Berkas video tidak dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>Tema tidak memiliki adegan %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>Adegan %1 berjenis tidak dikenal (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>Adegan %1 memiliki latar berjenis tidak dikenal (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>Latar adegan %1 tidak dapat dibaca: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>Adegan %1 tidak dapat disiapkan: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 tidak dapat dibuka.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Konten Anda lebih panjang dari durasi musik. Foto dan adegan teks di bawah garis ini tidak akan dimasukkan ke video.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>1 slide berjenis tidak dikenal dilewati.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>%1 slide berjenis tidak dikenal dilewati.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>Tidak ada proyek untuk disimpan.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>&quot;%1&quot; bukan proyek.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Folder %1 tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>Proyek di %1 tidak dapat dibaca; proyek dibiarkan apa adanya.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>Proyek tidak dapat disimpan di %1.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 tidak ada.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 bukan video H.264.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 tidak berisi bingkai apa pun.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Membuat Video</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>%1 berlalu</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>sisa sekitar %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>Video tidak dapat ditulis di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 muncul saat video dibuat dan tetap disimpan; video baru tidak disimpan.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>Video tidak dapat disimpan sebagai %1: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>Berkas yang belum selesai %1 tidak dapat dihapus.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>Video lebih besar dari yang diizinkan sistem ini: satu berkas di sini paling besar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>Folder %1, atau video yang belum selesai di dalamnya, dihapus saat video dibuat.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Delete menghapus slide; Enter mengedit teks.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+Panah Kiri dan Ctrl+Panah Kanan memindahkan slide.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Gunakan tema ini</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>Tema tidak dapat dibaca, sehingga berkasnya tidak dapat diunduh.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 tidak dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 lebih besar dari batas video tema: %2, paling besar %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>Disk penuh: %1 memerlukan %2, tetapi %3 hanya memiliki %4 ruang kosong.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>Disk penuh: %1 tidak dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>Server mengirim %1 terlalu lambat: %2 dalam %3 detik terakhir, padahal diperlukan setidaknya %4 per detik.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>Server mengirim %1 terlalu lambat: %2 dari %3 dalam %4 detik.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>Server menjawab %1 untuk %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 diterima tidak lengkap: %2 dari %3 byte.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>Koneksi aman gagal.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>Server berhenti mengirim %1: tidak ada data selama %2 detik.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>Belum ada folder yang dipilih untuk video.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Folder %1 tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>Folder %1 tidak dapat menerima berkas baru.</translation>
     </message>
 </context>
 </TS>

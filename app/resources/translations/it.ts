@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>Impossibile aprire %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>Impossibile leggere %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 non contiene audio.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 non contiene video.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 usa un formato che non può essere decodificato.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>Impossibile decodificare %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>Impossibile aprire %1 come immagine.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>Memoria insufficiente per %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>Nessun encoder H.264 disponibile.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>Impossibile avviare l’encoder video (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>Nessun encoder AAC disponibile.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>Impossibile avviare l’encoder audio (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>Le impostazioni video non sono utilizzabili.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>Impossibile scrivere %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>Impossibile scrivere l’intestazione del video (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>Impossibile codificare il video (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>Impossibile scrivere il file video (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>Il file video non è aperto.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>Impossibile scrivere un fotogramma senza una base dei tempi utilizzabile (%1/%2).</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>Impossibile convertire la musica.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>Impossibile scrivere la fine del file video (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>Domande o idee? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contattaci&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>Impossibile aprire %1.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Questi file vengono scaricati una sola volta.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Impossibile creare il video.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>Nessun contenuto per creare il video.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Impossibile scrivere il file video.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>Il tema non ha la scena %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>La scena %1 è di un tipo sconosciuto (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>La scena %1 ha uno sfondo di tipo sconosciuto (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>Impossibile leggere lo sfondo della scena %1: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>Impossibile preparare la scena %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>Impossibile aprire %1.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Hai più contenuti della durata della musica. Foto e scene di testo sotto questa linea saranno escluse dal video.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>1 diapositiva di tipo sconosciuto è stata esclusa.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>%1 diapositive di tipo sconosciuto sono state escluse.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>Non c’è nessun progetto da salvare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>«%1» non è un progetto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>Impossibile leggere il progetto in %1; viene lasciato così com’è.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>Impossibile salvare il progetto in %1.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Manca %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 non è un video H.264.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 non contiene fotogrammi.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Creazione del video</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>%1 trascorsi</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>mancano circa %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>Impossibile scrivere il video in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 è comparso durante la creazione e viene mantenuto; il nuovo video non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>Impossibile salvare il video come %1: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>Impossibile rimuovere il file incompleto %1.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>Il video è più grande di quanto consente questo sistema: qui un file può occupare al massimo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>La cartella %1, o il video incompleto al suo interno, è stata rimossa durante la creazione.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Canc rimuove la diapositiva; Invio modifica il testo.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+Freccia sinistra e Ctrl+Freccia destra spostano la diapositiva.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Usa questo tema</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>Impossibile leggere il tema, quindi non è possibile scaricarne i file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 è più grande di quanto possa essere un video del tema: %2, al massimo %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>Il disco è pieno: %1 richiede %2, ma in %3 sono liberi solo %4.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>Il disco è pieno: impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>Il server invia %1 troppo lentamente: %2 negli ultimi %3 s, servono almeno %4 al secondo.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>Il server invia %1 troppo lentamente: %2 di %3 in %4 s.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>Il server ha risposto %1 per %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 è arrivato incompleto: %2 byte su %3.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>Connessione sicura non riuscita.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>Il server ha smesso di inviare %1: non è arrivato nulla per %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>Non è stata scelta nessuna cartella per il video.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>La cartella %1 non accetta nuovi file.</translation>
     </message>
 </context>
 </TS>

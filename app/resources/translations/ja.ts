@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>%1 を開けません（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>%1 を読み込めません（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 には音声がありません。</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 には映像がありません。</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 はデコードできない形式です。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>%1 をデコードできません（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>%1 を画像として開けません。</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>%1 を処理するためのメモリが足りません。</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>H.264 エンコーダーを利用できません。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>メモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>動画エンコーダーを開始できません（%1）。</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>AAC エンコーダーを利用できません。</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>音声エンコーダーを開始できません（%1）。</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>この動画の設定は使用できません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>%1 に書き込めません（%2）。</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>動画のヘッダーを書き込めません（%1）。</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>動画をエンコードできません（%1）。</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>動画ファイルに書き込めません（%1）。</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>動画ファイルが開かれていません。</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>有効なタイムベースのないフレーム（%1/%2）は書き込めません。</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>音楽を変換できません。</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>動画ファイルの末尾を書き込めません（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>ご質問やご意見は &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;お問い合わせ&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>%1 を開けませんでした。</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>これらのファイルのダウンロードは初回のみです。</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>動画を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>動画にする内容がありません。</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>動画ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>テーマにシーン %1 がありません。</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>シーン %1 は不明な種類です（%2）。</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>シーン %1 の背景は不明な種類です（%2）。</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>シーン %1 の背景を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>シーン %1 を準備できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 を開けませんでした。</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>コンテンツが音楽より長くなっています。この線より下の写真とテキストシーンは動画に含まれません。</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>不明な種類のスライド 1 枚を除外しました。</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>不明な種類のスライド %1 枚を除外しました。</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>保存するプロジェクトがありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>「%1」はプロジェクトではありません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>%1 のプロジェクトを読み込めません。プロジェクトは変更されません。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>プロジェクトを %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 は H.264 の動画ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 にはフレームがありません。</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>動画を作成中</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>経過時間 %1</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>%1 に動画を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>動画の作成中に %1 ができたため、そのまま残します。新しい動画は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>動画を %1 として保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>未完成のファイル %1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>動画がこのシステムの上限を超えています。ここでは 1 つのファイルは最大 %1 までです（%2）。</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>動画の作成中に、フォルダー %1 またはその中の未完成の動画が削除されました。</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Delete でスライドを削除、Enter でテキストを編集します。</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+← と Ctrl+→ でスライドを移動します。</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>このテーマを使う</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>テーマを読み込めなかったため、ファイルをダウンロードできません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 はテーマ動画の上限を超えています: %2（上限 %3）。</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>ディスクがいっぱいです: %1 には %2 必要ですが、%3 の空き容量は %4 しかありません。</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>ディスクがいっぱいです: %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>サーバーから %1 が届くのが遅すぎます: 直近 %3 秒で %2。毎秒 %4 以上必要です。</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>サーバーから %1 が届くのが遅すぎます: %4 秒で %3 のうち %2。</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>サーバーは %2 に対して %1 を返しました。</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 が不完全なまま届きました: %3 バイト中 %2 バイト。</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>安全な接続を確立できませんでした。</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>サーバーからの %1 の送信が止まりました: %2 秒間何も届いていません。</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>動画の保存先フォルダーが選ばれていません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>フォルダー %1 には新しいファイルを作成できません。</translation>
     </message>
 </context>
 </TS>

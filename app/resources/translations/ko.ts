@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>%1을(를) 열 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>%1을(를) 읽을 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1에는 소리가 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1에는 영상이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1은(는) 디코딩할 수 없는 형식입니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>%1을(를) 디코딩할 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>%1을(를) 이미지로 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>%1을(를) 처리할 메모리가 부족합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>사용할 수 있는 H.264 인코더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>메모리가 부족합니다.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>동영상 인코더를 시작할 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>사용할 수 있는 AAC 인코더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>오디오 인코더를 시작할 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>동영상 설정을 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>%1에 쓸 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>동영상 헤더를 쓸 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>동영상을 인코딩할 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>동영상 파일에 쓸 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>동영상 파일이 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>사용할 수 있는 타임 베이스가 없는 프레임(%1/%2)은 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>음악을 변환할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>동영상 파일의 끝부분을 쓸 수 없습니다(%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>질문이나 아이디어가 있으신가요? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;문의하기&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>%1을(를) 열 수 없습니다.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>이 파일은 한 번만 다운로드됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>동영상을 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>동영상으로 만들 내용이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>동영상 파일을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>테마에 장면 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>장면 %1은(는) 알 수 없는 종류입니다(%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>장면 %1의 배경은 알 수 없는 종류입니다(%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>장면 %1의 배경을 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>장면 %1을(를) 준비할 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1을(를) 열 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>콘텐츠가 음악 길이보다 깁니다. 이 선 아래의 사진과 텍스트 장면은 동영상에서 제외됩니다.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>알 수 없는 종류의 슬라이드 1개를 제외했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>알 수 없는 종류의 슬라이드 %1개를 제외했습니다.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>저장할 프로젝트가 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>&quot;%1&quot;은(는) 프로젝트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>%1 폴더를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>%1의 프로젝트를 읽을 수 없습니다. 프로젝트는 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>프로젝트를 %1에 저장할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1은(는) H.264 동영상이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1에는 프레임이 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>동영상 만드는 중</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>경과 시간 %1</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>약 %1 남음</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>%1에 동영상을 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>동영상을 만드는 동안 %1이(가) 생겨 그대로 두었습니다. 새 동영상은 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>동영상을 %1(으)로 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>완성되지 않은 파일 %1을(를) 삭제할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>동영상이 이 시스템에서 허용하는 크기보다 큽니다. 여기서는 파일 하나가 최대 %1까지 가능합니다(%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>동영상을 만드는 동안 %1 폴더 또는 그 안의 완성되지 않은 동영상이 삭제되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Delete 키로 슬라이드를 삭제하고, Enter 키로 텍스트를 편집합니다.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+← 와 Ctrl+→ 키로 슬라이드를 이동합니다.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>이 테마 사용</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>테마를 읽을 수 없어 테마 파일을 다운로드할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1이(가) 테마 동영상의 최대 크기보다 큽니다: %2, 최대 %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>디스크가 가득 찼습니다: %1에 %2이(가) 필요하지만 %3에는 %4만 남아 있습니다.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>디스크가 가득 찼습니다: %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>서버가 %1을(를) 너무 느리게 보내고 있습니다: 최근 %3초 동안 %2, 초당 최소 %4이(가) 필요합니다.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>서버가 %1을(를) 너무 느리게 보내고 있습니다: %4초 동안 %3 중 %2.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>서버가 %2에 대해 %1을(를) 응답했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1이(가) 불완전하게 도착했습니다: %3바이트 중 %2바이트.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>보안 연결에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>서버가 %1 전송을 멈췄습니다: %2초 동안 아무것도 오지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>동영상을 저장할 폴더를 선택하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>%1 폴더를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>%1 폴더에 새 파일을 만들 수 없습니다.</translation>
     </message>
 </context>
 </TS>

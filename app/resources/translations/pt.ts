@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>Não é possível abrir %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>Não é possível ler %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 não tem som.</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 não tem vídeo.</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 usa um formato que não pode ser decodificado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>Não é possível decodificar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Não é possível ler %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>Não é possível abrir %1 como imagem.</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>Memória insuficiente para %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>Nenhum codificador H.264 está disponível.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>Não é possível iniciar o codificador de vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>Nenhum codificador AAC está disponível.</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>Não é possível iniciar o codificador de áudio (%1).</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>As configurações do vídeo não podem ser usadas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>Não é possível gravar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>Não é possível gravar o cabeçalho do vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>Não é possível codificar o vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>Não é possível gravar o arquivo de vídeo (%1).</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>O arquivo de vídeo não está aberto.</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>Não é possível gravar um quadro sem uma base de tempo utilizável (%1/%2).</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>Não é possível converter a música.</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>Não é possível gravar o final do arquivo de vídeo (%1).</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>Dúvidas ou ideias? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Fale conosco&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>Não foi possível abrir %1.</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>Estes arquivos serão baixados só uma vez.</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>Não foi possível criar o vídeo.</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>Não há conteúdo para criar o vídeo.</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>Não foi possível gravar o arquivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>O tema não tem a cena %1.</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>A cena %1 é de um tipo desconhecido (%2).</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>A cena %1 tem um fundo de tipo desconhecido (%2).</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>Não é possível ler o fundo da cena %1: %2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>Não é possível preparar a cena %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>Não foi possível abrir %1.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>Você tem mais conteúdo do que a duração da música. Fotos e cenas de texto abaixo desta linha ficarão fora do vídeo.</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>1 slide de um tipo desconhecido foi deixado de fora.</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>%1 slides de um tipo desconhecido foram deixados de fora.</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>Não há projeto para salvar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>&quot;%1&quot; não é um projeto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>Não foi possível ler o projeto em %1; ele foi mantido como está.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>Não foi possível salvar o projeto em %1.</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 não é um vídeo H.264.</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 não contém quadros.</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>Criando vídeo</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>%1 decorridos</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>faltam cerca de %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>Não é possível gravar o vídeo em %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>%1 apareceu durante a criação e foi mantido; o novo vídeo não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar o vídeo como %1: %2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>Não foi possível remover o arquivo incompleto %1.</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>O vídeo é maior do que este sistema permite: aqui um arquivo pode ter no máximo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>A pasta %1, ou o vídeo incompleto dentro dela, foi removida durante a criação.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>Delete remove o slide; Enter edita o texto.</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>Ctrl+Seta para a esquerda e Ctrl+Seta para a direita movem o slide.</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>Usar este tema</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>Não foi possível ler o tema, por isso seus arquivos não podem ser baixados.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 é maior do que um vídeo de tema pode ser: %2, no máximo %3.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>O disco está cheio: %1 precisa de %2, mas %3 tem apenas %4 livres.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>O disco está cheio: não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>O servidor está enviando %1 muito devagar: %2 nos últimos %3 s; são necessários pelo menos %4 por segundo.</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>O servidor está enviando %1 muito devagar: %2 de %3 em %4 s.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>O servidor respondeu %1 para %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 chegou incompleto: %2 de %3 bytes.</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>Falha na conexão segura.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>O servidor parou de enviar %1: nada chegou em %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>Nenhuma pasta foi escolhida para o vídeo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>A pasta %1 não aceita novos arquivos.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>%1 cannot be opened (%2).</source>
+        <translation>无法打开 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>无法读取 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 has no sound.</source>
+        <translation>%1 没有声音。</translation>
+    </message>
+    <message>
+        <source>%1 has no video.</source>
+        <translation>%1 没有视频画面。</translation>
+    </message>
+    <message>
+        <source>%1 uses a format that cannot be decoded.</source>
+        <translation>%1 使用了无法解码的格式。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be decoded (%2).</source>
+        <translation>无法解码 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture.</source>
+        <translation>无法将 %1 作为图片打开。</translation>
+    </message>
+    <message>
+        <source>Out of memory for %1.</source>
+        <translation>内存不足，无法处理 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>AVOutput</name>
+    <message>
+        <source>No H.264 encoder is available.</source>
+        <translation>没有可用的 H.264 编码器。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>The video encoder cannot start (%1).</source>
+        <translation>无法启动视频编码器（%1）。</translation>
+    </message>
+    <message>
+        <source>No AAC encoder is available.</source>
+        <translation>没有可用的 AAC 编码器。</translation>
+    </message>
+    <message>
+        <source>The audio encoder cannot start (%1).</source>
+        <translation>无法启动音频编码器（%1）。</translation>
+    </message>
+    <message>
+        <source>The video settings are not usable.</source>
+        <translation>视频设置无法使用。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2).</source>
+        <translation>无法写入 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The video header cannot be written (%1).</source>
+        <translation>无法写入视频文件头（%1）。</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded (%1).</source>
+        <translation>无法编码视频（%1）。</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written (%1).</source>
+        <translation>无法写入视频文件（%1）。</translation>
+    </message>
+    <message>
+        <source>The video file is not open.</source>
+        <translation>视频文件未打开。</translation>
+    </message>
+    <message>
+        <source>A frame without a usable time base (%1/%2) cannot be written.</source>
+        <translation>无法写入没有可用时间基准（%1/%2）的帧。</translation>
+    </message>
+    <message>
+        <source>The music cannot be converted.</source>
+        <translation>无法转换音乐。</translation>
+    </message>
+    <message>
+        <source>The end of the video file cannot be written (%1).</source>
+        <translation>无法写入视频文件的结尾（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>AudioFileForm</name>
     <message>
         <source>Remove</source>
@@ -76,10 +174,6 @@
         <source>Questions or ideas? &lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;Contact us&lt;/a&gt;</source>
         <translation>有问题或想法？&lt;a href=&quot;%1&quot; style=&quot;color: #0099ff;&quot;&gt;联系我们&lt;/a&gt;</translation>
     </message>
-    <message>
-        <source>%1 could not be opened.</source>
-        <translation>无法打开 %1。</translation>
-    </message>
 </context>
 <context>
     <name>DownloadingThemeForm</name>
@@ -102,6 +196,48 @@
     <message>
         <source>This files will be downloaded only once.</source>
         <translation>这些文件只需下载一次。</translation>
+    </message>
+</context>
+<context>
+    <name>H264Render</name>
+    <message>
+        <source>The video could not be made.</source>
+        <translation>无法制作视频。</translation>
+    </message>
+    <message>
+        <source>There is nothing to render.</source>
+        <translation>没有可制作成视频的内容。</translation>
+    </message>
+    <message>
+        <source>The video file could not be written.</source>
+        <translation>无法写入视频文件。</translation>
+    </message>
+    <message>
+        <source>The theme has no scene %1.</source>
+        <translation>主题中没有场景 %1。</translation>
+    </message>
+    <message>
+        <source>Scene %1 is of an unknown kind (%2).</source>
+        <translation>场景 %1 的类型未知（%2）。</translation>
+    </message>
+    <message>
+        <source>Scene %1 has an unknown kind of background (%2).</source>
+        <translation>场景 %1 的背景类型未知（%2）。</translation>
+    </message>
+    <message>
+        <source>The background of scene %1 cannot be read: %2</source>
+        <translation>无法读取场景 %1 的背景：%2</translation>
+    </message>
+    <message>
+        <source>Scene %1 cannot be prepared: %2</source>
+        <translation>无法准备场景 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>无法打开 %1。</translation>
     </message>
 </context>
 <context>
@@ -154,7 +290,7 @@
 <context>
     <name>MediaVerticalSeparator</name>
     <message>
-        <source>You have more content then your music track duration. Photos and text scenes under this line will be excluded from video.</source>
+        <source>You have more content than your music track duration. Photos and text scenes under this line will be excluded from video.</source>
         <translation>内容比音乐时长更长。此线以下的照片和文字场景将不会出现在视频中。</translation>
     </message>
 </context>
@@ -167,6 +303,37 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>PrjManager</name>
+    <message>
+        <source>1 slide of an unknown kind was left out.</source>
+        <translation>已略去 1 张未知类型的幻灯片。</translation>
+    </message>
+    <message>
+        <source>%1 slides of an unknown kind were left out.</source>
+        <translation>已略去 %1 张未知类型的幻灯片。</translation>
+    </message>
+    <message>
+        <source>There is no project to save.</source>
+        <translation>没有要保存的项目。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a project.</source>
+        <translation>“%1”不是项目。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The project in %1 cannot be read; it is left as it is.</source>
+        <translation>无法读取 %1 中的项目；项目保持原样。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>无法将项目保存到 %1。</translation>
     </message>
 </context>
 <context>
@@ -197,14 +364,60 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>缺少 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not an H.264 video.</source>
+        <translation>%1 不是 H.264 视频。</translation>
+    </message>
+    <message>
+        <source>%1 holds no frames.</source>
+        <translation>%1 不含任何帧。</translation>
+    </message>
+</context>
+<context>
     <name>RenderProgressForm</name>
     <message>
         <source>Making Video</source>
         <translation>正在制作视频</translation>
     </message>
     <message>
-        <source>%p%</source>
-        <translation>%p%</translation>
+        <source>%1 so far</source>
+        <translation>已用时 %1</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>剩余约 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderWorker</name>
+    <message>
+        <source>The video cannot be written in %1: %2</source>
+        <translation>无法在 %1 中写入视频：%2</translation>
+    </message>
+    <message>
+        <source>%1 appeared during the render and is kept; the new video was not saved.</source>
+        <translation>制作期间出现了 %1，已保留该文件；新视频未保存。</translation>
+    </message>
+    <message>
+        <source>The video could not be saved as %1: %2</source>
+        <translation>无法将视频保存为 %1：%2</translation>
+    </message>
+    <message>
+        <source>The unfinished file %1 could not be removed.</source>
+        <translation>无法删除未完成的文件 %1。</translation>
+    </message>
+    <message>
+        <source>The video is larger than this system allows: a file may hold at most %1 here (%2).</source>
+        <translation>视频超出了此系统允许的大小：此处单个文件最多 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the unfinished video in it, was removed during the render.</source>
+        <translation>制作期间，文件夹 %1 或其中未完成的视频被删除了。</translation>
     </message>
 </context>
 <context>
@@ -395,6 +608,10 @@
         <source>Delete removes the slide; Enter edits the text.</source>
         <translation>按 Delete 删除幻灯片，按 Enter 编辑文字。</translation>
     </message>
+    <message>
+        <source>Ctrl+Left and Ctrl+Right move the slide.</source>
+        <translation>按 Ctrl+← 和 Ctrl+→ 移动幻灯片。</translation>
+    </message>
 </context>
 <context>
     <name>TextSceneDialog</name>
@@ -466,6 +683,68 @@
     <message>
         <source>Use this theme</source>
         <translation>使用此主题</translation>
+    </message>
+</context>
+<context>
+    <name>TmplDownloadManager</name>
+    <message>
+        <source>The theme could not be read, so its files cannot be fetched.</source>
+        <translation>无法读取主题，因此无法下载其文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a theme video can be: %2, at most %3.</source>
+        <translation>%1 超出了主题视频的大小上限：%2，最多 %3。</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 needs %2, but %3 has only %4 free.</source>
+        <translation>磁盘已满：%1 需要 %2，但 %3 只剩 %4 可用空间。</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 cannot be written.</source>
+        <translation>磁盘已满：无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second are needed.</source>
+        <translation>服务器发送 %1 的速度太慢：最近 %3 秒仅 %2，至少需要每秒 %4。</translation>
+    </message>
+    <message>
+        <source>The server sends %1 too slowly: %2 of %3 in %4 s.</source>
+        <translation>服务器发送 %1 的速度太慢：%4 秒内仅收到 %3 中的 %2。</translation>
+    </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <translation>服务器对 %2 返回了 %1。</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 接收不完整：%3 字节中仅收到 %2 字节。</translation>
+    </message>
+    <message>
+        <source>Secure connection failed.</source>
+        <translation>安全连接失败。</translation>
+    </message>
+    <message>
+        <source>The server stopped sending %1: nothing came for %2 s.</source>
+        <translation>服务器已停止发送 %1：%2 秒内没有收到任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>VideoSettings</name>
+    <message>
+        <source>No folder was chosen for the video.</source>
+        <translation>尚未选择视频的保存文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not accept new files.</source>
+        <translation>文件夹 %1 无法写入新文件。</translation>
     </message>
 </context>
 </TS>

@@ -62,6 +62,6 @@ void MediaVerticalSeparator::changeEvent(QEvent* event)
 
 void MediaVerticalSeparator::retranslate()
 {
-    text->setText(tr("You have more content then your music track duration. Photos and text "
+    text->setText(tr("You have more content than your music track duration. Photos and text "
                      "scenes under this line will be excluded from video."));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 /// How a finished video takes its name when another file holds it by then.
@@ -37,6 +38,9 @@ public:
     QString claim(OutputClaim claim, QString* reason);
     /// Removes the file if it still has its name.
     void remove();
+
+    // Its failures are the render's and read as such by translators.
+    Q_DECLARE_TR_FUNCTIONS(RenderWorker)
 
 private:
     QString placeNextFree(QString* reason);
