@@ -267,16 +267,12 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>Das Design „%1“ kann nicht gelesen werden. Bitte wählen Sie ein anderes Design.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>Dieses Projekt kann nicht gelesen werden; es bleibt unverändert.</translation>
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>Fehlende Audiodateien werden übersprungen.</translation>
+        <translation>Die fehlende Audiodatei wird übersprungen.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>Das Video konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>Das Thema „%1“ kann nicht gelesen werden (%2). Bitte wählen Sie ein anderes Thema.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>Das Projekt konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 ist weder eine Projektkennung noch ein Projektordner.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>In %2 gibt es kein Projekt %1.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Strg+Pfeil links und Strg+Pfeil rechts verschieben die Folie.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Sein Thema „%1“ kann nicht gelesen werden (%2).</translation>
     </message>
 </context>
 <context>

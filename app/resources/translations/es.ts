@@ -267,16 +267,12 @@
         <translation>Atrás</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>No se puede leer el tema «%1». Elige otro tema.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>No se puede leer este proyecto; se deja tal como está.</translation>
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>Se omitirán los archivos de audio que faltan.</translation>
+        <translation>Se omitirá el archivo de audio que falta.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>No se pudo crear el vídeo: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>No se puede leer el tema «%1» (%2). Elija otro tema.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>No se pudo guardar el proyecto en %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 no es ni un identificador de proyecto ni una carpeta de proyecto.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>No hay ningún proyecto %1 en %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+Flecha izquierda y Ctrl+Flecha derecha mueven la diapositiva.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>No se puede leer su tema «%1» (%2).</translation>
     </message>
 </context>
 <context>

@@ -267,16 +267,12 @@
         <translation>Retour</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>Impossible de lire le thème « %1 ». Veuillez choisir un autre thème.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>Impossible de lire ce projet ; il reste tel quel.</translation>
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>Les fichiers audio manquants seront ignorés.</translation>
+        <translation>Le fichier audio manquant sera ignoré.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>Impossible de créer la vidéo : %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>Le thème « %1 » ne peut pas être lu (%2). Veuillez choisir un autre thème.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>Impossible d’enregistrer le projet dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 n’est ni un identifiant de projet ni un dossier de projet.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>Il n’y a pas de projet %1 dans %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+Flèche gauche et Ctrl+Flèche droite déplacent la diapositive.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Son thème « %1 » ne peut pas être lu (%2).</translation>
     </message>
 </context>
 <context>

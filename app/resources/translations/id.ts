@@ -267,10 +267,6 @@
         <translation>Kembali</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>Tema &quot;%1&quot; tidak dapat dibaca. Silakan pilih tema lain.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>Proyek ini tidak dapat dibaca; proyek dibiarkan apa adanya.</translation>
     </message>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>Video tidak dapat dibuat: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>Tema &quot;%1&quot; tidak dapat dibaca (%2). Silakan pilih tema lain.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>Proyek tidak dapat disimpan di %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 bukan ID proyek maupun folder proyek.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>Tidak ada proyek %1 di %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+Panah Kiri dan Ctrl+Panah Kanan memindahkan slide.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Temanya &quot;%1&quot; tidak dapat dibaca (%2).</translation>
     </message>
 </context>
 <context>

@@ -267,16 +267,12 @@
         <translation>Indietro</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>Impossibile leggere il tema «%1». Scegli un altro tema.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>Impossibile leggere questo progetto; viene lasciato così com’è.</translation>
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>I file audio mancanti verranno saltati.</translation>
+        <translation>Il file audio mancante verrà saltato.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>Impossibile creare il video: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>Il tema &quot;%1&quot; non può essere letto (%2). Scegli un altro tema.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>Impossibile salvare il progetto in %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 non è né un identificativo di progetto né una cartella di progetto.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>Non c’è alcun progetto %1 in %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+Freccia sinistra e Ctrl+Freccia destra spostano la diapositiva.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Il suo tema &quot;%1&quot; non può essere letto (%2).</translation>
     </message>
 </context>
 <context>

@@ -267,10 +267,6 @@
         <translation>戻る</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>テーマ「%1」を読み込めません。別のテーマを選んでください。</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>このプロジェクトを読み込めません。プロジェクトは変更されません。</translation>
     </message>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>動画を作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>テーマ「%1」を読み込めません（%2）。別のテーマを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>プロジェクトを %1 に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 はプロジェクト ID でもプロジェクトフォルダーでもありません。</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>%2 にプロジェクト %1 はありません。</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+← と Ctrl+→ でスライドを移動します。</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>このプロジェクトのテーマ「%1」を読み込めません（%2）。</translation>
     </message>
 </context>
 <context>

@@ -267,10 +267,6 @@
         <translation>뒤로</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>&quot;%1&quot; 테마를 읽을 수 없습니다. 다른 테마를 선택하세요.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>이 프로젝트를 읽을 수 없습니다. 프로젝트는 그대로 유지됩니다.</translation>
     </message>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>동영상을 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>테마 &quot;%1&quot;을(를) 읽을 수 없습니다(%2). 다른 테마를 선택하세요.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>프로젝트를 %1에 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1은(는) 프로젝트 ID도 프로젝트 폴더도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>%2에 프로젝트 %1이(가) 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+← 와 Ctrl+→ 키로 슬라이드를 이동합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>이 프로젝트의 테마 &quot;%1&quot;을(를) 읽을 수 없습니다(%2).</translation>
     </message>
 </context>
 <context>

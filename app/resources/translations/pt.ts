@@ -267,16 +267,12 @@
         <translation>Voltar</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>Não foi possível ler o tema &quot;%1&quot;. Escolha outro tema.</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>Não foi possível ler este projeto; ele foi mantido como está.</translation>
     </message>
     <message>
         <source>Missed audio file will be skipped.</source>
-        <translation>Os arquivos de áudio ausentes serão ignorados.</translation>
+        <translation>O arquivo de áudio ausente será ignorado.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>Não foi possível criar o vídeo: %1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>Não é possível ler o tema &quot;%1&quot; (%2). Escolha outro tema.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>Não foi possível salvar o projeto em %1.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 não é um identificador de projeto nem uma pasta de projeto.</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>Não há nenhum projeto %1 em %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>Ctrl+Seta para a esquerda e Ctrl+Seta para a direita movem o slide.</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>Não é possível ler o tema &quot;%1&quot; do projeto (%2).</translation>
     </message>
 </context>
 <context>

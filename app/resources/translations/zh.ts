@@ -267,10 +267,6 @@
         <translation>返回</translation>
     </message>
     <message>
-        <source>The theme &quot;%1&quot; cannot be read. Please choose another theme.</source>
-        <translation>无法读取主题“%1”。请选择其他主题。</translation>
-    </message>
-    <message>
         <source>This project cannot be read; it is left as it is.</source>
         <translation>无法读取此项目；项目保持原样。</translation>
     </message>
@@ -285,6 +281,10 @@
     <message>
         <source>The video could not be made: %1</source>
         <translation>无法制作视频：%1</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
+        <translation>无法读取主题“%1”（%2）。请选择其他主题。</translation>
     </message>
 </context>
 <context>
@@ -334,6 +334,14 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>无法将项目保存到 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is neither a project id nor a project folder.</source>
+        <translation>%1 既不是项目 ID，也不是项目文件夹。</translation>
+    </message>
+    <message>
+        <source>There is no project %1 in %2.</source>
+        <translation>%2 中没有项目 %1。</translation>
     </message>
 </context>
 <context>
@@ -611,6 +619,13 @@
     <message>
         <source>Ctrl+Left and Ctrl+Right move the slide.</source>
         <translation>按 Ctrl+← 和 Ctrl+→ 移动幻灯片。</translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>Its theme &quot;%1&quot; cannot be read (%2).</source>
+        <translation>无法读取其主题“%1”（%2）。</translation>
     </message>
 </context>
 <context>
