@@ -11,6 +11,8 @@
 #include "common/release.h"
 #include "core/placement.h"
 #include "core/rendercontroller.h"
+#include "core/timing.h"
+#include "core/slideinput.h"
 #include "core/tmplpathmanager.h"
 #include "core/videosettings.h"
 #include "vidweave/qtimagerender.h"
@@ -34,13 +36,22 @@ struct PlacedMedia
     ~PlacedMedia() { ClearSceneMedia(list); }
 };
 
-std::vector<PlacementSlide> readableSlides(const std::vector<PlacementSlide>& slides)
+/// The slides the render can use: pictures that read, texts the theme's length at most.
+std::vector<PlacementSlide> usableSlides(const std::vector<PlacementSlide>& slides, const ITmpl& tmpl)
 {
     std::vector<PlacementSlide> kept;
-    for (const PlacementSlide& slide : slides) {
+    for (size_t i = 0; i < slides.size(); ++i) {
+        PlacementSlide slide = slides[i];
         if (slide.kind == SceneImg && !QtImageRender::CanLoadPicture(slide.value)) {
             warn(QString("%1 cannot be read as a picture; it is left out.").arg(slide.value));
             continue;
+        }
+        if (slide.kind == SceneText && slide.value.size() > slideTextLimit(tmpl)) {
+            warn(QString("The text of slide %1 is longer than the theme allows; only its first %2 "
+                         "characters are kept.")
+                     .arg(i + 1)
+                     .arg(slideTextLimit(tmpl)));
+            slide.value = capSlideText(slide.value, tmpl);
         }
         kept.push_back(slide);
     }
@@ -72,7 +83,7 @@ void describePlacement(const std::vector<PlacementSlide>& slides, const Placemen
     if (result.placedCount == 0)
         return;
     std::printf("Using %d of %zu slides; the video lasts %s (%.1f s).\n", result.placedCount,
-                slides.size(), qPrintable(clockText(int(result.totalDuration + 0.5f))),
+                slides.size(), qPrintable(clockText(result.totalDuration)),
                 double(result.totalDuration));
 }
 
@@ -112,6 +123,15 @@ QString chooseOutput(const Options& options, QString* error)
     return options.output;
 }
 
+/// A name the user gave is never taken from a file that appeared meanwhile,
+/// unless --overwrite; a name made from the time moves on to the next free.
+OutputClaim outputClaim(const Options& options)
+{
+    if (!options.outputIsFile)
+        return OutputClaim::NextFree;
+    return options.overwrite ? OutputClaim::Replace : OutputClaim::Keep;
+}
+
 int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringList& music,
                 const Options& options, const QString& output)
 {
@@ -131,7 +151,9 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     QString reason;
     QObject::connect(&controller, &RenderController::onProgress, &loop,
                      [&line](float percent) { line.update(percent); });
-    QObject::connect(&controller, &RenderController::done, &loop, [&] {
+    QString made;
+    QObject::connect(&controller, &RenderController::done, &loop, [&](const QString& path) {
+        made = path;
         status = 0;
         loop.quit();
     });
@@ -145,17 +167,16 @@ int renderVideo(int themeId, ITmpl* tmpl, SceneMediaList& media, const QStringLi
     });
     QElapsedTimer clock;
     clock.start();
+    controller.setOutputClaim(outputClaim(options));
     controller.start(themeId, tmpl, prj, output, size.width(), size.height(),
                      TmplPathManager::instance(), {}, logo);
     loop.exec();
     line.finish();
-    if (status == 130) {
-        warn("pictavio-render: stopped; no video was written.");
-        return status;
-    }
+    if (status == 130)
+        return stoppedByUser();
     if (status != 0)
         return failWith(reason);
-    std::printf("Made %s in %.1f s.\n", qPrintable(QDir::toNativeSeparators(output)),
+    std::printf("Made %s in %.1f s.\n", qPrintable(QDir::toNativeSeparators(made)),
                 clock.elapsed() / 1000.0);
     return 0;
 }
@@ -191,13 +212,13 @@ int run(const Job& asked, const Options& options)
     if (!tmpl)
         return failWith(reason);
     if (!ensureDownloaded(asked.themeId, tmpl.get(), &reason))
-        return interrupted() ? 130 : failWith(reason);
+        return interrupted() ? stoppedByUser() : failWith(reason);
     MusicList music;
     if (!readMusic(asked.music, music, &reason))
         return failWith(reason);
     describeMusic(music);
     Job job = asked;
-    job.slides = readableSlides(asked.slides);
+    job.slides = usableSlides(asked.slides, *tmpl);
     if (job.slides.empty())
         return failWith("no usable slides");
     PlacedMedia media;
@@ -268,6 +289,17 @@ int dispatch(const Options& options)
     return run(job, options);
 }
 
+/// The JPEG reader and others speak through Qt's messages ("Corrupt JPEG
+/// data: …") before the program's own clear line; FFmpeg has its own log.
+void keepLibrariesQuiet()
+{
+    VidweaveSetLibraryLog(false);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -293,6 +325,8 @@ int main(int argc, char** argv)
         return failWith("--themes " + options.themesDir + " is not a folder");
     chooseThemeFolders(options.themesDir);
     catchInterrupts();
+    if (!options.verbose)
+        keepLibrariesQuiet();
     VidweaveInit();
     registerCoreMetaTypes();
     return dispatch(options);

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "core/slideinput.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -27,10 +29,12 @@ Options:
                       otherwise laid over the last seconds of the video
   --output PATH       a file ending in .mp4, or a folder (a path ending in
                       "/", an existing folder or a name without an ending)
-                      for slideshow_<date>_<time>.mp4; the default folder
-                      is Pictavio in your videos folder (~/Videos/Pictavio)
+                      for slideshow_<date>_<time>.mp4 (_2, _3 ... when
+                      taken); the default folder is Pictavio in your videos
+                      folder (~/Videos/Pictavio)
   --overwrite         replace an existing --output file; without it an
-                      existing file stops the run before rendering
+                      existing file stops the run before rendering, and one
+                      that appears during the render is kept
   --save-project      also keep the slides as a project for the program
   --list-projects     the saved projects, newest first: id, name, date and
                       number of slides
@@ -40,16 +44,18 @@ Options:
   --themes DIR        look for themes only in DIR/templates/ (and the demo
                       in DIR/demo/); by default ./templates/ is searched
                       first, then the themes installed with the program
+  --verbose           also print what the decoding libraries say about the
+                      files they read
   --help              this text
 
 Projects are kept in Pictavio/projects/ of the program's data folder
 (~/.local/share/Pictavio Ltd./Pictavio/ on Linux), shared with the program.
 
 Missing theme videos are downloaded first from the content server named by
-PICTAVIO_CONTENT_HOST (host or host:port, default 127.0.0.1:8642); a failed
-download is tried again three times.
+PICTAVIO_CONTENT_HOST (host or host:port, default 127.0.0.1:8642); each file
+that fails is tried again up to three times.
 
-Ctrl-C stops cleanly and leaves no file. Exit status: 0 when the video was
+Ctrl-C, SIGTERM and a closed terminal stop cleanly and leave no file. Exit status: 0 when the video was
 made, 1 when it was not (the reason is on standard error), 2 for a mistake
 in the command line, 130 after Ctrl-C.
 )";
@@ -165,6 +171,8 @@ private:
             options.overwrite = true;
         else if (arg == "--save-project")
             options.saveProject = true;
+        else if (arg == "--verbose")
+            options.verbose = true;
         else if (arg.startsWith("-") && arg.size() > 1)
             fail(ParseStatus::Usage, "unknown option " + arg);
         else
@@ -217,6 +225,8 @@ private:
                 options.slides.push_back({picture, SceneImg, 0});
         } else if (!slide.exists()) {
             fail(ParseStatus::Invalid, arg + " does not exist");
+        } else if (!isRegularFile(arg)) {
+            fail(ParseStatus::Invalid, arg + " is not a file (a pipe or a device is no picture)");
         } else {
             options.slides.push_back({slide.absoluteFilePath(), SceneImg, 0});
         }

@@ -22,6 +22,8 @@ struct Options
     bool outputIsFile = false;
     bool overwrite = false;
     bool saveProject = false;
+    /// The libraries' own lines (FFmpeg, the JPEG reader) on the terminal too.
+    bool verbose = false;
     std::vector<PlacementSlide> slides;
     QString project;
     /// The folder holding "templates/" (and "demo/"); searched alone when given.

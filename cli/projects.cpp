@@ -4,8 +4,8 @@
 
 #include "common/baseprjfactory.h"
 #include "core/prjmanager.h"
+#include "core/slideinput.h"
 #include "core/tmplpathmanager.h"
-#include "docloom/prjxmlparser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,13 +26,10 @@ QString projectId(const QString& ref)
     return uuid.isNull() ? QString() : uuid.toString();
 }
 
-QSharedPointer<IUsrData> readProject(const QString& ref, QString* error)
+QSharedPointer<IUsrData> readProject(const QString& ref, QString* error, QString* notice)
 {
-    BasePrjFactory factory;
-    if (QFileInfo(ref).isDir()) {
-        const QString file = QDir(ref).filePath("prj.xml");
-        return QSharedPointer<IUsrData>(PrjXmlParser().ParseUsrData(file.toStdWString(), &factory));
-    }
+    if (QFileInfo(ref).isDir())
+        return PrjManager::readUserData(QDir(ref).filePath("prj.xml"), notice);
     const QString id = projectId(ref);
     if (id.isEmpty()) {
         *error = ref + " is neither a project id nor a project folder (see --list-projects)";
@@ -43,7 +40,7 @@ QSharedPointer<IUsrData> readProject(const QString& ref, QString* error)
                  + QDir::toNativeSeparators(PrjManager::projectsFolder()) + " (see --list-projects)";
         return {};
     }
-    return PrjManager::instance()->loadUserData(id);
+    return PrjManager::instance()->loadUserData(id, notice);
 }
 
 void addSlide(const QSharedPointer<ISceneMedia>& slide, Job& job)
@@ -53,6 +50,8 @@ void addSlide(const QSharedPointer<ISceneMedia>& slide, Job& job)
         const QString path = QString::fromStdWString(img->GetSrc());
         if (!QFile::exists(path))
             warn(path + " is missing; it is left out.");
+        else if (!isRegularFile(path))
+            warn(path + " is not a file (a pipe or a device is no picture); it is left out.");
         else
             job.slides.push_back({path, SceneImg, img->GetRotation()});
     } else if (slide->GetType() == SceneText) {
@@ -70,15 +69,20 @@ int listProjects()
         std::printf("No projects in %s\n", qPrintable(QDir::toNativeSeparators(PrjManager::projectsFolder())));
     for (const QString& id : ids) {
         const ProjectEntry entry = PrjManager::instance()->projectEntry(id);
-        std::printf("%s  %-24s %s  %d slides\n", qPrintable(id), qPrintable(entry.name),
-                    qPrintable(entry.modified.toString("yyyy-MM-dd hh:mm")), entry.slidesNumber);
+        const QString state = entry.damaged ? QString("damaged")
+                                            : QString("%1 slides").arg(entry.slidesNumber);
+        std::printf("%s  %-24s %s  %s\n", qPrintable(id), qPrintable(entry.name),
+                    qPrintable(entry.modified.toString("yyyy-MM-dd hh:mm")), qPrintable(state));
     }
     return 0;
 }
 
 bool jobFromProject(const QString& ref, Job& job, QString* error)
 {
-    const QSharedPointer<IUsrData> data = readProject(ref, error);
+    QString notice;
+    const QSharedPointer<IUsrData> data = readProject(ref, error, &notice);
+    if (!notice.isEmpty())
+        warn(notice);
     if (!data) {
         if (error->isEmpty())
             *error = "project " + ref + " cannot be read";

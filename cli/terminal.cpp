@@ -1,5 +1,8 @@
 #include "terminal.h"
 
+#include "core/timing.h"
+#include "core/outputfile.h"
+
 #include <QTimer>
 
 #include <atomic>
@@ -29,10 +32,19 @@ int failWith(const QString& reason)
     return 1;
 }
 
+int stoppedByUser()
+{
+    warn("pictavio-render: stopped; no video was written.");
+    return 130;
+}
+
 void catchInterrupts()
 {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
+    // A closed terminal: stop as cleanly as on Ctrl-C.
+    std::signal(SIGHUP, onInterrupt);
+    ignoreFileSizeSignal();
 }
 
 bool interrupted()
@@ -72,11 +84,11 @@ void ProgressLine::update(float percent)
     lastDrawn = whole;
     const double seconds = clock.elapsed() / 1000.0;
     const double fps = seconds > 0 ? frames / seconds : 0;
-    const double left = percent > 0 ? seconds * (100.0 - percent) / percent : 0;
+    const int left = secondsLeft(seconds, percent);
     const int filled = std::min(30, int(percent * 30 / 100));
-    std::printf("\r%s [%s%s] %3d%%  %5.1f fps  %d:%02d left ", qPrintable(label),
+    std::printf("\r%s [%s%s] %3d%%  %5.1f fps  %s left ", qPrintable(label),
                 QByteArray(filled, '#').constData(), QByteArray(30 - filled, ' ').constData(),
-                whole, fps, int(left) / 60, int(left) % 60);
+                whole, fps, left < 0 ? "-:--" : qPrintable(clockText(left)));
     std::fflush(stdout);
 }
 
@@ -94,23 +106,6 @@ TerminalDownloadHandler::TerminalDownloadHandler(TmplDownloadManager* manager) :
 void TerminalDownloadHandler::downloadFailed(const QString& reason)
 {
     lastReason = reason;
-    if (retries < 3) {
-        ++retries;
-        QString said = reason;
-        if (said.endsWith('.'))
-            said.chop(1);
-        warn(QString("Download failed (%1); trying again (%2 of 3).").arg(said).arg(retries));
-        QTimer::singleShot(1000, manager, [this] { manager->onRedownload(); });
-        return;
-    }
     givenUp = true;
     manager->onReselectTheme();
-}
-
-QString clockText(int seconds)
-{
-    const QString ss = QString("%1").arg(seconds % 60, 2, 10, QChar('0'));
-    if (seconds < 3600)
-        return QString("%1:%2").arg(seconds / 60).arg(ss);
-    return QString("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QChar('0')).arg(ss);
 }

@@ -27,8 +27,8 @@ private:
     long frames = 0;
 };
 
-/// Answers a failed theme download on the terminal: retries up to three
-/// times, then gives up with the reason.
+/// Answers a theme download that failed after its automatic retries on the
+/// terminal: gives up with the reason.
 class TerminalDownloadHandler : public IDownloadErrorHandler
 {
 public:
@@ -40,7 +40,6 @@ public:
 
 private:
     TmplDownloadManager* manager;
-    int retries = 0;
     bool givenUp = false;
     QString lastReason;
 };
@@ -51,7 +50,12 @@ void warn(const QString& text);
 /// Prints "pictavio-render: " and \a reason on standard error; returns 1.
 int failWith(const QString& reason);
 
-/// Makes Ctrl-C and SIGTERM set the flag that interrupted() reads.
+/// Says on standard error that the run was stopped and nothing was written;
+/// returns 130.
+int stoppedByUser();
+
+/// Makes Ctrl-C, SIGTERM and SIGHUP set the flag that interrupted() reads,
+/// and a file size limit fail the write instead of ending the program.
 void catchInterrupts();
 bool interrupted();
 
@@ -66,6 +70,3 @@ public:
 private:
     QTimer poll;
 };
-
-/// Seconds as "m:ss", or "h:mm:ss" from an hour on.
-QString clockText(int seconds);

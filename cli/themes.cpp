@@ -11,30 +11,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTimer>
 
 #include <cstdio>
 #include <set>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 namespace {
-
-/// Keeps FFmpeg from printing its own line about a file that is checked
-/// here and reported with a reason of ours.
-class QuietDecoder
-{
-public:
-    QuietDecoder() { av_log_set_level(AV_LOG_QUIET); }
-    ~QuietDecoder() { av_log_set_level(level); }
-
-private:
-    int level = av_log_get_level();
-};
 
 TmplPtr readTheme(int id)
 {
@@ -55,33 +36,16 @@ QString searchedText()
     return folders.join(", ");
 }
 
-/// True when the content server answers a HEAD request for \a url with 200.
-bool contentServerHas(const QString& url)
-{
-    QNetworkAccessManager network;
-    QNetworkReply* reply = network.head(QNetworkRequest(QUrl(url, QUrl::TolerantMode)));
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-    const bool has = reply->isFinished() && reply->error() == QNetworkReply::NoError
-                     && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
-    delete reply;
-    return has;
-}
-
 bool checkBackground(int id, int scene, QString* reason)
 {
     const QString path =
         QString::fromStdWString(TmplPathManager::instance()->GetSceneVideoPath(id, scene));
     QString why;
-    QuietDecoder quiet;
     if (isUsableBackground(path, &why))
         return true;
     *reason = QString("theme %1 has a damaged background: %2").arg(id).arg(why);
-    const QString url =
-        TmplDownloadManager::contentBase() + QString("%1/%2").arg(id).arg(QFileInfo(path).fileName());
-    if (contentServerHas(url) && QFile::remove(path))
+    // The theme lists it as a video to fetch: without the damaged copy, the next run does.
+    if (QFile::remove(path))
         *reason += " It was removed; the next run downloads it again.";
     return false;
 }
@@ -97,7 +61,7 @@ void chooseThemeFolders(const QString& themesDir)
 int listThemes()
 {
     TmplPathManager* paths = TmplPathManager::instance();
-    if (paths->templates().empty())
+    if (paths->templates().empty() && paths->notThemes().isEmpty())
         return failWith("no themes in " + searchedText());
     for (const TmplRecord* record : paths->templates()) {
         TmplPtr tmpl = readTheme(record->id);
@@ -106,6 +70,8 @@ int listThemes()
                                                                            : "downloads on first use";
         std::printf("%3d  %-24s %s\n", record->id, qPrintable(record->name), state);
     }
+    for (const QString& folder : paths->notThemes())
+        std::printf("  -  %-24s not a theme (its folder name is no theme number)\n", qPrintable(folder));
     return 0;
 }
 
@@ -132,12 +98,21 @@ bool ensureDownloaded(int id, ITmpl* tmpl, QString* reason)
     if (isDownloaded(id, paths, tmpl))
         return true;
     TmplDownloadManager* manager = TmplDownloadManager::instance();
-    QuietDecoder quiet; // each download is opened as a video before it is kept
     TerminalDownloadHandler handler(manager);
     manager->setErrorHandler(&handler);
+    manager->setAutomaticRetries(3);
     ProgressLine line("Downloading the theme");
     InterruptibleLoop loop([manager] { manager->onReselectTheme(); });
     bool finished = false;
+    QObject::connect(manager, &TmplDownloadManager::retrying, &loop,
+                     [](QString why, int attempt, int of) {
+                         if (why.endsWith('.'))
+                             why.chop(1);
+                         warn(QString("Download failed (%1); trying again (%2 of %3).")
+                                  .arg(why)
+                                  .arg(attempt)
+                                  .arg(of));
+                     });
     QObject::connect(manager, &TmplDownloadManager::progress, &loop,
                      [&line](float percent) { line.update(percent); });
     QObject::connect(manager, &TmplDownloadManager::done, &loop, [&] {

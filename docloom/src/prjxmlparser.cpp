@@ -5,6 +5,7 @@
 #include "xmlvalues_p.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -39,7 +40,7 @@ QStringList readAudio(StrictXmlReader& xml)
     return tracks;
 }
 
-SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory)
+SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory, int* unknown)
 {
     SlideList slides;
     while (xml.next() && !isEnd(xml, "slides")) {
@@ -47,6 +48,8 @@ SlideList readSlides(StrictXmlReader& xml, IPrjFactory* factory)
             continue;
         if (ISceneMedia* value = readValue(xml.attributes(), factory))
             slides.push_back(QSharedPointer<ISceneMedia>(value));
+        else
+            ++*unknown;
     }
     return slides;
 }
@@ -81,10 +84,33 @@ void readMedia(StrictXmlReader& xml, IPrjFactory* factory, SceneMediaList& list)
 
 } // namespace
 
+bool PrjXmlParser::opened(QFile& file, const void* factory)
+{
+    error.clear();
+    if (!factory)
+        return false;
+    if (openDocument(file))
+        return true;
+    error = unopenedText(file);
+    return false;
+}
+
+bool PrjXmlParser::accepted(const StrictXmlReader& xml, bool recognised, const QFile& file,
+                            const char* element)
+{
+    const QString name = QFileInfo(file.fileName()).fileName();
+    if (!xml.complete())
+        error = xml.errorText(name);
+    else if (!recognised)
+        error = QStringLiteral("%1 holds no \"%2\" element.").arg(name, QLatin1String(element));
+    return error.isEmpty();
+}
+
 IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
 {
+    unknown = 0;
     QFile file(fromWide(path));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!opened(file, factory))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;
@@ -96,12 +122,12 @@ IUsrData* PrjXmlParser::ParseUsrData(std::wstring path, IPrjFactory* factory)
             recognised = true;
             tmplId = intAttribute(xml.attributes(), "template");
         } else if (isStart(xml, "slides")) {
-            slides.splice(slides.end(), readSlides(xml, factory));
+            slides.splice(slides.end(), readSlides(xml, factory, &unknown));
         } else if (isStart(xml, "audio")) {
             audio = readAudio(xml);
         }
     }
-    if (!recognised || !xml.complete())
+    if (!accepted(xml, recognised, file, "userdata"))
         return nullptr; // the slides go with their shared pointers
     return factory->GetUsrData(tmplId, audio, slides);
 }
@@ -110,7 +136,7 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
 {
     PrjInfo info;
     QFile file(fromWide(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!opened(file, this))
         return info;
     StrictXmlReader xml(&file);
     while (xml.next()) {
@@ -121,13 +147,14 @@ PrjInfo PrjXmlParser::ParseInfo(std::wstring path)
         else if (isStart(xml, "slidesnumber"))
             info.slidesNumber = xml.readText().toInt(nullptr, 10);
     }
+    error = xml.errorText(QFileInfo(file.fileName()).fileName());
     return xml.complete() ? info : PrjInfo();
 }
 
 IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
 {
     QFile file(fromWide(path));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!opened(file, factory))
         return nullptr;
     StrictXmlReader xml(&file);
     int tmplId = 0;
@@ -144,7 +171,7 @@ IPrj* PrjXmlParser::ParsePrj(std::wstring path, IPrjFactory* factory)
             readMedia(xml, factory, *media);
         }
     }
-    if (!recognised || !xml.complete()) {
+    if (!accepted(xml, recognised, file, "project")) {
         ClearSceneMedia(*media);
         return nullptr;
     }

@@ -1,29 +1,47 @@
 #include "strictxmlreader_p.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+bool openDocument(QFile& file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
+}
+
+QString unopenedText(const QFile& file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return QStringLiteral("%1 is missing.").arg(info.fileName());
+    if (!info.isFile())
+        return QStringLiteral("%1 is not a file.").arg(info.fileName());
+    return QStringLiteral("%1 cannot be opened: %2").arg(info.fileName(), file.errorString());
+}
+
 StrictXmlReader::StrictXmlReader(QIODevice* device)
-    : QXmlStreamReader(device)
+    : xml(device)
 {
 }
 
 bool StrictXmlReader::next()
 {
-    if (atEnd() || hasError())
+    if (xml.atEnd() || xml.hasError())
         return false;
-    switch (readNext()) {
-    case DTD:
-        raiseError(QStringLiteral("A DOCTYPE is not allowed."));
+    switch (xml.readNext()) {
+    case QXmlStreamReader::DTD:
+        xml.raiseError(QStringLiteral("A DOCTYPE is not allowed."));
         break;
-    case StartElement:
+    case QXmlStreamReader::StartElement:
         if (++depth > maxDepth)
-            raiseError(QStringLiteral("Elements are nested too deep."));
+            xml.raiseError(QStringLiteral("Elements are nested too deep."));
         break;
-    case EndElement:
+    case QXmlStreamReader::EndElement:
         --depth;
         break;
     default:
         break;
     }
-    return !hasError();
+    return !xml.hasError();
 }
 
 QString StrictXmlReader::readText()
@@ -31,13 +49,24 @@ QString StrictXmlReader::readText()
     QString text;
     const int level = depth;
     while (next() && depth >= level) {
-        if (depth == level && isCharacters())
-            text += QXmlStreamReader::text();
+        if (depth == level && xml.isCharacters())
+            text += xml.text();
     }
     return text;
 }
 
 bool StrictXmlReader::complete() const
 {
-    return atEnd() && !hasError();
+    return xml.atEnd() && !xml.hasError();
+}
+
+QString StrictXmlReader::errorText(const QString& name) const
+{
+    if (!xml.hasError())
+        return xml.atEnd() ? QString() : QStringLiteral("%1 was not read to its end.").arg(name);
+    return QStringLiteral("%1, line %2, column %3: %4")
+        .arg(name)
+        .arg(xml.lineNumber())
+        .arg(xml.columnNumber())
+        .arg(xml.errorString());
 }

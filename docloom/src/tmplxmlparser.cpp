@@ -5,6 +5,7 @@
 #include "xmlvalues_p.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cmath>
 #include <limits>
@@ -230,8 +231,14 @@ void releaseScenes(std::map<int, IScene*>& scenes)
 ITmpl* TmplXmlParser::ParseTmpl(std::wstring path, ITmplFactory* factory)
 {
     QFile file(QString::fromWCharArray(path.c_str(), int(path.size())));
-    if (!factory || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const QString name = QFileInfo(file.fileName()).fileName();
+    error.clear();
+    if (!factory)
         return nullptr;
+    if (!openDocument(file)) {
+        error = unopenedText(file);
+        return nullptr;
+    }
     StrictXmlReader xml(&file);
     std::map<int, IScene*> scenes;
     Settings settings;
@@ -246,6 +253,8 @@ ITmpl* TmplXmlParser::ParseTmpl(std::wstring path, ITmplFactory* factory)
         }
     }
     if (!recognised || !xml.complete()) {
+        error = !xml.complete() ? xml.errorText(name)
+                                : QStringLiteral("%1 holds no \"template\" or \"scene\" element.").arg(name);
         releaseScenes(scenes);
         return nullptr;
     }
@@ -257,8 +266,11 @@ ITmplParser::TmplInfo TmplXmlParser::GetInfo(QString path)
 {
     TmplInfo info;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    error.clear();
+    if (!openDocument(file)) {
+        error = unopenedText(file);
         return info;
+    }
     StrictXmlReader xml(&file);
     while (xml.next()) {
         if (isStart(xml, "name"))
@@ -266,5 +278,6 @@ ITmplParser::TmplInfo TmplXmlParser::GetInfo(QString path)
         else if (isStart(xml, "preview"))
             info.preview = xml.readText();
     }
+    error = xml.errorText(QFileInfo(path).fileName());
     return xml.complete() ? info : TmplInfo();
 }

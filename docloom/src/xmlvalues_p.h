@@ -39,12 +39,14 @@ inline QStringList parts(const QString& text, QChar separator, int count)
     return list;
 }
 
-inline bool isStart(const QXmlStreamReader& xml, const char* name)
+template <typename Reader>
+bool isStart(const Reader& xml, const char* name)
 {
     return xml.isStartElement() && xml.name() == QLatin1String(name);
 }
 
-inline bool isEnd(const QXmlStreamReader& xml, const char* name)
+template <typename Reader>
+bool isEnd(const Reader& xml, const char* name)
 {
     return xml.isEndElement() && xml.name() == QLatin1String(name);
 }

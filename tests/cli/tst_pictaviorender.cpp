@@ -1,3 +1,4 @@
+#include "fifofeeder.h"
 #include "httptestserver.h"
 
 #include <QtTest>
@@ -131,10 +132,12 @@ class TestPictavioRender : public QObject
 private slots:
     void initTestCase()
     {
+        qRegisterMetaType<QProcess::ExitStatus>();
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         env.insert("HOME", home.path());
         QVERIFY(QFile::exists(program));
         QCOMPARE(photos(3).size(), 3);
+        writeFile(notAudio(), "these are words, not sound\n");
     }
 
     void helpAndMistakes_data()
@@ -164,6 +167,9 @@ private slots:
         QTest::newRow("music that is not music")
             << QStringList{"--themes", themes, "--theme", "1", "--music", notMusic, "--text", "hi"}
             << 1 << "the music cannot be used: " + notMusic;
+        QTest::newRow("a text file named .mp3")
+            << QStringList{"--themes", themes, "--theme", "1", "--music", notAudio(), "--text", "hi"}
+            << 1 << "the music cannot be used: " + notAudio() + " is not music";
         QTest::newRow("missing music")
             << QStringList{"--themes", themes, "--theme", "1", "--music", "/no/song.m4a", "--text", "hi"}
             << 1 << "the music cannot be used: /no/song.m4a";
@@ -173,6 +179,8 @@ private slots:
         QTest::newRow("not a project") << QStringList{"--project", "nonsense"} << 1
                                        << "neither a project id nor a project folder";
     }
+
+    QString notAudio() const { return home.filePath("not-audio.mp3"); }
 
     void helpAndMistakes()
     {
@@ -396,6 +404,105 @@ private slots:
         QCOMPARE(frameCount(again), frameCount(video));
     }
 
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a slide") << "slide" << 1 << " is not a file (a pipe or a device is no picture)";
+        QTest::newRow("music") << "music" << 1 << " is not a file (a pipe or a device is no music)";
+        QTest::newRow("a slide of a project") << "project slide" << 0
+                                              << " is not a file (a pipe or a device is no picture); it is left out.";
+        QTest::newRow("the project file") << "project file" << 1 << " cannot be read";
+    }
+
+    // A FIFO that is opened waits for a writer for ever, and Ctrl-C would not help.
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, role);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QTemporaryDir place;
+        const QString fifo = place.filePath(role == "music" ? "pipe.m4a" : role == "project file" ? "prj.xml" : "pipe.jpg");
+        const QString picture = photos(1).first();
+        QByteArray offered = readFile(picture);
+        QStringList args{"--themes", themes, "--no-logo", "--output", place.filePath("v.mp4")};
+        if (role == "slide") {
+            args << "--theme" << "2" << fifo;
+        } else if (role == "music") {
+            offered = readFile(tone(place.filePath("tone.m4a"), 3));
+            args << "--theme" << "2" << "--music" << fifo << picture;
+        } else {
+            const QByteArray project = "<userdata template='2'><slides><object type='1' src='" + fifo.toUtf8()
+                                       + "'/><object type='1' src='" + picture.toUtf8() + "'/></slides></userdata>";
+            if (role == "project file")
+                offered = project;
+            else
+                writeFile(place.filePath("prj.xml"), project);
+            args << "--project" << place.path();
+        }
+        FifoFeeder feeder(fifo, offered);
+        QVERIFY(feeder.isMade());
+        const Outcome o = run(args, env);
+        QCOMPARE(o.status, status);
+        QVERIFY2(o.err.contains(fifo + says) || (role == "project file" && o.err.contains(says)),
+                 qPrintable(o.err));
+        QVERIFY(!feeder.wasOpened());
+    }
+
+    void aProjectIsReadAsTheProgramWouldTakeIt()
+    {
+        QTemporaryDir place;
+        const QString longText = QString("Long ").repeated(200000); // a million characters
+        writeFile(place.filePath("prj.xml"),
+                  "<userdata template='2'><slides><object type='3' src='clip.mov'/><object type='2' text='"
+                      + longText.toUtf8() + "'/><object type='1' src='" + photos(1).first().toUtf8()
+                      + "'/></slides></userdata>");
+        const Outcome o = run({"--themes", themes, "--project", place.path(), "--no-logo", "--output",
+                               place.filePath("v.mp4")},
+                              env);
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QVERIFY2(o.err.contains("1 slide of an unknown kind was left out."), qPrintable(o.err));
+        // Paper Album lets a text scene hold 60 characters, as its editor would.
+        QVERIFY2(o.err.contains("The text of slide 1 is longer than the theme allows; only its first 60 characters are kept."),
+                 qPrintable(o.err));
+        QVERIFY2(o.out.contains("Using 2 of 2 slides"), qPrintable(o.out));
+    }
+
+    void damagedProjectsAndThemesAreListedSo()
+    {
+        const QString broken = "{00000000-0000-0000-0000-00000000000d}";
+        const QString unnamed = "{00000000-0000-0000-0000-00000000000e}";
+        QDir().mkpath(projectsFolder() + "/" + broken);
+        QDir().mkpath(projectsFolder() + "/" + unnamed);
+        writeFile(projectsFolder() + "/" + broken + "/prj.xml", "<userdata template='2'><slides>");
+        writeFile(projectsFolder() + "/" + broken + "/info.xml",
+                  "<project><name>Paper Album</name><audio/><slidesnumber>4</slidesnumber></project>");
+        writeFile(projectsFolder() + "/" + unnamed + "/prj.xml",
+                  "<userdata template='2'><slides>" + QByteArray("<object type='2' text='t'/>").repeated(4)
+                      + "</slides></userdata>");
+        writeFile(projectsFolder() + "/" + unnamed + "/info.xml", "<project><name>Pa");
+        const Outcome list = run({"--themes", themes, "--list-projects"}, env);
+        QCOMPARE(list.status, 0);
+        const QString brokenLine = list.out.section(broken, 1).section('\n', 0, 0);
+        const QString unnamedLine = list.out.section(unnamed, 1).section('\n', 0, 0);
+        QVERIFY2(brokenLine.endsWith("  damaged"), qPrintable(brokenLine));
+        QVERIFY2(unnamedLine.contains(QRegularExpression(R"(^  Paper Album +\d{4}-\d\d-\d\d \d\d:\d\d  4 slides$)")),
+                 qPrintable(unnamedLine));
+        for (const QString& id : {broken, unnamed})
+            QDir(projectsFolder() + "/" + id).removeRecursively();
+
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/2", place.filePath("templates/2"));
+        QDir().mkpath(place.filePath("templates/abc"));
+        const Outcome themesList = run({"--themes", place.path(), "--list-themes"}, env);
+        QCOMPARE(themesList.status, 0);
+        QCOMPARE(themesList.out.count("abc"), 1);
+        QVERIFY2(themesList.out.contains(QRegularExpression(R"(-  abc +not a theme)")), qPrintable(themesList.out));
+        QVERIFY2(!themesList.out.contains(QRegularExpression(R"(^  0 )", QRegularExpression::MultilineOption)),
+                 qPrintable(themesList.out));
+    }
+
     void aProjectIsSavedOnlyAfterEveryCheck_data()
     {
         QTest::addColumn<QString>("failure");
@@ -509,13 +616,64 @@ private slots:
         const QString damaged = named.match(o.err).captured(1);
         QVERIFY2(!damaged.isEmpty(), qPrintable(o.err));
         QCOMPARE(o.err.trimmed().count('\n'), 0); // the reason alone, no decoder chatter
-        QCOMPARE(o.err.contains("It was removed; the next run downloads it again."), served);
-        QCOMPARE(QFile::exists(damaged), !served);
-        if (!served)
-            return;
+        // Decided on the local file alone: the server was not asked.
+        QVERIFY2(o.err.contains("It was removed; the next run downloads it again."), qPrintable(o.err));
+        QVERIFY(!QFile::exists(damaged));
+        QCOMPARE(server.requests(contentPath + QFileInfo(damaged).fileName().toUtf8()), 0);
         const Outcome next = run(args, withServer);
-        QVERIFY2(next.status == 0, qPrintable(next.err));
-        QVERIFY(QFile::exists(place.filePath("x.mp4")));
+        QCOMPARE(next.status, served ? 0 : 1);
+        QCOMPARE(QFile::exists(place.filePath("x.mp4")), served);
+        if (!served)
+            QVERIFY2(next.err.contains("the theme could not be downloaded"), qPrintable(next.err));
+    }
+
+    void everyFileMayNeedTwoTries()
+    {
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/3", place.filePath("templates/3"));
+        HttpTestServer server;
+        serveTheme3(server, HttpTestServer::DropMidBody);
+        const QString content = themes + "/content/app/1.2.0/themes/3/";
+        server.onRequest = [&server, content](const QByteArray& path) {
+            if (server.requests(path) == 1)
+                QTimer::singleShot(0, &server, [&server, content, path] {
+                    server.route(path, readFile(content + QFileInfo(QString(path)).fileName()));
+                });
+        };
+        QProcessEnvironment withServer = env;
+        withServer.insert("PICTAVIO_CONTENT_HOST", server.host());
+        const Outcome o = run({"--themes", place.path(), "--theme", "3", "--no-logo", "--output",
+                               place.filePath("x.mp4"), "--text", "Night"},
+                              withServer);
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        const int files = QDir(content).entryList({"?.mp4"}, QDir::Files).size();
+        QVERIFY(files > 3); // more files than retries
+        QCOMPARE(o.err.count("trying again (1 of 3)"), files);
+    }
+
+    void ctrlCDuringADownloadStops()
+    {
+        QTemporaryDir place;
+        copyFolder(themes + "/templates/3", place.filePath("templates/3"));
+        HttpTestServer server;
+        serveTheme3(server, HttpTestServer::Stall);
+        QProcess process;
+        server.onRequest = [&process](const QByteArray&) {
+            QTimer::singleShot(200, &process, [&process] { ::kill(pid_t(process.processId()), SIGINT); });
+        };
+        QProcessEnvironment withServer = env;
+        withServer.insert("PICTAVIO_CONTENT_HOST", server.host());
+        process.setProcessEnvironment(withServer);
+        process.start(program, {"--themes", place.path(), "--theme", "3", "--output",
+                                place.filePath("x.mp4"), "--text", "Night"});
+        QVERIFY(process.waitForStarted());
+        QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        QVERIFY(finished.wait(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), 130);
+        QCOMPARE(err.trimmed(), QString("pictavio-render: stopped; no video was written."));
+        QCOMPARE(QDir(place.filePath("templates/3")).entryList({"*.mp4", ".*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void runsWithoutADisplay_data()
@@ -543,6 +701,7 @@ private slots:
         QTest::addColumn<bool>("existing");
         QTest::newRow("Ctrl-C, new file") << int(SIGINT) << false;
         QTest::newRow("Ctrl-C over a file") << int(SIGINT) << true;
+        QTest::newRow("terminal closed, new file") << int(SIGHUP) << false;
         QTest::newRow("killed over a file") << int(SIGKILL) << true;
     }
     void anInterruptedRenderLeavesTheUsersFile()
@@ -565,15 +724,130 @@ private slots:
                                  120000);
         ::kill(pid_t(process.processId()), signal);
         QVERIFY(process.waitForFinished(60000));
-        if (signal == SIGINT)
+        if (signal != SIGKILL) {
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
             QCOMPARE(process.exitCode(), 130);
+        }
         if (existing)
             QCOMPARE(readFile(video), QByteArray("the user's own video"));
         else
             QVERIFY(!QFile::exists(video));
-        // Only a kill can leave the hidden partial file behind.
+        // Only a kill can leave the hidden partial file behind...
         const QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(left.size(), int(existing) + int(signal == SIGKILL));
+        if (signal != SIGKILL)
+            return;
+        // ...and the next render in that folder removes it.
+        const Outcome next = run({"--themes", themes, "--theme", "2", "--no-logo", "--output",
+                                  out.filePath("next.mp4"), photos(1).first()},
+                                 env);
+        QVERIFY2(next.status == 0, qPrintable(next.err));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"next.mp4", "stopped.mp4"}));
+    }
+
+    void aFileSizeLimitIsNamed()
+    {
+        QTemporaryDir out;
+        const QString video = out.filePath("big.mp4");
+        QStringList args{"--themes", themes, "--theme", "1", "--full-hd", "--output", video};
+        args << photos(12);
+        QStringList quoted;
+        for (const QString& arg : qAsConst(args))
+            quoted << "'" + arg + "'";
+        // 300 KiB, far below a full HD video.
+        const Outcome o = runTool("bash", {"-c", "ulimit -f 300; exec '" + program + "' " + quoted.join(' ')},
+                                  env);
+        QVERIFY2(!o.crashed, qPrintable(o.err));
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains("The video is larger than this system allows: a file may hold at most 300 KiB here"),
+                 qPrintable(o.err));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void rendersAtOnceIntoOneFolder_data()
+    {
+        QTest::addColumn<int>("renders");
+        QTest::addColumn<bool>("oneName");
+        QTest::newRow("six, names from the time") << 6 << false;
+        QTest::newRow("two, one name with --overwrite") << 2 << true;
+    }
+
+    // Started together, as from a script: each finishes whole under a name of its own,
+    // or onto the one name given.
+    void rendersAtOnceIntoOneFolder()
+    {
+        QFETCH(int, renders);
+        QFETCH(bool, oneName);
+        QTemporaryDir out;
+        const QString target = oneName ? out.filePath("same.mp4") : out.path() + "/";
+        std::vector<std::unique_ptr<QProcess>> processes;
+        const QStringList pictures = photos(renders);
+        for (int i = 0; i < renders; ++i) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->setProcessEnvironment(env);
+            QStringList args{"--themes", themes, "--theme", "2", "--no-logo", "--output", target,
+                             pictures.at(i)};
+            if (oneName)
+                args << "--overwrite";
+            processes.back()->start(program, args);
+        }
+        QStringList made;
+        for (auto& process : processes) {
+            QVERIFY(process->waitForFinished(600000));
+            const QString said = QString::fromUtf8(process->readAllStandardOutput());
+            QVERIFY2(process->exitCode() == 0, qPrintable(process->readAllStandardError()));
+            made << said.section("Made ", 1).section(" in ", 0, 0);
+        }
+        made.removeDuplicates();
+        made.sort();
+        QStringList files;
+        for (const QString& name : QDir(out.path()).entryList(QDir::Files | QDir::Hidden))
+            files << out.filePath(name);
+        QCOMPARE(files, made); // nothing hidden left, every video where it was said to be
+        QCOMPARE(made.size(), oneName ? 1 : renders);
+        for (const QString& video : qAsConst(made)) {
+            QCOMPARE(frameCount(video), 120);
+            QProcess decode;
+            decode.start("ffmpeg", {"-v", "error", "-i", video, "-f", "null", "-"});
+            QVERIFY(decode.waitForFinished(120000));
+            QCOMPARE(decode.readAllStandardError(), QByteArray());
+        }
+    }
+
+    // Bad input gets the program's own line, not the libraries' chatter,
+    // unless --verbose asks for it.
+    void librariesStayQuietUnlessAsked_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("verbose");
+        QTest::addColumn<QString>("libraryLine");
+        QTest::newRow("music") << "music" << false << "@ 0x";
+        QTest::newRow("music, verbose") << "music" << true << "@ 0x";
+        QTest::newRow("picture") << "picture" << false << "JPEG";
+        QTest::newRow("picture, verbose") << "picture" << true << "JPEG";
+    }
+    void librariesStayQuietUnlessAsked()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, verbose);
+        QFETCH(QString, libraryLine);
+        QTemporaryDir out;
+        const QString music = out.filePath("not-music.mp3");
+        writeFile(music, "this is not music at all");
+        const QString junk = out.filePath("junk.jpg");
+        writeFile(junk, QByteArray("\xFF\xD8\xFF\xE0junkjunk", 12));
+        QStringList args{"--themes", themes, "--theme", "2", "--no-logo", "--output", out.filePath("v.mp4")};
+        if (verbose)
+            args << "--verbose";
+        if (input == "music")
+            args << "--music" << music << photos(1);
+        else
+            args << junk << photos(1);
+        const Outcome o = run(args, env);
+        QVERIFY2(o.err.contains(input == "music" ? "the music cannot be used" : "cannot be read as a picture"),
+                 qPrintable(o.err));
+        QVERIFY2(o.err.contains(libraryLine) == verbose, qPrintable(o.err));
     }
 
     void unreadablePicturesAreLeftOut()

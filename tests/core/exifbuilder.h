@@ -111,6 +111,14 @@ private:
     bool little;
 };
 
+/// An APP1 segment holding \a body as it is.
+inline QByteArray app1Segment(const QByteArray& body)
+{
+    QByteArray length(2, 0);
+    qToBigEndian(quint16(body.size() + 2), length.data());
+    return QByteArray("\xFF\xE1", 2) + length + body;
+}
+
 inline QByteArray app1(const QByteArray& tiff)
 {
     QByteArray length(2, 0);

@@ -17,8 +17,22 @@ public:
     /// CloseEarly sends half the body without a length and closes cleanly;
     /// NonAuthoritative answers 203 with the whole body; ServerError answers
     /// 500 with an HTML page; Stall sends half the body, then nothing while
-    /// keeping the connection open.
-    enum Mode { Full, NotFound, DropMidBody, Slow, CloseEarly, NonAuthoritative, ServerError, Stall };
+    /// keeping the connection open; Trickle sends the body one byte every
+    /// trickleInterval ms; Endless sends bytes for ever without a length; HugeLength
+    /// states 10 GB and sends bytes for ever.
+    enum Mode {
+        Full,
+        NotFound,
+        DropMidBody,
+        Slow,
+        CloseEarly,
+        NonAuthoritative,
+        ServerError,
+        Stall,
+        Trickle,
+        Endless,
+        HugeLength
+    };
 
     struct Route
     {
@@ -39,6 +53,9 @@ public:
     }
     int requests(const QByteArray& path) const { return counts.value(path); }
     void clearCounts() { counts.clear(); }
+
+    /// The pause between two bytes in Trickle mode.
+    int trickleInterval = 100;
 
     /// Called as each request arrives.
     std::function<void(const QByteArray& path)> onRequest;
@@ -89,6 +106,14 @@ private:
             finish(socket, headOnly ? QByteArray() : page);
             return;
         }
+        if (r.mode == Endless || r.mode == HugeLength) {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n"
+                          + QByteArray(r.mode == HugeLength ? "Content-Length: 10737418240\r\n" : "")
+                          + "\r\n");
+            if (!headOnly)
+                sendForever(socket);
+            return;
+        }
         if (r.mode == CloseEarly) {
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nConnection: close\r\n\r\n");
             finish(socket, headOnly ? QByteArray() : r.body.left(r.body.size() / 2));
@@ -104,6 +129,8 @@ private:
         } else if (r.mode == Stall) {
             socket->write(r.body.left(r.body.size() / 2));
             socket->flush();
+        } else if (r.mode == Trickle) {
+            trickle(socket, r.body, 0);
         } else if (r.mode == DropMidBody) {
             socket->write(r.body.left(r.body.size() / 2));
             socket->flush();
@@ -129,6 +156,29 @@ private:
             return;
         }
         QTimer::singleShot(30, socket, [=] { sendSlowly(socket, body, from + chunk); });
+    }
+
+    void trickle(QTcpSocket* socket, const QByteArray& body, int from)
+    {
+        socket->write(body.mid(from, 1));
+        socket->flush();
+        if (from + 1 >= body.size()) {
+            socket->disconnectFromHost();
+            return;
+        }
+        QTimer::singleShot(trickleInterval, socket, [=] { trickle(socket, body, from + 1); });
+    }
+
+    /// Keeps about a megabyte queued until the other side goes away.
+    static void sendForever(QTcpSocket* socket)
+    {
+        static const QByteArray chunk(64 * 1024, 'z');
+        auto* pump = new QTimer(socket);
+        connect(pump, &QTimer::timeout, socket, [socket] {
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < (1 << 20))
+                socket->write(chunk);
+        });
+        pump->start(1);
     }
 
     bool held = false;

@@ -77,6 +77,12 @@ private slots:
         QVERIFY(QDir::setCurrent(work.path()));
         QDir().mkpath("templates/7");
         QDir().mkpath("templates/abc");
+        QDir().mkpath("templates/007");
+        QDir().mkpath("templates/8");
+        QFile damaged("templates/8/info.xml");
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("<info><name>Eig");
+        damaged.close();
         QFile info("templates/7/info.xml");
         QVERIFY(info.open(QIODevice::WriteOnly));
         info.write("<info><name>Seven</name><preview>http://x/7.mp4</preview></info>");
@@ -98,10 +104,16 @@ private slots:
         QCOMPARE(seven.name, QString("Seven"));
         QCOMPARE(seven.preview, QString("http://x/7.mp4"));
         QCOMPARE(seven.thumbPrj, QString("./templates/7/thumb-prj.jpg"));
-        QCOMPARE(paths->tmplRecord(0).thumb, QString("./templates/abc/thumb.jpg")); // not a number
+        QVERIFY(!seven.damaged);
+        // Not a number, so no theme: "--theme 0" would look in "0/", not here.
+        QVERIFY(paths->tmplRecord(0).thumb.isEmpty());
+        QCOMPARE(paths->notThemes(), (QStringList{"007", "abc"}));
         QVERIFY(paths->tmplRecord(99).name.isEmpty());
         QCOMPARE(int(paths->templates().size()), 2);
-        QCOMPARE(paths->templates().front()->id, 0);
+        QCOMPARE(paths->templates().front()->id, 7);
+        // A summary that cannot be read leaves no name: such a theme is marked.
+        QCOMPARE(paths->templates().back()->id, 8);
+        QVERIFY(paths->tmplRecord(8).damaged);
     }
 
     void saveListAndReload()
@@ -301,6 +313,75 @@ private slots:
         QVERIFY(PrjManager::instance()->save("blocked", data.get(), {}, tmpl.get(), &error).isEmpty());
         QVERIFY(!error.isEmpty());
         QVERIFY(PrjManager::instance()->save("../escape", data.get(), {}, tmpl.get(), &error).isEmpty());
+    }
+
+    void entriesOfDamagedFiles_data()
+    {
+        const QByteArray project("<userdata template='7'><slides><object type='2' text='a'/>"
+                                 "<object type='2' text='b'/><object type='2' text='c'/></slides></userdata>");
+        const QByteArray summary("<project><name>Named</name><audio/><slidesnumber>3</slidesnumber></project>");
+        QTest::addColumn<QByteArray>("prjXml");
+        QTest::addColumn<QByteArray>("infoXml");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("slides");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("both whole") << project << summary << "Named" << 3 << false;
+        QTest::newRow("summary damaged: named from the project")
+            << project << summary.left(20) << "Seven" << 3 << false;
+        QTest::newRow("summary missing: named from the project") << project << QByteArray() << "Seven" << 3 << false;
+        QTest::newRow("project damaged") << project.left(30) << summary << "Named" << 3 << true;
+        QTest::newRow("both damaged") << project.left(30) << summary.left(20) << "" << 0 << true;
+    }
+
+    void entriesOfDamagedFiles()
+    {
+        QFETCH(QByteArray, prjXml);
+        QFETCH(QByteArray, infoXml);
+        QFETCH(QString, name);
+        QFETCH(int, slides);
+        QFETCH(bool, damaged);
+        const QString id = QUuid::createUuid().toString();
+        QDir folder(PrjManager::projectsFolder() + id);
+        QVERIFY(QDir().mkpath(folder.path()));
+        for (const auto& [file, content] : {qMakePair(QString("prj.xml"), prjXml), qMakePair(QString("info.xml"), infoXml)}) {
+            if (content.isEmpty())
+                continue;
+            QFile out(folder.filePath(file));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        }
+        const ProjectEntry entry = PrjManager::instance()->projectEntry(id);
+        QCOMPARE(entry.name, name);
+        QCOMPARE(entry.slidesNumber, slides);
+        QCOMPARE(entry.damaged, damaged);
+        QVERIFY(folder.removeRecursively());
+    }
+
+    void slidesOfUnknownKindsAreNamed_data()
+    {
+        QTest::addColumn<QString>("objects");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("none") << "<object type='2' text='a'/>" << "";
+        QTest::newRow("one") << "<object type='2' text='a'/><object type='3' src='v.mov'/>"
+                             << "1 slide of an unknown kind was left out.";
+        QTest::newRow("two") << "<object type='9'/><object type='2' text='a'/><object src='x'/>"
+                             << "2 slides of an unknown kind were left out.";
+    }
+
+    void slidesOfUnknownKindsAreNamed()
+    {
+        QFETCH(QString, objects);
+        QFETCH(QString, notice);
+        const QString file = work.filePath("unknown-prj.xml");
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(("<userdata template='7'><slides>" + objects + "</slides></userdata>").toUtf8());
+        out.close();
+        QString said = "not set";
+        const QSharedPointer<IUsrData> data = PrjManager::readUserData(file, &said);
+        QVERIFY(data);
+        QCOMPARE(int(std::distance(data->GetSlidesBegin(), data->GetSlidesEnd())), 1);
+        QCOMPARE(said, notice);
     }
 
     void folderWithoutSummaryStillLists()

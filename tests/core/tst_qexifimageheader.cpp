@@ -237,7 +237,9 @@ private slots:
                                + QByteArray("http://ns.adobe.com/xap/1.0/\0\0", 30);
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("no start of image") << QByteArray("\xFF\xD9", 2) + exif;
-        QTest::newRow("XMP first") << QByteArray("\xFF\xD8", 2) + xmp + exif;
+        QTest::newRow("XMP alone") << QByteArray("\xFF\xD8", 2) + xmp;
+        QTest::newRow("EXIF after the start of scan")
+            << QByteArray("\xFF\xD8\xFF\xDA\x00\x02", 6) + exif;
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("no APP1") << QByteArray("\xFF\xD8\xFF\xE0\x00\x04" "ab", 8);
         QTest::newRow("segment length below 2") << QByteArray("\xFF\xD8\xFF\xE0\x00\x00", 6);
@@ -253,6 +255,42 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(h->thumbnailImage().isNull());
         QVERIFY(h->imageValue(0x112).isNull());
+    }
+
+    // Cameras and editors put XMP (or another APP1) before the EXIF block.
+    void exifAfterOtherApp1Segments_data()
+    {
+        QTest::addColumn<bool>("little");
+        QTest::addColumn<QByteArray>("before");
+        const QByteArray xmp = app1Segment(QByteArrayLiteral("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>"));
+        const QByteArray other = app1Segment(QByteArrayLiteral("MakerNotes\0\x01\x02"));
+        for (bool little : {true, false}) {
+            const char* order = little ? "II" : "MM";
+            QTest::addRow("%s, XMP first", order) << little << xmp;
+            QTest::addRow("%s, XMP and another APP1 first", order) << little << xmp + other;
+            QTest::addRow("%s, EXIF first", order) << little << QByteArray();
+        }
+    }
+
+    void exifAfterOtherApp1Segments()
+    {
+        QFETCH(bool, little);
+        QFETCH(QByteArray, before);
+        ExifBuilder b(little);
+        const QVector<ExifEntry> turned{b.shorts(0x112, {6})};
+        const QByteArray exif = app1(b.tiff(turned, {}, turned, previewJpeg(), true));
+        QTemporaryDir dir;
+        const QString photo = dir.filePath("photo.jpg");
+        QFile file(photo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(jpegWith(markedPicture(64, 48), before + exif));
+        file.close();
+        // The video and the tiles both ask this.
+        QCOMPARE(QExifImageHeader::fileOrientation(photo), 6);
+        const QImage preview = QExifImageHeader(photo).thumbnailImage();
+        QCOMPARE(preview.size(), QSize(120, 160));
+        const QColor c = preview.pixelColor(119, 0);
+        QVERIFY2(c.red() > 200 && c.blue() < 60, qPrintable(c.name()));
     }
 
     void damagedBlocksStayInside_data()

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <functional>
 
+#include <sys/file.h>
+
 namespace {
 
 /// Writes a file and reports as many frames as asked, or fails on purpose.
@@ -57,6 +59,60 @@ private:
     QString failure;
     std::atomic_bool stopRequested{false};
 };
+
+/// Holds every render that reaches it until all \a expected have, so that
+/// renders started together surely write at the same time.
+struct Gate
+{
+    explicit Gate(int expected) : expected(expected) {}
+    void pass()
+    {
+        ++arrived;
+        QDeadlineTimer limit(10000);
+        while (arrived < expected && !limit.hasExpired())
+            QThread::usleep(200);
+    }
+    const int expected;
+    std::atomic_int arrived{0};
+};
+
+/// Writes a video of its own bytes in two halves, the second after the gate.
+class GatedRender : public IPrjRender
+{
+public:
+    GatedRender(QByteArray content, Gate* gate) : content(std::move(content)), gate(gate) {}
+
+    void Render(int, ITmpl*, IPrj*, ITmplPathManager*, QString outputPath, int, int,
+                QSharedPointer<IWatermark>, QSharedPointer<IEndLogo>) override
+    {
+        QFile file(outputPath);
+        file.open(QIODevice::WriteOnly);
+        file.write(content.left(content.size() / 2));
+        file.flush();
+        gate->pass();
+        file.write(content.mid(content.size() / 2));
+        file.close();
+        emit progress(nullptr, 100.f);
+    }
+    void Stop() override {}
+    bool Failed() const override { return false; }
+    QString ErrorString() const override { return {}; }
+
+private:
+    QByteArray content;
+    Gate* gate;
+};
+
+QByteArray contentOf(int render)
+{
+    return QByteArray("render ").append(QByteArray::number(render)).append(';').repeated(3000);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 struct Run
 {
@@ -178,10 +234,169 @@ private slots:
         });
         QVERIFY(finished.wait(5000));
         QCOMPARE(whileRendering, before);
-        QCOMPARE(FakeRender::writtenTo, partialPath(run.output));
+        QVERIFY2(isPartialPath(FakeRender::writtenTo, run.output), qPrintable(FakeRender::writtenTo));
         QCOMPARE(contents(), outcome == "done" ? QByteArray("video") : before);
-        QVERIFY(!QFile::exists(partialPath(run.output)));
+        QVERIFY(!QFile::exists(FakeRender::writtenTo));
         QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.mp4"});
+    }
+
+    void rendersAtOnceOntoOneName_data()
+    {
+        QTest::addColumn<int>("renders");
+        QTest::addColumn<int>("claim");
+        for (int renders : {2, 6}) {
+            QTest::addRow("%d, the last wins", renders) << renders << int(OutputClaim::Replace);
+            QTest::addRow("%d, numbered", renders) << renders << int(OutputClaim::NextFree);
+            QTest::addRow("%d, the first keeps it", renders) << renders << int(OutputClaim::Keep);
+        }
+    }
+
+    // Renders of one name, all writing at once: each writes a file of its own,
+    // and every finished file holds one render whole.
+    void rendersAtOnceOntoOneName()
+    {
+        QFETCH(int, renders);
+        QFETCH(int, claim);
+        Run run;
+        Gate gate(renders);
+        std::vector<std::unique_ptr<RenderController>> controllers;
+        QStringList made;
+        QStringList failures;
+        for (int i = 0; i < renders; ++i) {
+            controllers.push_back(std::make_unique<RenderController>());
+            RenderController* c = controllers.back().get();
+            c->setOutputClaim(OutputClaim(claim));
+            connect(c, &RenderController::done, this, [&](const QString& path) { made << path; });
+            connect(c, &RenderController::failed, this, [&](const QString& why) { failures << why; });
+            const QByteArray content = contentOf(i);
+            c->start(1, nullptr, run.prj, run.output, 16, 16, nullptr, {}, {},
+                     [content, &gate] { return new GatedRender(content, &gate); });
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(made.size() + failures.size(), renders, 20000);
+
+        QStringList names{"out.mp4"};
+        if (claim == int(OutputClaim::NextFree))
+            for (int n = 2; n <= renders; ++n)
+                names << QString("out_%1.mp4").arg(n);
+        QStringList files = QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden);
+        names.sort();
+        QCOMPARE(files, names);
+        QSet<QByteArray> contents;
+        for (const QString& name : names)
+            contents << readAll(run.dir.filePath(name));
+        QSet<QByteArray> written;
+        for (int i = 0; i < renders; ++i)
+            written << contentOf(i);
+        QCOMPARE(contents.size(), names.size()); // no two files of one render
+        QVERIFY(written.contains(contents)); // each file holds one render whole
+
+        const int kept = claim == int(OutputClaim::Keep) ? 1 : renders;
+        QCOMPARE(made.size(), kept);
+        QCOMPARE(failures.size(), renders - kept);
+        for (const QString& why : qAsConst(failures))
+            QVERIFY2(why.contains(run.output + " appeared during the render and is kept"), qPrintable(why));
+        if (claim == int(OutputClaim::NextFree)) {
+            made.sort();
+            QStringList paths;
+            for (const QString& name : names)
+                paths << run.dir.filePath(name);
+            QCOMPARE(made, paths);
+        } else {
+            QCOMPARE(made, QVector<QString>(kept, run.output).toList());
+        }
+    }
+
+    void aFileThatAppearsDuringTheRenderIsKept_data()
+    {
+        QTest::addColumn<int>("claim");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("video");
+        QTest::newRow("numbered") << int(OutputClaim::NextFree) << "done" << "out_2.mp4";
+        QTest::newRow("named by the user") << int(OutputClaim::Keep) << "failed" << "";
+        QTest::newRow("replaced") << int(OutputClaim::Replace) << "done" << "out.mp4";
+    }
+
+    void aFileThatAppearsDuringTheRenderIsKept()
+    {
+        QFETCH(int, claim);
+        QFETCH(QString, outcome);
+        QFETCH(QString, video);
+        Run run;
+        RenderController controller;
+        controller.setOutputClaim(OutputClaim(claim));
+        FakeRender::whileRendering = [&] {
+            QFile other(run.output);
+            if (other.open(QIODevice::WriteOnly))
+                other.write("another program's video");
+        };
+        auto forget = qScopeGuard([] { FakeRender::whileRendering = nullptr; });
+        QSignalSpy done(&controller, &RenderController::done);
+        QSignalSpy failed(&controller, &RenderController::failed);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                         [] { return new FakeRender(3, {}, nullptr); });
+        QTRY_COMPARE_WITH_TIMEOUT(done.count() + failed.count(), 1, 10000);
+        QCOMPARE(done.count(), int(outcome == "done"));
+        if (outcome == "done")
+            QCOMPARE(done.at(0).at(0).toString(), run.dir.filePath(video));
+        else
+            QVERIFY(failed.at(0).at(0).toString().contains("appeared during the render"));
+        QCOMPARE(readAll(run.output), video == "out.mp4" ? QByteArray("video")
+                                                          : QByteArray("another program's video"));
+        QStringList expected{"out.mp4"};
+        if (video == "out_2.mp4")
+            expected << video;
+        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
+    }
+
+    void leftoversOfKilledRendersGoWhenARenderStarts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("hoursOld");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("removed");
+        const QString ours = ".out.mp4.pictavio-abc123.part";
+        const QByteArray half("half a video");
+        QTest::newRow("a killed render") << ours << half << 0 << false << true;
+        QTest::newRow("a killed render of another name")
+            << ".other.mp4.pictavio-zz9zz9.part" << half << 0 << false << true;
+        QTest::newRow("a render still running") << ours << half << 48 << true << false;
+        QTest::newRow("a render between creating and locking") << ours << QByteArray() << 0 << false << false;
+        QTest::newRow("an empty one of two days") << ours << QByteArray() << 48 << false << true;
+        QTest::newRow("an older version's, two days") << ".out.mp4.part" << half << 48 << false << true;
+        QTest::newRow("an older version's, an hour") << ".out.mp4.part" << half << 1 << false << false;
+        QTest::newRow("another program's") << ".notes.part" << half << 48 << false << false;
+        QTest::newRow("not hidden") << "out.mp4.pictavio-abc123.part" << half << 48 << false << false;
+    }
+
+    void leftoversOfKilledRendersGoWhenARenderStarts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, hoursOld);
+        QFETCH(bool, locked);
+        QFETCH(bool, removed);
+        Run run;
+        QFile left(run.dir.filePath(name));
+        QVERIFY(left.open(QIODevice::ReadWrite));
+        left.write(content);
+        left.flush();
+        QVERIFY(left.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * hoursOld - 60),
+                                 QFileDevice::FileModificationTime));
+        if (locked)
+            QCOMPARE(::flock(left.handle(), LOCK_EX | LOCK_NB), 0);
+        else
+            left.close();
+        RenderController controller;
+        QSignalSpy done(&controller, &RenderController::done);
+        controller.start(1, nullptr, run.prj, run.output, 64, 36, nullptr, {}, {},
+                         [] { return new FakeRender(3, {}, nullptr); });
+        QVERIFY(done.wait(5000));
+        QStringList expected{"out.mp4"};
+        if (!removed)
+            expected << name;
+        expected.sort();
+        QCOMPARE(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     }
 
     // Stops that meet the render being made, running or deleted.

@@ -1,4 +1,5 @@
 #include "httptestserver.h"
+#include "smalldisk.h"
 
 #include "core/tmpldownloadmanager.h"
 
@@ -119,6 +120,9 @@ private slots:
         paths = std::make_unique<Paths>(dir.path());
         manager = std::make_unique<TmplDownloadManager>();
         QCOMPARE(manager->stallTimeout(), 30000);
+        QCOMPARE(manager->maximumSize(), qint64(512) << 20);
+        QCOMPARE(manager->minimumRate(), 16 * 1024);
+        QCOMPARE(manager->rateWindow(), 60000);
         manager->setStallTimeout(1000);
         handler.reasons.clear();
         manager->setErrorHandler(&handler);
@@ -268,6 +272,95 @@ private slots:
         QFile second(dir.filePath("9/2.mp4"));
         QVERIFY(second.open(QIODevice::ReadOnly));
         QCOMPARE(second.readAll(), video);
+    }
+
+    void tooSlowOrTooLargeIsRefused_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a byte every 100 ms") << int(HttpTestServer::Trickle) << "too slowly";
+        QTest::newRow("10 GB stated") << int(HttpTestServer::HugeLength) << "larger than a theme video can be";
+        QTest::newRow("no end, no length") << int(HttpTestServer::Endless) << "larger than a theme video can be";
+    }
+
+    void tooSlowOrTooLargeIsRefused()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, says);
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}});
+        server.route("/app/1.2.0/themes/19/1.mp4", video);
+        server.route("/app/1.2.0/themes/19/2.mp4", video, HttpTestServer::Mode(mode));
+        // At most 1000 bytes a second over one second is too slow here.
+        manager->setMinimumRate(1000, 1000);
+        manager->setMaximumSize(256 * 1024);
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        manager->download(19, paths.get(), tmpl.get());
+        QVERIFY(failed.wait(10000));
+        QVERIFY2(handler.reasons.value(0).contains(says), qPrintable(handler.reasons.value(0)));
+        QVERIFY2(handler.reasons.value(0).contains("/19/2.mp4"), qPrintable(handler.reasons.value(0)));
+        QCOMPARE(filesIn(dir.path()), QStringList{"1.mp4"});
+    }
+
+    void aFullDiskIsNamed_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("the stated length does not fit") << int(HttpTestServer::Full);
+        QTest::newRow("no length stated") << int(HttpTestServer::CloseEarly);
+    }
+
+    void aFullDiskIsNamed()
+    {
+        QFETCH(int, mode);
+        const QString disk = dir.filePath("disk");
+        QDir().mkpath(disk);
+        if (!mountSmallDisk(disk, 512))
+            QSKIP("no small file system can be mounted here (needs root)");
+        auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+        Paths onDisk(disk);
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}});
+        // Half of it, sent without a length, is still more than the disk holds.
+        server.route("/app/1.2.0/themes/20/1.mp4", QByteArray(3 << 20, 'v'), HttpTestServer::Mode(mode));
+        QSignalSpy failed(manager.get(), &TmplDownloadManager::failed);
+        manager->download(20, &onDisk, tmpl.get());
+        QVERIFY(failed.wait(10000));
+        QVERIFY2(handler.reasons.value(0).startsWith("The disk is full"), qPrintable(handler.reasons.value(0)));
+        QCOMPARE(filesIn(disk), QStringList());
+    }
+
+    void automaticRetriesCountPerFile()
+    {
+        TmplPtr tmpl = makeTemplate({{100, BgVideo}, {100, BgVideo}, {100, BgVideo}, {100, BgVideo}});
+        QByteArrayList files;
+        for (int scene = 1; scene <= 4; ++scene) {
+            files << QByteArray("/app/1.2.0/themes/21/") + QByteArray::number(scene) + ".mp4";
+            server.route(files.last(), video, HttpTestServer::DropMidBody);
+        }
+        // Every file breaks once, then arrives.
+        server.onRequest = [this](const QByteArray& path) {
+            if (server.requests(path) == 1)
+                QTimer::singleShot(0, &server, [this, path] { server.route(path, video); });
+        };
+        auto forget = qScopeGuard([this] { server.onRequest = nullptr; });
+        manager->setAutomaticRetries(3);
+        manager->setRetryDelay(10);
+        QSignalSpy retrying(manager.get(), &TmplDownloadManager::retrying);
+        QSignalSpy done(manager.get(), &TmplDownloadManager::done);
+        manager->download(21, paths.get(), tmpl.get());
+        QVERIFY(done.wait(10000));
+        QCOMPARE(retrying.count(), 4);
+        for (const auto& args : retrying)
+            QCOMPARE(args.at(1).toInt(), 1); // the first retry of its file each time
+        QVERIFY(handler.reasons.isEmpty());
+        for (const QByteArray& file : files)
+            QCOMPARE(server.requests(file), 2);
+
+        // A file that never arrives is tried four times, then the handler is asked.
+        server.onRequest = nullptr;
+        TmplPtr one = makeTemplate({{100, BgVideo}});
+        manager->download(22, paths.get(), one.get());
+        QTRY_COMPARE_WITH_TIMEOUT(handler.reasons.size(), 1, 10000);
+        QCOMPARE(server.requests("/app/1.2.0/themes/22/1.mp4"), 4);
+        QCOMPARE(retrying.count(), 4 + 3);
     }
 
     void withoutATemplateItFails_data()

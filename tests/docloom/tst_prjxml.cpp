@@ -5,7 +5,9 @@
 #include "docloom/xmltext.h"
 
 #include "damageddocs.h"
+#include "fifofeeder.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -42,10 +44,20 @@ QString utf16(const char16_t (&units)[N])
 /// Whether the reader of \a kind reads the document at \a path in full: the
 /// good documents of damagedDocumentsAreRefused hold template 4, one slide or
 /// scene, and name "Trip".
-bool readsInFull(const QString& kind, const QString& path)
+bool readsInFull(const QString& kind, const QString& path, QString* reason = nullptr)
 {
     BasePrjFactory factory;
     PrjXmlParser parser;
+    struct Tell
+    {
+        PrjXmlParser& parser;
+        QString* reason;
+        ~Tell()
+        {
+            if (reason)
+                *reason = parser.ErrorString();
+        }
+    } tell{parser, reason};
     if (kind == "userdata") {
         std::unique_ptr<IUsrData> data(parser.ParseUsrData(wide(path), &factory));
         return data && data->GetTmplId() == 4 && data->GetAudio().size() == 1
@@ -139,13 +151,18 @@ private slots:
         QTest::addColumn<int>("tmplId");
         QTest::addColumn<int>("slides");
         QTest::addColumn<int>("tracks");
+        QTest::addColumn<int>("unknown");
         QTest::newRow("no template attribute")
             << QByteArray("<userdata><slides><object type='2' text='t'/></slides></userdata>") << 0
-            << 1 << 0;
+            << 1 << 0 << 0;
         QTest::newRow("unknown types and elements skipped")
             << QByteArray("<userdata template='x'><x/><slides><object type='3' src='a'/>"
                           "<other/><object type='1' src='b' extra='1'/></slides></userdata>")
-            << 0 << 1 << 0;
+            << 0 << 1 << 0 << 1;
+        QTest::newRow("two slides of unknown kinds, counted")
+            << QByteArray("<userdata template='5'><slides><object type='0' src='a'/>"
+                          "<object type='2' text='t'/><object src='b'/></slides></userdata>")
+            << 5 << 1 << 0 << 2;
     }
 
     void userDataReading()
@@ -158,11 +175,44 @@ private slots:
         const QString path = dir.filePath("prj.xml");
         writeFile(path, content);
         BasePrjFactory factory;
-        std::unique_ptr<IUsrData> data(PrjXmlParser().ParseUsrData(wide(path), &factory));
+        QFETCH(int, unknown);
+        PrjXmlParser parser;
+        std::unique_ptr<IUsrData> data(parser.ParseUsrData(wide(path), &factory));
         QVERIFY(data);
         QCOMPARE(data->GetTmplId(), tmplId);
         QCOMPARE(int(std::distance(data->GetSlidesBegin(), data->GetSlidesEnd())), slides);
         QCOMPARE(data->GetAudio().size(), tracks);
+        QCOMPARE(parser.unknownSlides(), unknown);
+    }
+
+    void aFifoIsNotRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("user data") << "userdata"
+                                   << QByteArray("<userdata template='4'><audio><track src='m.mp3'/>"
+                                                 "</audio><slides><object type='2' text='hi'/>"
+                                                 "</slides></userdata>");
+        QTest::newRow("assembled project")
+            << "project"
+            << QByteArray("<project template='4'><audio><track src='m.mp3'/></audio><media>"
+                          "<scene id='1'><object id='0' type='2' text='hi'/></scene></media></project>");
+        QTest::newRow("summary") << "info"
+                                 << QByteArray("<project><name>Trip</name><audio>Song</audio>"
+                                               "<slidesnumber>2</slidesnumber></project>");
+    }
+
+    // A FIFO would keep the reader waiting for a writer for ever.
+    void aFifoIsNotRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("doc.xml");
+        FifoFeeder fifo(path, content);
+        QVERIFY(fifo.isMade());
+        QVERIFY(!readsInFull(kind, path));
+        QVERIFY(!fifo.wasOpened());
     }
 
     void damagedDocumentsAreRefused_data()
@@ -204,7 +254,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("doc.xml");
         writeFile(path, content);
-        QCOMPARE(readsInFull(kind, path), accepted);
+        QString reason;
+        QCOMPARE(readsInFull(kind, path, &reason), accepted);
+        const QRegularExpression where(R"(^doc\.xml, line \d+, column \d+: \S)");
+        QVERIFY2(accepted ? reason.isEmpty() : where.match(reason).hasMatch(), qPrintable(reason));
     }
 
     void xmlSafeText_data()

@@ -3,7 +3,9 @@
 #include "docloom/tmplxmlparser.h"
 
 #include "damageddocs.h"
+#include "fifofeeder.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -270,9 +272,15 @@ private slots:
             QCOMPARE(t.y2, 1.0);
         }
         QTemporaryDir dir;
-        const ITmplParser::TmplInfo info =
-            TmplXmlParser().GetInfo(writeFile(dir, content, "info.xml"));
+        TmplXmlParser parser;
+        const ITmplParser::TmplInfo info = parser.GetInfo(writeFile(dir, content, "info.xml"));
         QCOMPARE(info.name, accepted ? QString("Theme") : QString());
+        // A refusal says where: the file, its line and column, and what is wrong.
+        BaseTmplFactory factory;
+        TmplPtr again(parser.ParseTmpl(writeFile(dir, content, "template.xml").toStdWString(), &factory));
+        const QRegularExpression where(R"(^template\.xml, line \d+, column \d+: \S)");
+        QVERIFY2(accepted ? parser.ErrorString().isEmpty() : where.match(parser.ErrorString()).hasMatch(),
+                 qPrintable(parser.ErrorString()));
     }
 
     void nothingUsable_data()
@@ -287,6 +295,11 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QVERIFY(!parse(content));
+        QTemporaryDir dir;
+        BaseTmplFactory factory;
+        TmplXmlParser parser;
+        TmplPtr none(parser.ParseTmpl(writeFile(dir, content, "template.xml").toStdWString(), &factory));
+        QVERIFY2(parser.ErrorString().startsWith("template.xml"), qPrintable(parser.ErrorString()));
     }
 
     void missingFile()
@@ -294,8 +307,23 @@ private slots:
         BaseTmplFactory factory;
         TmplXmlParser parser;
         QVERIFY(!parser.ParseTmpl(L"/no/such/template.xml", &factory));
+        QCOMPARE(parser.ErrorString(), QString("template.xml is missing."));
         const ITmplParser::TmplInfo info = parser.GetInfo("/no/such/info.xml");
         QVERIFY(info.name.isEmpty() && info.preview.isEmpty());
+    }
+
+    // A FIFO in a theme folder would keep the catalogue waiting for ever.
+    void aFifoIsNotRead()
+    {
+        QTemporaryDir dir;
+        BaseTmplFactory factory;
+        TmplXmlParser parser;
+        FifoFeeder theme(dir.filePath("template.xml"), fullTemplate);
+        FifoFeeder summary(dir.filePath("info.xml"), "<info><name>Trip</name></info>");
+        QVERIFY(theme.isMade() && summary.isMade());
+        QVERIFY(!TmplPtr(parser.ParseTmpl(dir.filePath("template.xml").toStdWString(), &factory)));
+        QVERIFY(parser.GetInfo(dir.filePath("info.xml")).name.isEmpty());
+        QVERIFY(!theme.wasOpened() && !summary.wasOpened());
     }
 
     void info_data()

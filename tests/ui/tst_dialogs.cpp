@@ -1,5 +1,6 @@
 #include "ui/backdropoverlay.h"
 #include "ui/basedialog.h"
+#include "ui/filedialogs.h"
 #include "ui/focusstyle.h"
 #include "ui/limitedtextedit.h"
 #include "ui/messagedialog.h"
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QFileDialog>
 #include <QtTest>
 
 namespace {
@@ -30,6 +32,11 @@ void typeInto(QWidget* widget, const QStringList& keys)
         {"<Return>", Qt::Key_Return},
     };
     for (const QString& key : keys) {
+        if (key == "<SelectAll>" || key == "<ShiftLeft>") {
+            QTest::keyClick(widget, key == "<SelectAll>" ? Qt::Key_A : Qt::Key_Left,
+                            key == "<SelectAll>" ? Qt::ControlModifier : Qt::ShiftModifier);
+            continue;
+        }
         if (named.contains(key)) {
             QTest::keyClick(widget, named.value(key));
             continue;
@@ -151,6 +158,8 @@ private slots:
     void textSceneDialogCountsAndEmitsTrimmedText();
     void textSceneDialogByKeyboard_data();
     void textSceneDialogByKeyboard();
+    void fileDialogsAreReadableAndStartInPlace_data();
+    void fileDialogsAreReadableAndStartInPlace();
     void messageDialogShowsTextsAndCloses_data();
     void messageDialogShowsTextsAndCloses();
     void backdropDimsWhileDialogIsOpen_data();
@@ -184,6 +193,10 @@ void TstDialogs::typingIsLimited_data()
         << 20 << "abc" << QStringList{"d", "e"} << "abcde";
     QTest::newRow("limit 0 means none") << 0 << full << QStringList{"x", "y"} << full + "xy";
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("typing over everything at the limit")
+        << 20 << full << QStringList{"<SelectAll>", "x"} << "x";
+    QTest::newRow("typing over a part at the limit")
+        << 20 << full << QStringList{"<ShiftLeft>", "<ShiftLeft>", "y", "z", "w"} << full.left(18) + "yz";
     QTest::newRow("an emoji counts once") << 3 << "ab" << QStringList{smile, "c"} << "ab" + smile;
 }
 
@@ -395,6 +408,51 @@ void TstDialogs::textSceneDialogByKeyboard()
     deleteLaterNow();
     QCOMPARE(dialog.isNull(), !emitted.isEmpty());
     delete dialog;
+}
+
+void TstDialogs::fileDialogsAreReadableAndStartInPlace_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("pictures") << int(FileKind::Pictures) << "Pictures";
+    QTest::newRow("folder of pictures") << int(FileKind::PictureFolder) << "Pictures";
+    QTest::newRow("music") << int(FileKind::Music) << "Music";
+    QTest::newRow("result folder") << int(FileKind::ResultFolder) << "Videos";
+}
+
+// The pages' style sheets (white text) must not reach into the file dialog.
+void TstDialogs::fileDialogsAreReadableAndStartInPlace()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, folder);
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+    for (const char* name : {"Pictures", "Music", "Videos"})
+        QDir(home.path()).mkpath(name);
+    QWidget page;
+    page.setStyleSheet("QLabel { color: white; font-size: 14pt; } QPushButton { color: white; }");
+    page.show();
+    const std::unique_ptr<QFileDialog> dialog =
+        makeFileDialog(&page, FileKind(kind), "Choose", "(*.jpg)");
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(QDir(dialog->directory()).absolutePath(), QDir(home.filePath(folder)).absolutePath());
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    QVERIFY(!labels.isEmpty());
+    for (QLabel* label : labels) {
+        if (label->text().isEmpty() || !label->isVisible())
+            continue;
+        const QImage shot = label->grab().toImage();
+        // The text stands out from what is behind it: dark on light or light on dark.
+        const int text = qGray(label->palette().color(QPalette::WindowText).rgb());
+        const int ground = qGray(shot.pixel(0, 0));
+        QVERIFY2(qAbs(text - ground) > 100, qPrintable(label->text()));
+    }
+    dialog->close();
+    qputenv("HOME", oldHome);
 }
 
 void TstDialogs::messageDialogShowsTextsAndCloses_data()

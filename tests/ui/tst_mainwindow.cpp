@@ -16,9 +16,12 @@
 #include "exifbuilder.h"
 #include "httptestserver.h"
 
+#include "fifofeeder.h"
+
 #include <QApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QUuid>
 #include <QtTest>
 
 namespace {
@@ -442,6 +445,66 @@ private slots:
         window.showNormal();
         ThumbGenerator::instance()->resumeFullStage();
         QTRY_COMPARE_WITH_TIMEOUT(tileColours(window), repeated(8, "green"), 20000);
+    }
+
+    void resumeLeavesOutPipesAndUnknownSlides()
+    {
+        QTemporaryDir dir;
+        const QString a = tone(dir.filePath("a.m4a"), 2);
+        QFile sound(a);
+        QVERIFY(sound.open(QIODevice::ReadOnly));
+        FifoFeeder pipe(dir.filePath("pipe.m4a"), sound.readAll());
+        QVERIFY(pipe.isMade());
+        const QString id = QUuid::createUuid().toString();
+        const QString folder = PrjManager::projectsFolder() + id;
+        QVERIFY(QDir().mkpath(folder));
+        QFile project(folder + "/prj.xml");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("<userdata template='2'><audio><track src='" + dir.filePath("pipe.m4a").toUtf8()
+                      + "'/><track src='" + a.toUtf8() + "'/></audio><slides><object type='3' src='x.mov'/>"
+                      + "<object type='1' src='" + photos(1).first().toUtf8() + "'/></slides></userdata>");
+        project.close();
+        Window window;
+        window.onProjectSelected(id);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(window.told, (QStringList{"1 slide of an unknown kind was left out.",
+                                           "Missed audio file will be skipped."}));
+        QCOMPARE(int(window.musicList().size()), 1);
+        QCOMPARE(window.musicList().at(0)->getPath(), a);
+        QCOMPARE(window.slidesPage()->slidesCount(), 1);
+        QVERIFY(!pipe.wasOpened());
+    }
+
+    // The row's own button: the page is shown anew while the row's handler runs.
+    void removingTracksByTheirButtons_data()
+    {
+        QTest::addColumn<int>("tracks");
+        QTest::newRow("the only track") << 1;
+        QTest::newRow("two tracks") << 2;
+    }
+    void removingTracksByTheirButtons()
+    {
+        QFETCH(int, tracks);
+        Window window;
+        window.show();
+        window.TmplSelected(2);
+        std::list<QSharedPointer<MediaFileInfo>> music;
+        for (int i = 0; i < tracks; ++i)
+            music.push_back(musicInfo(QString("/music/%1.m4a").arg(i)));
+        window.audioSelected(music);
+        window.slidesBack(); // to the music page, rows and all
+        QCOMPARE(window.step(), int(MainWindow::MusicStep));
+        for (int left = tracks; left > 0; --left) {
+            QList<QPushButton*> buttons;
+            for (QPushButton* b : window.currentPage()->findChildren<QPushButton*>("RemoveButton"))
+                if (b->isVisibleTo(window.currentPage()))
+                    buttons << b;
+            QCOMPARE(buttons.size(), left);
+            QTest::mouseClick(buttons.first(), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(int(window.musicList().size()), left - 1);
+        }
+        QCOMPARE(buttonTexts(window), (QStringList{"Skip Audio", "Back to Themes"}));
     }
 
     void everySixthUpdateSaves()

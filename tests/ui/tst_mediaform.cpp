@@ -26,7 +26,8 @@ struct Area
     {
         for (int i = 0; i < 8; ++i)
             form.addSlide(tile(QString::number(i)));
-        form.resize(4 * tileSide + 24 + 40, 700);
+        // Four tiles a row: the container adds 24 px left and right to the flow's 12.
+        form.resize(4 * tileSide + 24 + 48 + 40, 700);
         form.show();
         QCoreApplication::processEvents();
     }
@@ -192,11 +193,11 @@ private slots:
         QCOMPARE(area.form.slidesCount(), 8);
         QCOMPARE(area.form.slides().size(), 8);
         const QRect row = area.form.separator()->geometry();
-        QCOMPARE(row.x(), 12);
+        QCOMPARE(row.x(), 24 + 12);
         QCOMPARE(row.width(), area.form.flowLayout()->contentsRect().width());
-        QCOMPARE(row.y(), 2 * tileSide + 12);
-        QCOMPARE(area.at(4)->pos(), QPoint(12, tileSide + 12));
-        QCOMPARE(area.at(5)->pos(), QPoint(12, row.bottom() + 1));
+        QCOMPARE(row.y(), 12 + 2 * tileSide + 12);
+        QCOMPARE(area.at(4)->pos(), QPoint(24 + 12, 12 + tileSide + 12));
+        QCOMPARE(area.at(5)->pos(), QPoint(24 + 12, row.bottom() + 1));
         // Above the warning row a drop goes after the last slide that plays.
         area.form.beginDrag(area.at(7));
         QVERIFY(area.dragTo(QPoint(600, tileSide + 100)));
@@ -218,7 +219,7 @@ private slots:
         QCOMPARE(count.count(), 1);
         QCOMPARE(count.at(0).at(0).toInt(), 7);
         QCOMPARE(area.at(3)->objectName(), QString("4"));
-        QCOMPARE(area.at(3)->pos(), QPoint(12 + 3 * tileSide, 12));
+        QCOMPARE(area.at(3)->pos(), QPoint(24 + 12 + 3 * tileSide, 12 + 12));
         QTRY_VERIFY(gone.isNull());
         area.form.clearSlides();
         QCOMPARE(area.form.slidesCount(), 0);

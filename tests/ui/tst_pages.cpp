@@ -3,10 +3,15 @@
 #include "ui/doneform.h"
 #include "ui/messagedialog.h"
 #include "ui/renderprogressform.h"
+#include "ui/resources.h"
 #include "ui/selectaudioform.h"
 #include "ui/settingsform.h"
 
+#include "fifofeeder.h"
+
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -371,6 +376,22 @@ private slots:
         }
     }
 
+    // Opening a pipe would wait for a writer for ever.
+    void aPipeIsRefusedAsMusic()
+    {
+        QFile track(musicPath("b"));
+        QVERIFY(track.open(QIODevice::ReadOnly));
+        FifoFeeder pipe(musicPath("pipe"), track.readAll());
+        QVERIFY(pipe.isMade());
+        ScriptedAudioForm form;
+        form.answers = {musicPaths("a pipe")};
+        form.show();
+        form.findChild<QPushButton*>("SelectAudioLabel")->click();
+        QCOMPARE(rowTitles(form), QStringList{"Track A"});
+        QCOMPARE(messageShown(&form), QString("\"pipe.mp3\" cannot be read as music and was not added."));
+        QVERIFY(!pipe.wasOpened());
+    }
+
     void themeTileShown_data()
     {
         QTest::addColumn<QString>("picture");
@@ -576,6 +597,31 @@ private slots:
         QCOMPARE(bar->text(), text);
     }
 
+    // Time taken, and time left at the pace so far once that can be told.
+    void timeShownBesideTheBar_data()
+    {
+        QTest::addColumn<float>("percent");
+        QTest::addColumn<double>("elapsed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first seconds") << 10.f << 2.0 << "0:02 so far";
+        QTest::newRow("hardly begun") << 0.5f << 30.0 << "0:30 so far";
+        QTest::newRow("a quarter") << 25.f << 40.0 << "0:40 so far\nabout 2:00 left";
+        QTest::newRow("halfway through an hour") << 50.f << 1830.0 << "30:30 so far\nabout 30:30 left";
+        QTest::newRow("long") << 20.f << 1000.0 << "16:40 so far\nabout 1:06:40 left";
+        QTest::newRow("done") << 100.f << 75.0 << "1:15 so far\nabout 0:00 left";
+    }
+    void timeShownBesideTheBar()
+    {
+        QFETCH(float, percent);
+        QFETCH(double, elapsed);
+        QFETCH(QString, text);
+        RenderProgressForm form;
+        form.progressAt(percent, elapsed);
+        QCOMPARE(form.findChild<QLabel*>("TimeLabel")->text(), text);
+        form.reset();
+        QVERIFY(form.findChild<QLabel*>("TimeLabel")->text().isEmpty());
+    }
+
     void previewShown_data()
     {
         QTest::addColumn<QSize>("picture");
@@ -674,6 +720,31 @@ private slots:
         form.findChild<QPushButton*>(button)->click();
         QCOMPARE(form.opened.size(), 1);
         QCOMPARE(messageShown(&form), message);
+    }
+
+    // A picture the code names but the program does not carry shows as
+    // nothing, or as a stand-in drawn in its place.
+    void everyPictureNamedIsBuiltIn()
+    {
+        initUiResources();
+        QStringList missing;
+        const QRegularExpression named(QStringLiteral(":/images/([A-Za-z0-9_@.-]+\\.png)"));
+        QDirIterator files(QStringLiteral(PICTAVIO_SOURCE_DIR "/app"), {"*.cpp", "*.ui"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int seen = 0;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            auto it = named.globalMatch(QString::fromUtf8(file.readAll()));
+            while (it.hasNext()) {
+                const QString resource = ":/images/" + it.next().captured(1);
+                ++seen;
+                if (!QFile::exists(resource))
+                    missing << resource + " (" + QFileInfo(file.fileName()).fileName() + ")";
+            }
+        }
+        QVERIFY(seen > 10);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     }
 
     void navigationButtons_data()

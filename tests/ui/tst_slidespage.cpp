@@ -10,7 +10,11 @@
 #include "common/release.h"
 #include "core/thumbgenerator.h"
 
+#include "fifofeeder.h"
+
 #include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -230,6 +234,105 @@ private slots:
         QVERIFY2(message.contains("Missed image files will be skipped."), qPrintable(message));
         QCOMPARE(names(page), (QStringList{"here.png", "Hello"}));
         QCOMPARE(page.collectSlides().front().rotation, 3);
+    }
+
+    // The music bar: a sound-wave picture where the music is still free, the
+    // used share filled, and the share written over it.
+    void musicBarShowsItsPictureAndShare()
+    {
+        QTemporaryDir dir;
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.setAudio({track(20.f)});
+        page.pictures = QStringList{picture(dir, "a.png")};
+        page.on_ImportFilesBtn_clicked();
+        page.resize(1000, 700);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto* bar = page.findChild<QProgressBar*>("TimeLineProgressBar");
+        QVERIFY(bar->value() > 5 && bar->value() < 60);
+        const QImage shot = bar->grab().toImage();
+        const int filledTo = shot.width() * bar->value() / 100;
+        int wave = 0, white = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                wave += x > filledTo + 4 && c.blue() > 0x5a && c.red() > 0x40 && c.red() < 0x90;
+                white += c.red() > 230 && c.green() > 230 && c.blue() > 230;
+            }
+        QVERIFY2(wave > 50, qPrintable(QString::number(wave)));
+        QVERIFY2(white > 20, qPrintable(QString::number(white)));
+    }
+
+    // A pipe among the pictures would keep the thumbnail workers waiting for
+    // ever, and a text of a project no longer than the editor allows.
+    void pipesAndLongTextsOnTheSlidesPage()
+    {
+        QTemporaryDir dir;
+        QFile source(picture(dir, "source.png"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        FifoFeeder chosenPipe(dir.filePath("chosen.png"), source.readAll());
+        FifoFeeder savedPipe(dir.filePath("saved.png"), source.readAll());
+        QVERIFY(chosenPipe.isMade() && savedPipe.isMade());
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.show();
+        QStringList messages;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                for (QLabel* label : modal->findChildren<QLabel*>())
+                    if (!label->text().isEmpty())
+                        messages << label->text();
+                modal->close();
+            }
+        });
+        closer.start(20);
+        page.pictures = QStringList{picture(dir, "a.png"), dir.filePath("chosen.png")};
+        page.on_ImportFilesBtn_clicked();
+        QCOMPARE(names(page), QStringList{"a.png"});
+
+        BasePrjFactory factory;
+        SlideList slides;
+        slides.emplace_back(factory.GetImgMediaVal(dir.filePath("saved.png").toStdWString(), 0));
+        const QString longText = QString("word ").repeated(100000);
+        slides.emplace_back(factory.GetTextMediaVal(longText.toStdWString()));
+        page.setSlides(slides);
+        QTest::qWait(100);
+        QCOMPARE(names(page), QStringList{longText.left(70)});
+        QCOMPARE(messages, (QStringList{"Missed image files will be skipped.", "Missed image files will be skipped."}));
+        QVERIFY(!chosenPipe.wasOpened() && !savedPipe.wasOpened());
+    }
+
+    // A long title or artist is shortened, the whole in its tool tip; the
+    // music bar keeps its room.
+    void longMusicTextsKeepTheBar_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("artist");
+        const QString longText = QString("A Very Long Song Title That Goes On And On ").repeated(4);
+        QTest::newRow("long title, no artist") << longText << "";
+        QTest::newRow("long title and artist") << longText << longText;
+    }
+    void longMusicTextsKeepTheBar()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, artist);
+        Page page;
+        page.resize(1000, 700);
+        page.setAudio({track(200.f, "Song", "Band")});
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto* bar = page.findChild<QProgressBar*>("TimeLineProgressBar");
+        const int room = bar->width();
+        page.setAudio({track(200.f, title, artist)});
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->width(), room);
+        auto* shown = page.findChild<QLabel*>(artist.isEmpty() ? "AudioTitleBig" : "AudioTitle");
+        QVERIFY(shown->text().endsWith(QChar(0x2026)));
+        QCOMPARE(shown->toolTip(), title);
     }
 
     void musicLabels_data()

@@ -3,6 +3,7 @@
 #include "ui/downloadingthemeform.h"
 #include "ui/messagedialog.h"
 #include "ui/projectform.h"
+#include "ui/resources.h"
 #include "ui/selectthemeform.h"
 #include "ui/themedownloaderrordialog.h"
 #include "ui/themethumbnailform.h"
@@ -21,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -240,6 +242,27 @@ private slots:
         QCOMPARE(grid->rowCount(), (ids.size() + 2) / 3);
     }
 
+    // A theme whose summary cannot be read would be a tile without name or
+    // picture; a folder that is no theme number is no theme at all.
+    void damagedThemesAreLeftOut()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeThemes(dir.path(), {2, 5});
+        writeFile(folder + "3/info.xml", "<info><name>Thr");
+        QDir().mkpath(folder + "4");
+        makeThemes(dir.path() + "/other", {6});
+        QVERIFY(QDir().rename(dir.path() + "/other/templates/6", folder + "abc"));
+        TmplPathManager paths(folder);
+        SelectThemeForm page(nullptr, &paths);
+        QList<int> shown;
+        for (ThemeThumbnailForm* tile : page.findChildren<ThemeThumbnailForm*>()) {
+            shown << tile->templateId();
+            QVERIFY(!tile->findChild<QLabel*>("NameLabel")->text().isEmpty());
+        }
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, (QList<int>{2, 5}));
+    }
+
     void tileButtons_data()
     {
         QTest::addColumn<bool>("interactive");
@@ -273,6 +296,51 @@ private slots:
         }
         hover(&tile, false);
         QVERIFY(!start->isVisible() && !previewButton->isVisible());
+    }
+
+    // A long translation of "Use this theme" must not widen the tile.
+    void tileKeepsItsWidthInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* lang : {"en", "de", "fr", "id", "it", "es", "pt"})
+            QTest::newRow(lang) << QString(lang);
+    }
+    void tileKeepsItsWidthInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        initUiResources();
+        QTranslator translator;
+        if (language != "en")
+            QVERIFY(translator.load(language, ":/translations"));
+        QCoreApplication::installTranslator(&translator);
+        ThemeThumbnailForm tile(nullptr, 3, "Name", "templates/1/thumb.jpg", "http://example.test/a.mp4");
+        tile.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tile));
+        const int width = tile.sizeHint().width();
+        hover(&tile, true);
+        QCoreApplication::processEvents();
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(tile.sizeHint().width(), width);
+        QVERIFY(tile.sizeHint().width() <= 300);
+        QPushButton* start = button(&tile, "StartButton");
+        QVERIFY(start->geometry().right() < tile.width());
+        QVERIFY(!start->text().isEmpty());
+    }
+
+    // No program for the preview: the user is told, as on the done page.
+    void previewThatCannotBeOpenedIsTold()
+    {
+        ThemeThumbnailForm tile(nullptr, 3, "Name", "templates/1/thumb.jpg",
+                                "http://example.test/a.mp4");
+        tile.show();
+        Links::setOpener([](const QUrl&) { return false; });
+        hover(&tile, true);
+        QTest::mouseClick(button(&tile, "PreviewButton"), Qt::LeftButton);
+        Links::setOpener({});
+        QStringList told;
+        for (MessageDialog* dialog : tile.findChildren<MessageDialog*>())
+            told << dialog->findChild<QLabel*>("MessageDialogText")->text();
+        QCOMPARE(told, QStringList{"http://example.test/a.mp4 could not be opened."});
     }
 
     void tileKeys_data()

@@ -194,6 +194,44 @@ private slots:
         QCOMPARE(button(tile.get(), "rotateRightButton")->isVisible(), rotateShown);
     }
 
+    // Buttons show on one tile at a time, also when a tile missed its Leave
+    // because a click or a dialog took the mouse.
+    void hoverButtonsNeverOnTwoTiles_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("the mouse enters another tile") << "enter other";
+        QTest::newRow("a dialog opens") << "dialog";
+    }
+    void hoverButtonsNeverOnTwoTiles()
+    {
+        QFETCH(QString, then);
+        ThumbGenerator::instance()->pauseFullStage();
+        MediaForm area;
+        SlideForm* first = area.addImageSlide(picture, 0);
+        SlideForm* second = area.addImageSlide(picture, 0);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        auto enter = [](SlideForm* tile) {
+            QWidget* picturePart = tile->findChild<QWidget*>("ItemThumbnail");
+            QCursor::setPos(picturePart->mapToGlobal(picturePart->rect().center()));
+            QEvent event(QEvent::Enter);
+            QApplication::sendEvent(picturePart, &event);
+        };
+        enter(first);
+        QVERIFY(button(first, "removeButton")->isVisible());
+        QDialog dialog;
+        if (then == "dialog") {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        } else {
+            enter(second);
+            QVERIFY(button(second, "removeButton")->isVisible());
+        }
+        QVERIFY(!button(first, "removeButton")->isVisible());
+    }
+
     void answersForOtherTasksAreIgnored_data()
     {
         QTest::addColumn<QString>("pathSuffix");
@@ -254,6 +292,19 @@ private slots:
         QCOMPARE(tile.toolTip().contains("cannot be read"), broken);
         QCOMPARE(tile.thumb()->shown().isNull(), broken);
         QCOMPARE(markPixels(tile.thumb()->grab().toImage()) > 20, broken);
+    }
+
+    // Answers for the same picture come from several requesters' workers; a
+    // stored preview arriving after the full picture must not replace it.
+    void aLatePreviewKeepsTheFullPicture()
+    {
+        ThumbGenerator::instance()->pauseFullStage();
+        ImageSlideForm tile(nullptr, picture, 0);
+        answer(tile, filledImage(150, Qt::green));
+        emit ThumbGenerator::instance()->completed(tile.task());
+        answer(tile, filledImage(150, Qt::red));
+        const QImage shown = tile.thumb()->shown().toImage();
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::green));
     }
 
     void mediaValueCarriesValueAndTurns_data()

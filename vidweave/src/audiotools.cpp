@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include <atomic>
 #include <mutex>
 
 #ifdef __GLIBC__
@@ -16,12 +17,24 @@ namespace {
 constexpr size_t maxFfmpegBlock = 128 * 1024 * 1024;
 }
 
+namespace {
+
+std::atomic_int libraryLogLevel{AV_LOG_ERROR};
+
+} // namespace
+
+void VidweaveSetLibraryLog(bool on)
+{
+    libraryLogLevel = on ? AV_LOG_WARNING : AV_LOG_QUIET;
+    av_log_set_level(libraryLogLevel);
+}
+
 void VidweaveInit()
 {
     static std::once_flag once;
     // Registration is automatic in this FFmpeg; keep its chatter to real errors.
     std::call_once(once, [] {
-        av_log_set_level(AV_LOG_ERROR);
+        av_log_set_level(libraryLogLevel);
         // Demuxers allocate what a header claims: a 150-byte WAV whose tag
         // claims gigabytes took 1.8 GB. Nothing the program decodes needs a
         // single block near this size, so such a file now fails to open.

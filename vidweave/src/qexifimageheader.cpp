@@ -251,27 +251,27 @@ bool QExifImageHeader::parseJpeg(QIODevice* device)
     clear();
     if (!device || readExact(device, 2) != QByteArray("\xFF\xD8", 2))
         return false;
+    // Any APP1 may come first (XMP often does): look at each until the EXIF one.
     for (;;) {
         const QByteArray marker = readExact(device, 2);
-        if (marker.size() != 2)
+        // Metadata stands before the image data, whose bytes carry no lengths.
+        if (marker.size() != 2 || marker == QByteArray("\xFF\xDA", 2)
+            || marker == QByteArray("\xFF\xD9", 2))
             return false;
-        if (marker == QByteArray("\xFF\xE1", 2))
-            break;
         const QByteArray length = readExact(device, 2);
         if (length.size() != 2)
             return false;
         const int size = qFromBigEndian<quint16>(reinterpret_cast<const uchar*>(length.constData()));
         // A length below 2 would step backwards for ever.
-        if (size < 2 || !device->seek(device->pos() + size - 2) || device->atEnd())
+        if (size < 2)
+            return false;
+        const qint64 next = device->pos() + size - 2;
+        if (marker == QByteArray("\xFF\xE1", 2) && size >= 8
+            && readExact(device, 6).startsWith("Exif")) // then two bytes, zero by rule
+            return parseTiff(device->read(size - 8));
+        if (!device->seek(next) || device->atEnd())
             return false;
     }
-    const QByteArray length = readExact(device, 2);
-    if (length.size() != 2)
-        return false;
-    const int size = qFromBigEndian<quint16>(reinterpret_cast<const uchar*>(length.constData()));
-    if (size < 8 || readExact(device, 4) != "Exif" || readExact(device, 2).size() != 2)
-        return false;
-    return parseTiff(device->read(size - 8));
 }
 
 bool QExifImageHeader::parseTiff(const QByteArray& block)

@@ -150,6 +150,13 @@ ProjectEntry PrjManager::projectEntry(const QString& id) const
     entry.name = info.name;
     entry.audio = info.audio;
     entry.slidesNumber = info.slidesNumber;
+    const QSharedPointer<IUsrData> data = readUserData(folder.filePath("prj.xml"));
+    entry.damaged = !data;
+    if (data && info.name.isEmpty()) {
+        // The summary says what the project holds; without it the project itself does.
+        entry.name = TmplPathManager::instance()->tmplRecord(data->GetTmplId()).name;
+        entry.slidesNumber = int(std::distance(data->GetSlidesBegin(), data->GetSlidesEnd()));
+    }
     entry.thumb = folder.filePath("thumb.png");
     for (int i = 0; i < smallPreviewCount; ++i) {
         const QString file = folder.filePath(smallPreviewName(i));
@@ -160,13 +167,24 @@ ProjectEntry PrjManager::projectEntry(const QString& id) const
     return entry;
 }
 
-QSharedPointer<IUsrData> PrjManager::loadUserData(const QString& id) const
+QSharedPointer<IUsrData> PrjManager::loadUserData(const QString& id, QString* notice) const
 {
     if (!isProjectId(id))
         return {};
+    return readUserData(QDir(projectsFolder() + id).filePath("prj.xml"), notice);
+}
+
+QSharedPointer<IUsrData> PrjManager::readUserData(const QString& prjXml, QString* notice)
+{
     BasePrjFactory factory;
-    const QString file = QDir(projectsFolder() + id).filePath("prj.xml");
-    return QSharedPointer<IUsrData>(PrjXmlParser().ParseUsrData(file.toStdWString(), &factory));
+    PrjXmlParser parser;
+    QSharedPointer<IUsrData> data(parser.ParseUsrData(prjXml.toStdWString(), &factory));
+    const int unknown = parser.unknownSlides();
+    if (notice)
+        *notice = !data || unknown == 0 ? QString()
+                  : unknown == 1        ? tr("1 slide of an unknown kind was left out.")
+                                        : tr("%1 slides of an unknown kind were left out.").arg(unknown);
+    return data;
 }
 
 QString PrjManager::save(const QString& id, IUsrData* data, const PrjInfo& info, ITmpl* tmpl,

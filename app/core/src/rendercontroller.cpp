@@ -5,14 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QImage>
+#include <QLocale>
+#include <QMutexLocker>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
 RenderWorker::RenderWorker(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj, QString outputPath,
                            int width, int height, ITmplPathManager* paths,
@@ -33,34 +30,29 @@ void RenderWorker::stop()
         render->Stop();
 }
 
-QString partialPath(const QString& outputPath)
-{
-    const QFileInfo info(outputPath);
-    return info.dir().filePath(QStringLiteral(".%1.part").arg(info.fileName()));
-}
-
 namespace {
 
-/// Puts the finished file in place in one step, after its bytes are on disk,
-/// so that the name the user opens never holds half a video.
-bool commitOutput(const QString& partial, const QString& outputPath, QString* reason)
+/// True when a file of \a size has reached the file size limit of this
+/// process (ulimit -f), which makes the next write fail with EFBIG.
+bool atFileSizeLimit(qint64 size)
 {
-    const QByteArray from = QFile::encodeName(partial);
-    const int fd = ::open(from.constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-    if (std::rename(from.constData(), QFile::encodeName(outputPath).constData()) == 0)
-        return true;
-    *reason = RenderWorker::tr("The video could not be saved as %1: %2")
-                  .arg(QDir::toNativeSeparators(outputPath), QString::fromLocal8Bit(std::strerror(errno)));
-    // A folder made read-only keeps it; say where, so that it can be found.
-    if (!QFile::remove(partial) && QFile::exists(partial))
-        *reason += QLatin1Char(' ')
-                   + RenderWorker::tr("The unfinished file %1 could not be removed.")
-                         .arg(QDir::toNativeSeparators(partial));
-    return false;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return false;
+    // The engine writes in pieces far smaller than this.
+    return size + (1 << 20) >= qint64(limit.rlim_cur);
+}
+
+QString tooLargeReason(const QString& engineReason)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    QString said = engineReason;
+    if (said.endsWith(QLatin1Char('.')))
+        said.chop(1);
+    return RenderWorker::tr("The video is larger than this system allows: a file may hold at most "
+                            "%1 here (%2).")
+        .arg(QLocale().formattedDataSize(qint64(limit.rlim_cur), 0), said);
 }
 
 } // namespace
@@ -72,6 +64,15 @@ void RenderWorker::process()
         emit finished();
         return;
     }
+    removeStalePartials(QFileInfo(outputPath).absolutePath());
+    // The user's file, if any, stays untouched until the new one is complete.
+    PartialFile partial(outputPath);
+    if (!partial.isOpen()) {
+        emit failed(partial.errorString());
+        emit finished();
+        return;
+    }
+    partialName = partial.path();
     std::unique_ptr<IPrjRender> owned(maker ? maker() : VidweaveFactory().GetH264PrjRender());
     connect(owned.get(), &IPrjRender::progress, this, &RenderWorker::onRenderProgress,
             Qt::DirectConnection);
@@ -81,30 +82,36 @@ void RenderWorker::process()
         if (stopFlag) // a stop that came while the render was being made
             owned->Stop();
     }
-    // The user's file, if any, stays untouched until the new one is complete.
-    const QString partial = partialPath(outputPath);
-    owned->Render(tmplId, tmpl, prj.data(), paths, partial, height, width, overlay, endLogo);
+    owned->Render(tmplId, tmpl, prj.data(), paths, partialName, height, width, overlay, endLogo);
     {
         QMutexLocker locker(&renderLock);
         render = nullptr;
     }
-    bool failed = owned->Failed() || lostOutput;
+    const bool renderFailed = owned->Failed() || lostOutput;
     QString reason = lostOutput ? lostReason() : owned->ErrorString();
     owned.reset();
-
-    if (stopFlag || failed)
-        QFile::remove(partial);
-    else if (!commitOutput(partial, outputPath, &reason))
-        failed = true;
+    const QString made = placeVideo(partial, renderFailed, &reason);
 
     if (stopFlag && !lostOutput) {
         emit stopped();
-    } else if (failed) {
+    } else if (made.isEmpty()) {
         emit this->failed(reason);
     } else {
-        emit done(outputPath);
+        emit done(made);
     }
     emit finished();
+}
+
+QString RenderWorker::placeVideo(PartialFile& partial, bool failed, QString* reason)
+{
+    if (failed && !lostOutput && atFileSizeLimit(partial.size()))
+        *reason = tooLargeReason(*reason);
+    if (stopFlag || failed) {
+        partial.remove();
+        return {};
+    }
+    reason->clear();
+    return partial.claim(claim, reason);
 }
 
 QString RenderWorker::lostReason() const
@@ -119,7 +126,7 @@ void RenderWorker::onRenderProgress(QImage* img, float percent)
     if (++progressCount % 30 != 0)
         return;
     // Rendering on into a file that no longer has a name would only fail at the end.
-    if (!lostOutput && !QFileInfo::exists(partialPath(outputPath))) {
+    if (!lostOutput && !QFileInfo::exists(partialName)) {
         lostOutput = true;
         stop();
         return;
@@ -133,6 +140,7 @@ void RenderWorker::onRenderProgress(QImage* img, float percent)
 RenderController::RenderController(QObject* parent) : QObject(parent)
 {
     registerCoreMetaTypes();
+    ignoreFileSizeSignal();
 }
 
 RenderController::~RenderController()
@@ -157,6 +165,7 @@ void RenderController::start(int tmplId, ITmpl* tmpl, QSharedPointer<IPrj> prj,
     worker = std::make_unique<RenderWorker>(tmplId, tmpl, std::move(prj), std::move(outputPath),
                                             width, height, paths, std::move(overlay),
                                             std::move(endLogo), std::move(maker));
+    worker->setClaim(claim);
     thread.reset(new QThread);
     thread->setObjectName(QStringLiteral("render"));
     worker->moveToThread(thread.get());

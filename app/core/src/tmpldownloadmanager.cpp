@@ -7,8 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QLocale>
 #include <QNetworkRequest>
+#include <QStorageInfo>
 #include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
 
 bool isDownloaded(int tmplId, ITmplPathManager* paths, ITmpl* tmpl)
 {
@@ -75,11 +80,25 @@ QString TmplDownloadManager::contentBase()
     return QStringLiteral("http://") + host + QLatin1String(ContentThemesPath);
 }
 
+namespace {
+
+// Room left beside a download for everything else that writes to that disk.
+const qint64 diskMargin = 1 << 20;
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1);
+}
+
+} // namespace
+
 TmplDownloadManager::TmplDownloadManager()
 {
     stallTimer.setSingleShot(true);
     stallTimer.setInterval(30000);
     connect(&stallTimer, &QTimer::timeout, this, &TmplDownloadManager::onStalled);
+    rateTimer.setInterval(1000);
+    connect(&rateTimer, &QTimer::timeout, this, &TmplDownloadManager::checkRate);
 }
 
 TmplDownloadManager::~TmplDownloadManager()
@@ -105,9 +124,36 @@ int TmplDownloadManager::stallTimeout() const
     return stallTimer.interval();
 }
 
+void TmplDownloadManager::setMinimumRate(int bytesPerSecond, int milliseconds)
+{
+    QMutexLocker locker(&lock);
+    minRate = qMax(1, bytesPerSecond);
+    window = qMax(100, milliseconds);
+    rateTimer.setInterval(qBound(50, window / 4, 1000));
+}
+
+void TmplDownloadManager::setMaximumSize(qint64 bytes)
+{
+    QMutexLocker locker(&lock);
+    maxSize = bytes;
+}
+
+void TmplDownloadManager::setAutomaticRetries(int count)
+{
+    QMutexLocker locker(&lock);
+    automaticRetries = qMax(0, count);
+}
+
+void TmplDownloadManager::setRetryDelay(int milliseconds)
+{
+    QMutexLocker locker(&lock);
+    retryDelay = qMax(0, milliseconds);
+}
+
 void TmplDownloadManager::dropReply()
 {
     stallTimer.stop();
+    rateTimer.stop();
     if (reply) {
         reply->disconnect(this);
         // Aborting a reply that has already failed makes Qt report a second error.
@@ -161,6 +207,7 @@ bool TmplDownloadManager::startNext()
     url = item.url;
     path = item.path;
     weight = item.weight;
+    tries = 0;
     startCurrent();
     return false;
 }
@@ -179,6 +226,14 @@ void TmplDownloadManager::startCurrent()
     // Compressed bodies would make Content-Length differ from the bytes received.
     request.setRawHeader("Accept-Encoding", "identity");
     reply = network.get(request);
+    // Whatever the server sends goes to the file as it comes, never piles up here.
+    reply->setReadBufferSize(1 << 20);
+    received = 0;
+    stated = -1;
+    samples = {{0, 0}};
+    transferClock.start();
+    rateTimer.start();
+    connect(reply, &QNetworkReply::metaDataChanged, this, &TmplDownloadManager::onHeaders);
     connect(reply, &QNetworkReply::readyRead, this, &TmplDownloadManager::onReadyRead);
     connect(reply, &QNetworkReply::downloadProgress, this,
             &TmplDownloadManager::downloadProgress);
@@ -205,6 +260,48 @@ void TmplDownloadManager::reportLater(const QString& reason)
         Qt::QueuedConnection);
 }
 
+void TmplDownloadManager::failWith(QMutexLocker& locker, const QString& reason)
+{
+    failLocked(reason);
+    locker.unlock();
+    reportFailure(reason);
+}
+
+void TmplDownloadManager::onHeaders()
+{
+    QMutexLocker locker(&lock);
+    if (!reply)
+        return;
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    stated = length.isValid() ? length.toLongLong() : -1;
+    const QString problem = sizeProblemLocked();
+    if (!problem.isEmpty())
+        failWith(locker, problem);
+}
+
+QString TmplDownloadManager::sizeProblemLocked() const
+{
+    if (stated > maxSize || received > maxSize)
+        return tr("%1 is larger than a theme video can be: %2, at most %3.")
+            .arg(url, sizeText(qMax(stated, received)), sizeText(maxSize));
+    const QString folder = QFileInfo(path).absolutePath();
+    const qint64 free = QStorageInfo(folder).bytesAvailable();
+    if (stated > 0 && free >= 0 && stated + diskMargin > free)
+        return tr("The disk is full: %1 needs %2, but %3 has only %4 free.")
+            .arg(QFileInfo(path).fileName(), sizeText(stated), QDir::toNativeSeparators(folder),
+                 sizeText(free));
+    return {};
+}
+
+QString TmplDownloadManager::writeProblemLocked() const
+{
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const qint64 free = QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable();
+    if (file->errorString().contains(full) || (free >= 0 && free < diskMargin))
+        return tr("The disk is full: %1 cannot be written.").arg(path);
+    return tr("%1 cannot be written.").arg(path);
+}
+
 void TmplDownloadManager::onReadyRead()
 {
     QMutexLocker locker(&lock);
@@ -213,11 +310,44 @@ void TmplDownloadManager::onReadyRead()
     const QByteArray data = reply->readAll();
     if (!data.isEmpty())
         stallTimer.start();
-    if (file->write(data) != data.size()) {
-        const QString reason = failLocked(tr("%1 cannot be written.").arg(path));
-        locker.unlock();
-        reportFailure(reason);
-    }
+    received += data.size();
+    QString problem = sizeProblemLocked();
+    if (problem.isEmpty() && file->write(data) != data.size())
+        problem = writeProblemLocked();
+    if (!problem.isEmpty())
+        failWith(locker, problem);
+}
+
+void TmplDownloadManager::checkRate()
+{
+    QMutexLocker locker(&lock);
+    if (!reply)
+        return;
+    const QString problem = rateProblemLocked();
+    if (!problem.isEmpty())
+        failWith(locker, problem);
+}
+
+QString TmplDownloadManager::rateProblemLocked()
+{
+    const qint64 now = transferClock.elapsed();
+    samples.append({now, received});
+    // Keep the newest sample at least a window old, to measure over a whole window.
+    while (samples.size() > 2 && samples.at(1).first <= now - window)
+        samples.removeFirst();
+    const qint64 inWindow = received - samples.first().second;
+    if (now >= window && inWindow * 1000 < qint64(minRate) * window)
+        return tr("The server sends %1 too slowly: %2 in the last %3 s, at least %4 a second "
+                  "are needed.")
+            .arg(url, sizeText(inWindow))
+            .arg(window / 1000.0)
+            .arg(sizeText(minRate));
+    // A steady trickle just above the rate still ends: the stated length at that rate.
+    if (stated > 0 && now > window + stated * 1000 / minRate)
+        return tr("The server sends %1 too slowly: %2 of %3 in %4 s.")
+            .arg(url, sizeText(received), sizeText(stated))
+            .arg(now / 1000);
+    return {};
 }
 
 void TmplDownloadManager::downloadProgress(qint64 received, qint64 total)
@@ -267,8 +397,12 @@ QString TmplDownloadManager::commitLocked()
     if (status != 200)
         return tr("The server answered %1 for %2.").arg(status).arg(url);
     const QByteArray rest = reply->readAll();
+    received += rest.size();
+    const QString problem = sizeProblemLocked();
+    if (!problem.isEmpty())
+        return problem;
     if (file->write(rest) != rest.size() || !file->flush())
-        return tr("%1 cannot be written.").arg(path);
+        return writeProblemLocked();
     const QVariant stated = reply->header(QNetworkRequest::ContentLengthHeader);
     if (stated.isValid() && stated.toLongLong() != file->size())
         return tr("%1 arrived incomplete: %2 of %3 bytes.")
@@ -335,9 +469,23 @@ QString TmplDownloadManager::failLocked(const QString& reason)
 void TmplDownloadManager::reportFailure(const QString& reason)
 {
     IDownloadErrorHandler* handler = nullptr;
+    int attempt = 0;
     {
         QMutexLocker locker(&lock);
         handler = errorHandler;
+        if (!url.isEmpty() && tries < automaticRetries) {
+            attempt = ++tries;
+            const int asked = generation;
+            QTimer::singleShot(retryDelay, this, [this, asked] {
+                QMutexLocker later(&lock);
+                if (asked == generation && !reply && !url.isEmpty())
+                    startCurrent();
+            });
+        }
+    }
+    if (attempt > 0) {
+        emit retrying(reason, attempt, automaticRetries);
+        return;
     }
     emit failed(reason);
     if (handler)

@@ -86,15 +86,20 @@ void TmplPathManager::readCatalogue()
         QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
     TmplXmlParser parser;
     for (const QString& name : names) {
-        const int id = name.toInt(nullptr, 10);
-        if (catalogue.count(id))
-            continue; // the first folder read for an id stays
+        bool number = false;
+        const int id = name.toInt(&number, 10);
+        // Only the folder GetTmplDir() names for an id is that theme.
+        if (!number || QString::number(id) != name) {
+            others << name;
+            continue;
+        }
         const QString dir = base + name;
         // An unreadable summary leaves the name and preview empty.
         const ITmplParser::TmplInfo info = parser.GetInfo(dir + "/info.xml");
         catalogue[id] = TmplRecord{id, info.name, dir + "/thumb.jpg", dir + "/thumb-prj.jpg",
-                                   info.preview};
+                                   info.preview, info.name.trimmed().isEmpty()};
     }
+    others.sort();
 }
 
 std::wstring TmplPathManager::GetTmplPath(int tmplId) const
@@ -134,5 +139,5 @@ std::list<const TmplRecord*> TmplPathManager::templates() const
 TmplRecord TmplPathManager::tmplRecord(int id) const
 {
     const auto it = catalogue.find(id);
-    return it == catalogue.end() ? TmplRecord{id, {}, {}, {}, {}} : it->second;
+    return it == catalogue.end() ? TmplRecord{id, {}, {}, {}, {}, false} : it->second;
 }

@@ -1,5 +1,7 @@
 #include "core/videosettings.h"
 
+#include "core/outputfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,10 +25,10 @@ QSize VideoSettings::outputSize() const
 QString outputFilePath(const QString& dir, const QDateTime& when)
 {
     const QString stem = when.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm"));
-    const QDir folder(dir);
-    QString path = folder.filePath(stem + ".mp4");
+    const QString first = QDir(dir).filePath(stem + ".mp4");
+    QString path = first;
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder.filePath(QStringLiteral("%1_%2.mp4").arg(stem).arg(n));
+        path = numberedPath(first, n);
     return path;
 }
 
@@ -38,8 +40,11 @@ bool prepareResultDir(const QString& dir, QString* error)
                          .arg(QDir::toNativeSeparators(dir));
         return false;
     };
-    if (dir.trimmed().isEmpty())
-        return fail("No folder was chosen for the video.");
+    if (dir.trimmed().isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate("VideoSettings", "No folder was chosen for the video.");
+        return false;
+    }
     if (!QDir().mkpath(dir))
         return fail("The folder %1 cannot be created.");
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".pictavio-XXXXXX")));

@@ -1,4 +1,5 @@
 #include "ui/audiofileform.h"
+#include "ui/elidedlabel.h"
 #include "ui/keyboard.h"
 #include "ui/resources.h"
 #include "ui_audiofileform.h"
@@ -13,9 +14,8 @@ AudioFileForm::AudioFileForm(QSharedPointer<MediaFileInfo> info, QWidget* parent
     initUiResources();
     ui->setupUi(this);
     ui->RemoveButton->setCursor(Qt::PointingHandCursor);
-    ui->TitleLabel->setText(info->getDisplayTitle());
-    ui->TitleLabel->setToolTip(info->getPath());
-    ui->ArtistLabel->setText(info->getArtist());
+    showElided(ui->TitleLabel, info->getDisplayTitle());
+    showElided(ui->ArtistLabel, info->getArtist());
     ui->ArtistLabel->setVisible(!info->getArtist().isEmpty());
     ui->DurationLabel->setText(durationText(info->getDuration()));
     nameControls(this, info->getDisplayTitle());

@@ -50,13 +50,7 @@ bool DoneForm::openUrl(const QUrl& url)
 
 void DoneForm::openOrTell(const QUrl& url)
 {
-    if (openUrl(url))
-        return;
-    const QString what = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
-                                           : url.toString();
-    auto* dialog = new MessageDialog(window(), tr("%1 could not be opened.").arg(what), QString());
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->open();
+    Links::openOrTell(this, url, [this](const QUrl& address) { return openUrl(address); });
 }
 
 void DoneForm::playVideo()

@@ -1,6 +1,7 @@
 #include "ui/focusstyle.h"
 
 #include <QPainter>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -22,6 +23,10 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(distance < 120 ? QColor(Qt::white) : ring, 2));
     painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 4, 4);
+    // Round a push button whole: a ring round its text would cut through the letters.
+    const bool button = qobject_cast<const QPushButton*>(widget) != nullptr;
+    const QRectF around = button ? QRectF(widget->rect()).adjusted(2, 2, -2, -2)
+                                 : QRectF(option->rect).adjusted(1, 1, -1, -1);
+    painter->drawRoundedRect(around, button ? 6 : 4, button ? 6 : 4);
     painter->restore();
 }

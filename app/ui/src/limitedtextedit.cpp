@@ -23,9 +23,19 @@ void LimitedTextEdit::SetMaxLength(int length)
         setPlainText(leftVisible(text, length));
 }
 
+// What stays of the text when the selection is typed over.
+int LimitedTextEdit::keptLength() const
+{
+    return visibleLength(toPlainText()) - visibleLength(textCursor().selectedText());
+}
+
 bool LimitedTextEdit::keyAllowed(const QKeyEvent& event) const
 {
-    if (m_maxLength <= 0 || visibleLength(toPlainText()) < m_maxLength)
+    if (m_maxLength <= 0 || keptLength() < m_maxLength)
+        return true;
+    // Shortcuts (Ctrl+A, Ctrl+Z …) insert nothing; Ctrl with Alt may be AltGr typing.
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier))
         return true;
     const QString text = event.text();
     const int key = event.key();
@@ -70,7 +80,7 @@ QString LimitedTextEdit::fitting(const QString& incoming) const
     const QString clean = XmlSafeText(incoming);
     if (m_maxLength <= 0)
         return clean;
-    return leftVisible(clean, m_maxLength - visibleLength(toPlainText()));
+    return leftVisible(clean, m_maxLength - keptLength());
 }
 
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)

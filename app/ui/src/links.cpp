@@ -1,5 +1,12 @@
 #include "ui/links.h"
 
+#include "ui/messagedialog.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QWidget>
+
 namespace Links {
 
 QUrl site()
@@ -35,6 +42,34 @@ QUrl shareYouTube()
 QUrl shareVimeo()
 {
     return QUrl(QStringLiteral("https://vimeo.com/upload"));
+}
+
+namespace {
+
+Opener& customOpener()
+{
+    static Opener opener;
+    return opener;
+}
+
+} // namespace
+
+void setOpener(Opener opener)
+{
+    customOpener() = std::move(opener);
+}
+
+void openOrTell(QWidget* from, const QUrl& url, const Opener& opener)
+{
+    const Opener& open = opener ? opener : customOpener();
+    if (open ? open(url) : QDesktopServices::openUrl(url))
+        return;
+    const QString what = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    auto* dialog = new MessageDialog(from ? from->window() : nullptr,
+                                     QCoreApplication::translate("Links", "%1 could not be opened.").arg(what),
+                                     QString());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
 }
 
 } // namespace Links

@@ -6,6 +6,7 @@
 #include "ui/downloadingthemeform.h"
 #include "ui/messagedialog.h"
 #include "ui/renderprogressform.h"
+#include "ui/resources.h"
 #include "ui/selectaudioform.h"
 #include "ui/selectimagesform.h"
 #include "ui/selectthemeform.h"
@@ -18,6 +19,7 @@
 #include "common/release.h"
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
+#include "core/slideinput.h"
 #include "core/tmpldownloadmanager.h"
 #include "docloom/tmplxmlparser.h"
 #include "vidweave/audiotools.h"
@@ -49,12 +51,19 @@ MainWindow::MainWindow(QWidget* parent)
       paths(TmplPathManager::instance()), factory(std::make_unique<BasePrjFactory>()),
       controller(new RenderController(this))
 {
+    initUiResources(); // the background picture and the closing logo
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Pictavio"));
     resize(1000, 680);
     setMinimumSize(1000, 680);
-    setStyleSheet(QStringLiteral("#MainWindow { background-color: #374150;"
-                                " border-image: url(:/images/bg.png) 0 0 0 0 stretch stretch; }"));
+    // The scroll bars of every page: dark, as the pages are.
+    setStyleSheet(QStringLiteral(
+        "#MainWindow { background-color: #374150;"
+        " border-image: url(:/images/bg.png) 0 0 0 0 stretch stretch; }"
+        "QScrollBar:vertical { background: transparent; width: 10px; margin: 0px; }"
+        "QScrollBar::handle:vertical { background: #727c8d; border-radius: 5px; min-height: 40px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -78,6 +87,8 @@ MainWindow::MainWindow(QWidget* parent)
     downloadErrors = std::make_unique<ThemeDownloadErrorHandler>(downloads, this);
     downloads->setErrorHandler(downloadErrors.get());
 
+    // Videos are named by the time: one that another render took meanwhile is numbered.
+    controller->setOutputClaim(OutputClaim::NextFree);
     connect(controller, &RenderController::done, this, &MainWindow::renderFinished);
     connect(controller, &RenderController::stopped, this, &MainWindow::renderStopped);
     connect(controller, &RenderController::failed, this, &MainWindow::renderFailed);
@@ -239,18 +250,22 @@ void MainWindow::TmplSelected(int id)
 
 void MainWindow::onProjectSelected(QString id)
 {
-    const QSharedPointer<IUsrData> data = PrjManager::instance()->loadUserData(id);
+    QString notice;
+    const QSharedPointer<IUsrData> data = PrjManager::instance()->loadUserData(id, &notice);
     if (!data) {
         tell(tr("This project cannot be read; it is left as it is."));
         return;
     }
+    if (!notice.isEmpty())
+        tell(notice);
     if (!loadTemplate(data->GetTmplId()))
         return;
     prjId = id;
     music.clear();
     for (QString path : data->GetAudio()) {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
+        // Opening a pipe would wait for a writer for ever.
+        if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) {
             file.close();
             if (QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path))
                 music.push_back(info);

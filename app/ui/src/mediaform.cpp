@@ -46,6 +46,7 @@ MediaForm::MediaForm(QWidget* parent)
     scrollArea->setFocusPolicy(Qt::NoFocus); // the tiles take the focus, not their frame
     scrollArea->setStyleSheet(QStringLiteral("QScrollArea, #slidesContainer { background: transparent; }"));
     container->setObjectName(QStringLiteral("slidesContainer"));
+    container->setContentsMargins(24, 12, 24, 12);
     container->setMouseTracking(true);
     container->installEventFilter(this);
     scrollArea->setWidget(container);
@@ -170,7 +171,9 @@ void MediaForm::moveSlide(QWidget* tile, int step)
         return;
     flow->moveItem(flow->indexOf(tile), flow->indexOf(neighbour));
     emit slidesOrderCahanged();
+    flow->activate();
     scrollArea->ensureWidgetVisible(tile);
+    broadcastHover(); // the tile under the mouse is another one now
 }
 
 void MediaForm::moveScrollBarToBottom(int, int max)

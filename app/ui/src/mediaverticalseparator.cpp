@@ -20,13 +20,8 @@ MediaVerticalSeparator::MediaVerticalSeparator(QLayout* flow, QWidget* parent)
     icon->setObjectName(QStringLiteral("warningIcon"));
     icon->setFixedSize(32, 32);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(QStringLiteral("background: #FFCC00; border-radius: 16px; color: #2E3745;"
-                                       " font-weight: bold; font-size: 20px;"));
-    const QPixmap warning(QStringLiteral(":/images/icon-warning.png"));
-    if (warning.isNull())
-        icon->setText(QStringLiteral("!"));
-    else
-        icon->setPixmap(warning);
+    icon->setStyleSheet(QStringLiteral("background: #FFCC00; border-radius: 16px;"));
+    icon->setPixmap(QPixmap(QStringLiteral(":/images/icon-warning.png")));
     text->setObjectName(QStringLiteral("warningText"));
     text->setWordWrap(true);
     text->setStyleSheet(QStringLiteral("color: #FFCC00; font-size: 14px;"));

@@ -1,4 +1,6 @@
 #include "ui/projectform.h"
+#include "ui/coverpixmap.h"
+#include "ui/elidedlabel.h"
 #include "ui/keyboard.h"
 #include "ui/resources.h"
 #include "ui/roundedmask.h"
@@ -11,22 +13,6 @@
 namespace {
 
 const int smallPreviewSide = 40;
-
-/// \a path scaled to cover \a size (logical pixels) and cut to it; a null
-/// pixmap when the file cannot be read.
-QPixmap coverPixmap(const QString& path, const QSize& size, qreal ratio)
-{
-    QImage image(path);
-    if (image.isNull())
-        return {};
-    const QSize box = size * ratio;
-    image = image.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    image = image.copy((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
-                       box.width(), box.height());
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 
 } // namespace
 
@@ -64,7 +50,7 @@ void ProjectForm::setTexts(const ProjectEntry& entry)
                                                   : QString();
     ui->NameLabel->setText(QString("<b>%1</b> - %2").arg(name.toHtmlEscaped(), date));
     const QString audio = entry.audio.isEmpty() ? tr("none") : entry.audio;
-    ui->AudioLabel->setText(QString("<b>%1</b>: %2").arg(tr("Audio"), audio.toHtmlEscaped()));
+    showElided(ui->AudioLabel, audio, tr("Audio"));
     ui->SlidesLabel->setText(
         QString("<b>%1</b>: %2").arg(tr("Slides")).arg(qMax(0, entry.slidesNumber)));
 }

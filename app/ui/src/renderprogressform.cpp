@@ -1,6 +1,8 @@
 #include "ui/renderprogressform.h"
 #include "ui_renderprogressform.h"
 
+#include "core/timing.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -21,6 +23,8 @@ RenderProgressForm::~RenderProgressForm()
 void RenderProgressForm::reset()
 {
     ui->RenderingProgressBar->setValue(0);
+    ui->TimeLabel->clear();
+    clock.start();
     ui->PreviewLabel->clear();
     ui->PreviewLabel->hide();
     ui->ProgressPreview->hide();
@@ -28,9 +32,19 @@ void RenderProgressForm::reset()
 
 void RenderProgressForm::progress(float progress)
 {
-    if (!std::isfinite(progress))
+    progressAt(progress, clock.isValid() ? double(clock.elapsed()) / 1000.0 : 0.0);
+}
+
+void RenderProgressForm::progressAt(float percent, double elapsed)
+{
+    if (!std::isfinite(percent))
         return;
-    ui->RenderingProgressBar->setValue(int(qBound(0.0f, progress, 100.0f)));
+    ui->RenderingProgressBar->setValue(int(qBound(0.0f, percent, 100.0f)));
+    QString text = tr("%1 so far").arg(clockText(elapsed));
+    const int left = secondsLeft(elapsed, percent);
+    if (left >= 0)
+        text += QLatin1Char('\n') + tr("about %1 left").arg(clockText(left));
+    ui->TimeLabel->setText(text);
 }
 
 void RenderProgressForm::preview(QSharedPointer<QPixmap> pm)

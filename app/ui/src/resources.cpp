@@ -5,6 +5,7 @@
 // Q_INIT_RESOURCE must be used outside any namespace.
 static bool registerUiResources()
 {
+    Q_INIT_RESOURCE(app);
     Q_INIT_RESOURCE(pages);
     Q_INIT_RESOURCE(themes);
     Q_INIT_RESOURCE(tiles);

@@ -1,7 +1,9 @@
 #include "ui/selectaudioform.h"
 #include "ui/resources.h"
 #include "core/rendercontroller.h"
+#include "core/slideinput.h"
 #include "ui/audiofileform.h"
+#include "ui/coverpixmap.h"
 #include "ui/filedialogs.h"
 #include "ui/messagedialog.h"
 #include "ui_selectaudioform.h"
@@ -36,17 +38,17 @@ SelectAudioForm::~SelectAudioForm()
 void SelectAudioForm::setTheme(const QString& name, const QString& thumbPath)
 {
     ui->ThemeName->setText(name);
-    const QPixmap thumb(thumbPath);
     ui->ThemePicture->setPixmap(
-        thumb.isNull() ? QPixmap()
-                       : thumb.scaled(ui->ThemePicture->size(), Qt::KeepAspectRatioByExpanding,
-                                      Qt::SmoothTransformation));
+        coverPixmap(thumbPath, ui->ThemePicture->size(), ui->ThemePicture->devicePixelRatioF()));
 }
 
 void SelectAudioForm::setAudio(const std::vector<QSharedPointer<MediaFileInfo>>& music)
 {
-    for (AudioFileForm* row : m_rows)
-        delete row;
+    // Later, not now: the row whose remove button led here is still in its handler.
+    for (AudioFileForm* row : m_rows) {
+        row->hide();
+        row->deleteLater();
+    }
     m_rows.clear();
     for (const auto& info : music)
         if (info)
@@ -68,7 +70,9 @@ void SelectAudioForm::chooseFiles()
     QStringList refused;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QString path : paths) {
-        const QSharedPointer<MediaFileInfo> info = AudioTools::GetMediaFileInfo(path);
+        // A pipe or a device would keep the demuxer waiting for ever.
+        const QSharedPointer<MediaFileInfo> info =
+            isRegularFile(path) ? AudioTools::GetMediaFileInfo(path) : nullptr;
         // A track without length would only add silence of no length; say so instead.
         if (!info || !(info->getDuration() > 0)) {
             refused << QFileInfo(path).fileName();
@@ -136,10 +140,11 @@ void SelectAudioForm::fileRemoved(QWidget* row)
     const int index = m_rows.indexOf(qobject_cast<AudioFileForm*>(row));
     if (index < 0)
         return;
-    emit removed(index);
     m_rows.removeAt(index);
     row->hide();
     row->deleteLater();
     if (m_rows.isEmpty())
         showListState(false);
+    // Last: the receiver may show the page anew, rows and all.
+    emit removed(index);
 }

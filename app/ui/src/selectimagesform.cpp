@@ -1,6 +1,7 @@
 #include "ui/selectimagesform.h"
 #include "ui_selectimagesform.h"
 
+#include "ui/elidedlabel.h"
 #include "ui/filedialogs.h"
 #include "ui/imageslideform.h"
 #include "ui/mediaform.h"
@@ -11,7 +12,9 @@
 #include "ui/thumbform.h"
 
 #include "common/baseprjfactory.h"
+#include "core/slideinput.h"
 #include "core/thumbgenerator.h"
+#include "core/timing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,17 +27,6 @@ namespace {
 const QStringList picturePatterns{"*.jpg", "*jpeg", "*.png", "*.gif"};
 
 } // namespace
-
-QString clockText(float seconds)
-{
-    const int whole = seconds > 0 ? int(seconds) : 0;
-    const int h = whole / 3600;
-    const int m = whole / 60 % 60;
-    const int s = whole % 60;
-    if (whole < 3600)
-        return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QChar('0'));
-    return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QChar('0')).arg(s, 2, 10, QChar('0'));
-}
 
 QString timelineText(float total, float music, int* percent)
 {
@@ -112,14 +104,13 @@ void SelectImagesForm::showMusic(const std::vector<QSharedPointer<MediaFileInfo>
     if (tracks.size() == 1 && tracks.front()) {
         const MediaFileInfo& track = *tracks.front();
         if (!track.getArtist().isEmpty()) {
-            ui->AudioArtist->setText(track.getArtist());
-            ui->AudioTitle->setText(track.getDisplayTitle());
+            showElided(ui->AudioArtist, track.getArtist());
+            showElided(ui->AudioTitle, track.getDisplayTitle());
         } else {
-            ui->AudioTitleBig->setText(track.getDisplayTitle());
+            showElided(ui->AudioTitleBig, track.getDisplayTitle());
         }
     } else if (tracks.size() > 1) {
-        ui->AudioTitleBig->setText(QString::number(tracks.size()) + QLatin1Char(' ')
-                                   + tr("Audio Files"));
+        showElided(ui->AudioTitleBig, QString::number(tracks.size()) + QLatin1Char(' ') + tr("Audio Files"));
     }
     ui->AudioTitle->setVisible(!ui->AudioTitle->text().isEmpty());
     ui->AudioArtist->setVisible(!ui->AudioArtist->text().isEmpty());
@@ -131,6 +122,8 @@ void SelectImagesForm::updateTimeline(float seconds)
     int percent = 0;
     ui->DurationLabel->setText(timelineText(seconds, musicLength, &percent));
     ui->TimeLineProgressBar->setValue(qBound(0, percent, 100));
+    // Without music there is no share to tell.
+    ui->TimeLineProgressBar->setTextVisible(musicLength > 0);
 }
 
 int SelectImagesForm::slidesCount() const
@@ -260,8 +253,16 @@ SceneMediaList SelectImagesForm::buildSceneMedia()
 void SelectImagesForm::addImages(const QStringList& paths)
 {
     std::list<SlideEntry> entries = collectSlides();
-    for (const QString& path : paths)
-        entries.push_back({path, SceneImg, nullptr, 0});
+    bool missed = false;
+    for (const QString& path : paths) {
+        // A pipe or a device would keep the thumbnail workers waiting for ever.
+        if (isRegularFile(path))
+            entries.push_back({path, SceneImg, nullptr, 0});
+        else
+            missed = true;
+    }
+    if (missed)
+        (new MessageDialog(window(), tr("Missed image files will be skipped."), QString()))->exec();
     ThumbGenerator* thumbs = ThumbGenerator::instance();
     thumbs->pauseFullStage();
     layoutSlides(nullptr, entries);
@@ -278,14 +279,18 @@ void SelectImagesForm::setSlides(const SlideList& slides)
         if (value->GetType() == SceneImg) {
             auto* picture = static_cast<IImgMediaVal*>(value.data());
             const QString path = QString::fromStdWString(picture->GetSrc());
-            if (!QFileInfo::exists(path)) {
+            if (!isRegularFile(path)) {
                 missed = true;
                 continue;
             }
             entries.push_back({path, SceneImg, nullptr, picture->GetRotation()});
         } else if (value->GetType() == SceneText) {
             const auto* text = static_cast<ITextMediaVal*>(value.data());
-            entries.push_back({QString::fromStdWString(text->GetText()), SceneText, nullptr, 0});
+            QString words = QString::fromStdWString(text->GetText());
+            // No longer than the text editor lets it be written.
+            if (tmpl)
+                words = capSlideText(words, *tmpl);
+            entries.push_back({words, SceneText, nullptr, 0});
         }
     }
     if (missed)

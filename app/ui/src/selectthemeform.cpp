@@ -10,7 +10,6 @@
 #include "core/prjmanager.h"
 #include "core/tmplpathmanager.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
 
@@ -51,6 +50,8 @@ void SelectThemeForm::addThemes(TmplPathManager* paths)
 {
     int index = 0;
     for (const TmplRecord* record : paths->templates()) {
+        if (record->damaged)
+            continue; // a tile without name or picture would say nothing
         auto* tile = new ThemeThumbnailForm(ui->ThemesGrid, record->id, record->name,
                                             record->thumb, record->preview);
         ui->ThemesLayout->addWidget(tile, index / themeColumns, index % themeColumns);
@@ -158,10 +159,10 @@ void SelectThemeForm::on_HideProjectsButton_clicked()
 
 void SelectThemeForm::on_FBButton_clicked()
 {
-    QDesktopServices::openUrl(Links::social());
+    Links::openOrTell(this, Links::social());
 }
 
 void SelectThemeForm::on_SubscButton_2_clicked()
 {
-    QDesktopServices::openUrl(Links::subscribe());
+    Links::openOrTell(this, Links::subscribe());
 }

@@ -108,6 +108,14 @@ QString SlideForm::keysHint() const
     return tr("Ctrl+Left and Ctrl+Right move the slide.");
 }
 
+bool SlideForm::event(QEvent* event)
+{
+    // A dialog over the window takes the mouse; the buttons would stay.
+    if (event->type() == QEvent::WindowDeactivate)
+        setControlsVisible(false);
+    return QWidget::event(event);
+}
+
 void SlideForm::focusInEvent(QFocusEvent* event)
 {
     update();
@@ -195,9 +203,16 @@ void SlideForm::slideHovered(QWidget* slide)
     setControlsVisible(picture.contains(QCursor::pos()));
 }
 
+bool SlideForm::takesAnswer(const ThumbGeneratorTask& task, const QSharedPointer<QImage>& img) const
+{
+    // Once the full picture has come, a stored preview arriving late would
+    // only replace it with a rougher (and often unturned) one.
+    return task == thumbTask && img && !thumbDone;
+}
+
 void SlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img)
 {
-    if (!(path == thumbTask) || !img)
+    if (!takesAnswer(path, img))
         return;
     const bool wasBroken = broken;
     if (img->isNull()) {
@@ -261,8 +276,10 @@ void SlideForm::setControlsVisible(bool on)
 bool SlideForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->ItemThumbnail) {
+        // Another tile that missed its Leave (a click or a dialog took the
+        // mouse) hides its buttons when this one shows them.
         if (event->type() == QEvent::Enter)
-            setControlsVisible(true);
+            emit MediaHover::instance()->slideHovered(this);
         else if (event->type() == QEvent::Leave)
             setControlsVisible(false);
     }

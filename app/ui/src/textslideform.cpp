@@ -57,7 +57,7 @@ QString TextSlideForm::backgroundPath(int templateId, ITextMedia* media)
 
 void TextSlideForm::thumbGenerated(ThumbGeneratorTask path, QSharedPointer<QImage> img)
 {
-    if (!(path == task()) || !img)
+    if (!takesAnswer(path, img))
         return;
     // A background that cannot be read must not hide the text: a plain panel
     // takes its place.

@@ -1,33 +1,13 @@
 #include "ui/themethumbnailform.h"
+#include "ui/coverpixmap.h"
+#include "ui/links.h"
 #include "ui/resources.h"
 #include "ui/roundedmask.h"
 #include "ui_themethumbnailform.h"
 
-#include <QDesktopServices>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QUrl>
 
-namespace {
-
-/// The picture scaled to cover \a label, cut to its size; a neutral picture
-/// when the file is missing or unreadable.
-QPixmap fittedPicture(const QString& path, const QLabel* label)
-{
-    const qreal ratio = label->devicePixelRatioF();
-    QImage image(path);
-    if (image.isNull())
-        image.load(":/images/theme-placeholder.png");
-    const QSize box = label->size() * ratio;
-    image = image.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    image = image.copy((image.width() - box.width()) / 2, (image.height() - box.height()) / 2,
-                       box.width(), box.height());
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-} // namespace
 
 
 ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& name,
@@ -45,6 +25,7 @@ ThemeThumbnailForm::ThemeThumbnailForm(QWidget* parent, int id, const QString& n
     setAttribute(Qt::WA_StyledBackground);
     ui->StartButton->setCursor(Qt::PointingHandCursor);
     ui->PreviewButton->setCursor(Qt::PointingHandCursor);
+    fitButtons();
     showButtons(false);
     setData(name, thumbPath);
     if (interactive) {
@@ -98,7 +79,32 @@ ThemeThumbnailForm::~ThemeThumbnailForm()
 void ThemeThumbnailForm::setData(const QString& name, const QString& thumbPath)
 {
     ui->NameLabel->setText(name);
-    ui->PreviewLabel->setPixmap(fittedPicture(thumbPath, ui->PreviewLabel));
+    QLabel* label = ui->PreviewLabel;
+    QPixmap picture = coverPixmap(thumbPath, label->size(), label->devicePixelRatioF());
+    if (picture.isNull())
+        picture = coverPixmap(QStringLiteral(":/images/theme-placeholder.png"), label->size(),
+                              label->devicePixelRatioF());
+    label->setPixmap(picture);
+}
+
+// A long translation ("Dieses Design verwenden") must not widen the tile
+// and push the whole gallery aside: the button's text is shortened instead.
+void ThemeThumbnailForm::fitButtons()
+{
+    QWidget* bar = ui->ButtonsBar;
+    bar->setFixedWidth(ui->PreviewLabel->maximumWidth());
+    QPushButton* start = ui->StartButton;
+    start->ensurePolished();
+    ui->PreviewButton->ensurePolished();
+    const QString full = tr("Use this theme");
+    const QMargins margins = bar->layout()->contentsMargins();
+    const int preview = previewUrl.isEmpty() ? 0 : ui->PreviewButton->sizeHint().width() + 20;
+    start->setText(full);
+    const int padding = start->sizeHint().width() - start->fontMetrics().horizontalAdvance(full);
+    const int room = bar->width() - margins.left() - margins.right() - preview - padding;
+    start->setText(start->fontMetrics().elidedText(full, Qt::ElideRight, room));
+    start->setToolTip(start->text() == full ? QString() : full);
+    start->setAccessibleName(full);
 }
 
 void ThemeThumbnailForm::showButtons(bool show)
@@ -136,5 +142,5 @@ void ThemeThumbnailForm::on_StartButton_clicked()
 
 void ThemeThumbnailForm::on_PreviewButton_clicked()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(previewUrl));
+    Links::openOrTell(this, QUrl::fromUserInput(previewUrl));
 }

@@ -7,7 +7,12 @@
 #include "common/iusrdata.h"
 #include "common/prjinfo.h"
 
+#include <QString>
+
 #include <string>
+
+class QFile;
+class StrictXmlReader;
 
 class DOCLOOM_EXPORT IPrjParser
 {
@@ -33,7 +38,20 @@ public:
     /// A project summary; the empty record when the file cannot be read or
     /// is damaged.
     PrjInfo ParseInfo(std::wstring path) override;
-    /// User data owned by the caller. Null when the file cannot be opened or
-    /// has no "userdata" element.
+    /// User data owned by the caller. Null when the file cannot be opened, is
+    /// not a regular file or has no "userdata" element.
     IUsrData* ParseUsrData(std::wstring path, IPrjFactory* factory) override;
+    /// The slides of a kind other than picture or text that the last
+    /// ParseUsrData left out.
+    int unknownSlides() const { return unknown; }
+    /// Why the last reading refused its file, naming the file, line and
+    /// column ("prj.xml, line 3, column 9: …"); empty after a file that was read.
+    QString ErrorString() const { return error; }
+
+private:
+    bool opened(QFile& file, const void* factory);
+    bool accepted(const StrictXmlReader& xml, bool recognised, const QFile& file, const char* element);
+
+    int unknown = 0;
+    QString error;
 };

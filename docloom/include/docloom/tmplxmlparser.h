@@ -39,4 +39,11 @@ public:
     /// The name and preview address; empty fields when the file cannot be
     /// read or is damaged.
     TmplInfo GetInfo(QString path) override;
+    /// Why the last ParseTmpl or GetInfo refused its file, naming the file,
+    /// line and column ("template.xml, line 12, column 4: …"); empty after
+    /// a file that was read.
+    QString ErrorString() const { return error; }
+
+private:
+    QString error;
 };

@@ -26,6 +26,8 @@ struct ProjectEntry
     /// The small previews that exist, "0_thumb.png" to "4_thumb.png" in order.
     QStringList smallThumbs;
     QDateTime modified;
+    /// "prj.xml" cannot be read, so the project cannot be resumed.
+    bool damaged = false;
 };
 
 /// The summary's music text: the first track's "artist - title", or its
@@ -47,9 +49,14 @@ public:
 
     /// Project folder names, newest first.
     QStringList projectIds() const;
+    /// Read from "info.xml"; when that cannot be read, the name of the
+    /// project's theme and its number of slides come from "prj.xml".
     ProjectEntry projectEntry(const QString& id) const;
-    /// The project's user data, or null when "prj.xml" cannot be read.
-    QSharedPointer<IUsrData> loadUserData(const QString& id) const;
+    /// The project's user data, or null when "prj.xml" cannot be read;
+    /// \a notice, when given, says what was left out of it.
+    QSharedPointer<IUsrData> loadUserData(const QString& id, QString* notice = nullptr) const;
+    /// The user data in the project file \a prjXml, as loadUserData() reads it.
+    static QSharedPointer<IUsrData> readUserData(const QString& prjXml, QString* notice = nullptr);
     /// Saves under \a id (a new id when empty) and returns the id; returns an
     /// empty string and sets \a error when a file could not be written, in
     /// which case earlier files of the project are left as they were.

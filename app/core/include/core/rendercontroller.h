@@ -6,6 +6,7 @@
 #include "common/itmplpathmanager.h"
 #include "common/iwatermark.h"
 #include "core/metatypes.h"
+#include "core/outputfile.h"
 #include "core/uniquethread.h"
 #include "vidweave/iprjrender.h"
 
@@ -20,11 +21,9 @@
 /// Makes the render for one run; the worker owns and deletes it.
 using RenderMaker = std::function<IPrjRender*()>;
 
-/// The hidden file beside \a outputPath that a render writes until it is complete.
-QString partialPath(const QString& outputPath);
-
-/// Runs one render on the render thread. The video is written to
-/// partialPath() and renamed over the output path only once it is complete.
+/// Runs one render on the render thread. The video is written to a
+/// PartialFile of its own and named only once it is complete, as the claim
+/// says; leftovers of renders that were killed in that folder go first.
 class RenderWorker : public QObject
 {
     Q_OBJECT
@@ -37,6 +36,8 @@ public:
     /// Asks the render to end; safe from any thread. A stop before the render
     /// starts means no render at all.
     void stop();
+    /// Before the render starts; Replace unless set.
+    void setClaim(OutputClaim how) { claim = how; }
 
 public slots:
     void process();
@@ -44,6 +45,8 @@ public slots:
 
 signals:
     void finished();
+    /// The video is complete under \a path, which a claim other than Replace
+    /// may have numbered.
     void done(const QString& path);
     void stopped();
     void failed(const QString& reason);
@@ -66,6 +69,11 @@ private:
     /// render thread alone reads and writes it.
     bool lostOutput = false;
     QString lostReason() const;
+    /// Where the render writes; the render thread alone uses it.
+    QString partialName;
+    OutputClaim claim = OutputClaim::Replace;
+    /// The finished video's path, or empty with \a reason.
+    QString placeVideo(PartialFile& partial, bool failed, QString* reason);
     int progressCount = -1;
     QSharedPointer<IWatermark> overlay;
     QSharedPointer<IEndLogo> endLogo;
@@ -87,6 +95,8 @@ public:
                int height, ITmplPathManager* paths, QSharedPointer<IWatermark> overlay,
                QSharedPointer<IEndLogo> endLogo, RenderMaker maker = {});
     void stop();
+    /// How the renders started from now on take their name; Replace unless set.
+    void setOutputClaim(OutputClaim how) { claim = how; }
 
 signals:
     void done(const QString& result_path);
@@ -110,4 +120,5 @@ private:
     // worker is deleted.
     std::unique_ptr<RenderWorker> worker;
     UniqueThread thread;
+    OutputClaim claim = OutputClaim::Replace;
 };

@@ -3,7 +3,9 @@
 #include "common/itmpl.h"
 #include "common/itmplpathmanager.h"
 
+#include <QElapsedTimer>
 #include <QList>
+#include <QPair>
 #include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -63,6 +65,19 @@ public:
     /// A transfer that brings no byte for this long fails (default 30 s).
     void setStallTimeout(int milliseconds);
     int stallTimeout() const;
+    /// A transfer that brings less than \a bytesPerSecond over \a window
+    /// milliseconds fails, and so does one that takes longer than its stated
+    /// length at that rate plus the window (default 16 KiB/s over 60 s).
+    void setMinimumRate(int bytesPerSecond, int window);
+    int minimumRate() const { return minRate; }
+    int rateWindow() const { return window; }
+    /// A file stated or found larger than this is refused (default 512 MiB).
+    void setMaximumSize(qint64 bytes);
+    qint64 maximumSize() const { return maxSize; }
+    /// Each file is fetched again up to \a count times after a failure, \a
+    /// delay milliseconds later, before the error handler is asked (default 0).
+    void setAutomaticRetries(int count);
+    void setRetryDelay(int milliseconds);
 
 public slots:
     /// Fetches the failed file again, keeping what was already fetched.
@@ -79,6 +94,8 @@ signals:
     void reselectTheme();
     /// A file could not be fetched; the queue waits for retry or give-up.
     void failed(const QString& reason);
+    /// A file failed and is fetched again by itself: \a attempt of \a of retries.
+    void retrying(const QString& reason, int attempt, int of);
 
 private slots:
     void downloadFinished();
@@ -87,6 +104,8 @@ private slots:
     void onDownloadSslErrors(const QList<QSslError>& errors);
     void onReadyRead();
     void onStalled();
+    void onHeaders();
+    void checkRate();
 
 private:
     struct DownloadItem
@@ -103,6 +122,11 @@ private:
     QString commitLocked();
     void reportFailure(const QString& reason);
     void reportLater(const QString& reason);
+    QString sizeProblemLocked() const;
+    QString writeProblemLocked() const;
+    QString rateProblemLocked();
+    /// Drops the transfer for \a reason found under \a locker, then reports it.
+    void failWith(QMutexLocker& locker, const QString& reason);
 
     QNetworkAccessManager network;
     QNetworkReply* reply = nullptr;
@@ -120,5 +144,19 @@ private:
     std::unique_ptr<QTemporaryFile> file;
     /// Restarted by every byte that arrives.
     QTimer stallTimer;
+    /// Looks at the rate of the transfer in flight.
+    QTimer rateTimer;
+    QElapsedTimer transferClock;
+    /// (milliseconds since the transfer began, bytes received by then).
+    QList<QPair<qint64, qint64>> samples;
+    qint64 received = 0;
+    qint64 stated = -1;
+    int minRate = 16 * 1024;
+    int window = 60000;
+    qint64 maxSize = qint64(512) << 20;
+    int automaticRetries = 0;
+    int retryDelay = 1000;
+    /// Failures of the current file since it was first asked for.
+    int tries = 0;
     IDownloadErrorHandler* errorHandler = nullptr;
 };

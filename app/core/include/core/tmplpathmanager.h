@@ -16,6 +16,9 @@ struct TmplRecord
     QString thumb;
     QString thumbPrj;
     QString preview;
+    /// Its "info.xml" gives no name (missing, unreadable or damaged): the
+    /// gallery leaves it out rather than show a blank tile.
+    bool damaged = false;
 };
 
 /// Where every file of a theme lies, and the catalogue of the themes of one
@@ -53,6 +56,9 @@ public:
     std::list<const TmplRecord*> templates() const;
     /// A copy of the record for \a id; empty strings when there is none.
     TmplRecord tmplRecord(int id) const;
+    /// The folders beside the themes whose names are no theme number (such
+    /// as "abc" or "07"), sorted; no theme id would find them.
+    QStringList notThemes() const { return others; }
 
 private:
     void readCatalogue();
@@ -60,4 +66,5 @@ private:
     QString base;
     QString videosBase;
     std::map<int, TmplRecord> catalogue;
+    QStringList others;
 };

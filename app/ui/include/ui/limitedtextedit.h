@@ -22,6 +22,7 @@ protected:
 
 private:
     bool keyAllowed(const QKeyEvent& event) const;
+    int keptLength() const;
     QString fitting(const QString& incoming) const;
 
     int m_maxLength = 0;

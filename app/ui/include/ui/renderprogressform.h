@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QSharedPointer>
 #include <QWidget>
@@ -16,8 +17,11 @@ public:
     explicit RenderProgressForm(QWidget* parent = nullptr);
     ~RenderProgressForm() override;
 
-    /// Back to 0 % without a preview, for a new render.
+    /// Back to 0 % without a preview, for a new render; its clock starts.
     void reset();
+    /// \a percent done after \a elapsed seconds: the bar, the time taken
+    /// and, once it can be told, the time left.
+    void progressAt(float percent, double elapsed);
 
 public slots:
     void progress(float progress);
@@ -26,4 +30,5 @@ public slots:
 
 private:
     Ui::RenderProgressForm* ui;
+    QElapsedTimer clock;
 };

@@ -33,7 +33,7 @@ struct SlideEntry
 };
 
 /// "m:ss" below an hour, else "h:mm:ss", of whole seconds.
-QString clockText(float seconds);
+
 /// The duration label's text for \a total seconds of video over \a music
 /// seconds of music (0: none), and the share of the music used in percent.
 QString timelineText(float total, float music, int* percent);

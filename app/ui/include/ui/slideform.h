@@ -70,6 +70,8 @@ protected:
     /// device pixels, withdrawing any earlier request.
     void requestThumbnail(const QString& path);
     void setValue(const QString& value) { slideValue = value; }
+    /// Whether an answer of the thumbnail service is this tile's to show.
+    bool takesAnswer(const ThumbGeneratorTask& task, const QSharedPointer<QImage>& img) const;
     /// Shows the broken-picture mark; \a reason goes into the tooltip.
     void showBroken(const QString& reason);
 
@@ -77,6 +79,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -38,6 +38,7 @@ protected:
 
 private:
     void showButtons(bool show);
+    void fitButtons();
 
     Ui::ThemeThumbnailForm* ui;
     int id;
