@@ -5,8 +5,8 @@
 // and the time of a layout run over 1,000 existing tiles.
 #include "benchphotos.h"
 
-#include "ui/mediaform.h"
-#include "ui/selectimagesform.h"
+#include "ui/tiles/mediaform.h"
+#include "ui/pages/selectimagesform.h"
 
 #include "common/basetmplfactory.h"
 #include "common/release.h"

@@ -9,7 +9,6 @@
 #include "scenereaders_p.h"
 #include "staticimginput_p.h"
 #include "avinput_p.h"
-#include "vidweave/vidweavefactory.h"
 
 #include <QFile>
 #include <QPainter>
@@ -78,13 +77,6 @@ struct H264Render::Job
     float progressStep = 0;
     double frameSeconds = 1.0 / 30;
 };
-
-VidweaveFactory::VidweaveFactory() = default;
-
-IPrjRender* VidweaveFactory::GetH264PrjRender()
-{
-    return new H264Render;
-}
 
 H264Render::H264Render() : outputFormat(av_guess_format("mp4", nullptr, nullptr)) {}
 
