@@ -269,7 +269,7 @@ int dispatch(const Options& options)
         job = demoJob();
         break;
     case Options::Project:
-        if (!jobFromProject(show, options.project, job, &error))
+        if (!jobFromProject(show, options.project, options.findPictures, job, &error))
             return failWith(error);
         break;
     default:

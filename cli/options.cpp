@@ -40,6 +40,10 @@ Options:
                       number of slides
   --project ID|DIR    render a saved project (its id, with or without the
                       braces, or its folder)
+  --find-pictures DIR with --project: look in DIR and its subfolders for
+                      the project's pictures that are no longer where they
+                      were (by file name; a name found twice is not
+                      guessed), and save the project with their new places
   --demo              render the bundled demo: photos, texts and music
   --themes DIR        look for themes only in DIR/templates/ (and the demo
                       in DIR/demo/); by default ./templates/ is searched
@@ -144,6 +148,9 @@ private:
         } else if (arg == "--project") {
             if (value(options.project, "--project needs a project id or folder"))
                 setMode(Options::Project);
+        } else if (arg == "--find-pictures") {
+            if (value(text, "--find-pictures needs a folder"))
+                options.findPictures = QFileInfo(text).absoluteFilePath();
         } else if (arg == "--music") {
             if (value(text, "--music needs a file"))
                 options.music << QFileInfo(text).absoluteFilePath();
@@ -249,6 +256,10 @@ private:
         else if (!render && !options.music.isEmpty())
             fail(ParseStatus::Usage,
                  QString("--music is taken only with --theme, not with %1").arg(modeName(options.mode)));
+        else if (!options.findPictures.isEmpty() && options.mode != Options::Project)
+            fail(ParseStatus::Usage, "--find-pictures is taken only with --project");
+        else if (!options.findPictures.isEmpty() && !QFileInfo(options.findPictures).isDir())
+            fail(ParseStatus::Invalid, "--find-pictures " + options.findPictures + " is not a folder");
     }
 
     const QStringList& args;

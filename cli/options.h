@@ -26,6 +26,8 @@ struct Options
     bool verbose = false;
     std::vector<PlacementSlide> slides;
     QString project;
+    /// Where to look, in depth, for the project's pictures that moved.
+    QString findPictures;
     /// The folder holding "templates/" (and "demo/"); searched alone when given.
     QString themesDir;
 };

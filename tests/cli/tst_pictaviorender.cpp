@@ -178,6 +178,12 @@ private slots:
             << "theme 42 is not installed (searched " + themes + "/templates;";
         QTest::newRow("not a project") << QStringList{"--project", "nonsense"} << 1
                                        << "neither a project id nor a project folder";
+        QTest::newRow("find pictures without a project")
+            << QStringList{"--theme", "1", "--find-pictures", "/tmp", "--text", "hi"} << 2
+            << "--find-pictures is taken only with --project";
+        QTest::newRow("find pictures in no folder")
+            << QStringList{"--project", "x", "--find-pictures", "/no/such/folder"} << 1
+            << "--find-pictures /no/such/folder is not a folder";
     }
 
     QString notAudio() const { return home.filePath("not-audio.mp3"); }
@@ -406,6 +412,49 @@ private slots:
         const Outcome o2 = run({"--themes", themes, "--project", bare, "--no-logo", "--output", again}, env);
         QVERIFY2(o2.status == 0, qPrintable(o2.err));
         QCOMPARE(frameCount(again), frameCount(video));
+    }
+
+    // Pictures moved into nested folders are found by name and the project is
+    // saved with their new places; a name found twice is not guessed.
+    void movedPicturesAreFound()
+    {
+        QTemporaryDir place;
+        const QStringList sources = photos(2);
+        const QString now = place.filePath("now");
+        const QStringList places{now + "/2024/a.jpg", now + "/2024/trip/b.jpg", now + "/x/c.jpg",
+                                 now + "/y/c.jpg"};
+        for (int i = 0; i < places.size(); ++i) {
+            QVERIFY(QDir().mkpath(QFileInfo(places.at(i)).path()));
+            QVERIFY(QFile::copy(sources.at(i % 2), places.at(i)));
+        }
+        const QString was = place.filePath("was/");
+        const QString id = "{00000000-0000-0000-0000-00000000000a}";
+        const QString folder = projectsFolder() + "/" + id;
+        QVERIFY(QDir().mkpath(folder));
+        writeFile(folder + "/prj.xml",
+                  "<userdata template='2'><slides><object type='1' src='" + was.toUtf8()
+                      + "a.jpg' rotation='1'/><object type='2' text='Between'/><object type='1' src='"
+                      + was.toUtf8() + "b.jpg'/><object type='1' src='" + was.toUtf8()
+                      + "c.jpg'/></slides></userdata>");
+        const Outcome o = run({"--themes", themes, "--project", id, "--find-pictures", now,
+                               "--no-logo", "--output", place.filePath("v.mp4")},
+                              env);
+        const QByteArray saved = readFile(folder + "/prj.xml");
+        QDir(folder).removeRecursively(); // the project lists stay as the other tests expect
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QVERIFY2(o.out.contains("Found " + was + "a.jpg at " + places.at(0) + "\n")
+                     && o.out.contains("Found " + was + "b.jpg at " + places.at(1) + "\n")
+                     && o.out.contains("2 of 3 missing pictures found in " + now),
+                 qPrintable(o.out));
+        QVERIFY2(o.err.contains("c.jpg is in " + now + " more than once")
+                     && o.err.contains(was + "c.jpg is missing; it is left out."),
+                 qPrintable(o.err));
+        QVERIFY2(o.out.contains("Using 3 of 3 slides"), qPrintable(o.out));
+        const int a = saved.indexOf("src=\"" + places.at(0).toUtf8() + "\" rotation=\"1\"");
+        const int text = saved.indexOf("text=\"Between\"");
+        const int b = saved.indexOf("src=\"" + places.at(1).toUtf8() + "\"");
+        const int c = saved.indexOf("src=\"" + was.toUtf8() + "c.jpg\"");
+        QVERIFY2(a >= 0 && a < text && text < b && b < c, saved.constData());
     }
 
     void specialFilesAreRefused_data()
