@@ -475,6 +475,8 @@ private slots:
         QTest::newRow("at moments, a fade among them")
             << QStringList{"--at", "0:03.8,1"} << QStringList{"still_01_0m03.8s.png", "still_02_0m01.0s.png"}
             << QString();
+        QTest::newRow("late, the scenes before it not drawn")
+            << QStringList{"--at", "0:07.7"} << QStringList{"still_01_0m07.7s.png"} << QString();
         QTest::newRow("past the end") << QStringList{"--at", "0:12"} << QStringList{}
                                       << "12.0 s is not within the video, which lasts 11.2 s.";
         QTest::newRow("a folder that cannot be made")

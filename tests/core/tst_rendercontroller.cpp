@@ -19,7 +19,7 @@ class VideoRender : public IPrjRender
 {
 public:
     void RenderFrames(int, ITmpl*, IPrj*, ITmplPathManager*, int, int, QSharedPointer<IWatermark>,
-                      QSharedPointer<IEndLogo>, const FrameSink&) override
+                      QSharedPointer<IEndLogo>, int64_t, const FrameSink&) override
     {
     }
 };

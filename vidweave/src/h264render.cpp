@@ -76,6 +76,7 @@ struct H264Render::Job
     int64_t framesEmitted = 0;
     /// Takes the frames instead of the encoder; null for a video.
     const FrameSink* sink = nullptr;
+    int64_t firstFrame = 0;
     float progressStep = 0;
     double frameSeconds = 1.0 / 30;
 };
@@ -150,12 +151,14 @@ void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* pa
 
 void H264Render::RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
                               int height, int width, QSharedPointer<IWatermark> watermark,
-                              QSharedPointer<IEndLogo> endLogo, const FrameSink& sink)
+                              QSharedPointer<IEndLogo> endLogo, int64_t firstFrame,
+                              const FrameSink& sink)
 {
     Job job;
     if (!begin(job, tmplId, tmpl, prj, paths, height, width))
         return;
     job.sink = &sink;
+    job.firstFrame = firstFrame;
     job.musicPaths.clear();
     if (prepare(job, QString(), watermark, endLogo))
         renderScenes(job);
@@ -254,6 +257,8 @@ bool H264Render::renderScenes(Job& job)
     for (size_t i = 0; i < entries.size(); ++i) {
         if (stopRequested)
             return true;
+        if (!next && skipScene(job, *entries[i], i + 1 == entries.size()))
+            continue;
         OpenedScene scene = next ? next->take() : openScene(job, *entries[i]);
         next.reset();
         const bool last = i + 1 == entries.size();
@@ -277,6 +282,16 @@ bool H264Render::renderScenes(Job& job)
         if (job.output)
             job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
     }
+    return true;
+}
+
+bool H264Render::skipScene(Job& job, const SceneMediaPair& entry, bool last) const
+{
+    // A scene is needed up to its last frame, cross-fade into the next included.
+    const int64_t n = job.scenes.at(entry.first)->GetFramesNumber();
+    if (job.framesEmitted + n > job.firstFrame)
+        return false;
+    job.framesEmitted += last ? n : n - job.tmpl->GetSceneOverflow();
     return true;
 }
 
@@ -351,7 +366,7 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
         if (stopRequested)
             return true;
         if (job.sink) {
-            if (!(*job.sink)(job.framesEmitted - 1, image))
+            if (job.framesEmitted > job.firstFrame && !(*job.sink)(job.framesEmitted - 1, image))
                 stopRequested = true; // the sink has what it wanted
         } else if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first,
                                                 timeBase.second)) {

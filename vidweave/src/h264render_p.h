@@ -37,7 +37,8 @@ public:
                 QSharedPointer<IEndLogo> endLogo) override;
     void RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths, int height,
                       int width, QSharedPointer<IWatermark> watermark,
-                      QSharedPointer<IEndLogo> endLogo, const FrameSink& sink) override;
+                      QSharedPointer<IEndLogo> endLogo, int64_t firstFrame,
+                      const FrameSink& sink) override;
     void Stop() override;
     bool Failed() const override;
     QString ErrorString() const override;
@@ -59,6 +60,8 @@ private:
     bool prepare(Job& job, const QString& outputPath, QSharedPointer<IWatermark> watermark,
                  QSharedPointer<IEndLogo> endLogo);
     bool renderScenes(Job& job);
+    /// Counts a scene that ends before the first frame asked for, unopened.
+    bool skipScene(Job& job, const SceneMediaPair& entry, bool last) const;
     /// Reads \a job only, so it may run on another thread.
     OpenedScene openScene(const Job& job, const SceneMediaPair& entry) const;
     /// \a whenAlone is called on each frame once the previous scene is gone.

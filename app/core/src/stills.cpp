@@ -118,7 +118,7 @@ QStringList writeStills(const RenderRequest& request, const QList<double>& secon
     std::unique_ptr<IPrjRender> render(VidweaveFactory().GetH264PrjRender());
     render->RenderFrames(request.themeId, request.theme, request.project.data(), request.paths,
                          request.size.height(), request.size.width(), request.overlay,
-                         request.closing, [&](int64_t number, const QImage& frame) {
+                         request.closing, wanted.begin()->first, [&](int64_t number, const QImage& frame) {
                              const auto [from, to] = wanted.equal_range(number);
                              for (auto it = from; it != to; ++it) {
                                  if (!savePng(frame, it->second, &failure))

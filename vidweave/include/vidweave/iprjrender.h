@@ -39,10 +39,13 @@ public:
     using FrameSink = std::function<bool(int64_t number, const QImage& frame)>;
     /// Draws the frames Render() would encode, at the same size and in the
     /// same order, and hands each to \a sink instead; nothing is encoded or
-    /// written and the music is not read. Failed() and Stop() as for Render().
+    /// written and the music is not read. Scenes that end before
+    /// \a firstFrame are not opened, and no frame before it reaches the sink.
+    /// Failed() and Stop() as for Render().
     virtual void RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
                               int height, int width, QSharedPointer<IWatermark> watermark,
-                              QSharedPointer<IEndLogo> endLogo, const FrameSink& sink) = 0;
+                              QSharedPointer<IEndLogo> endLogo, int64_t firstFrame,
+                              const FrameSink& sink) = 0;
     /// Asks a running Render() to end at its next check; callable from
     /// another thread.
     virtual void Stop() = 0;
