@@ -11,6 +11,8 @@
 #include "core/thumbgenerator.h"
 
 #include "core/prjmanager.h"
+#include "core/stills.h"
+#include "ui/dialogs/previewdialog.h"
 #include "core/tmpldownloadmanager.h"
 
 #include "exifbuilder.h"
@@ -566,6 +568,67 @@ private slots:
         QDir(folder).removeRecursively();
     }
 
+    // The player shows the render's own frames, from the scene of a tile or
+    // wherever it is sent, and can be closed while it plays.
+    void previewPlaysTheRendersFrames_data()
+    {
+        QTest::addColumn<int>("slide");
+        QTest::addColumn<int>("seekTo");
+        QTest::newRow("from the start") << -1 << -1;
+        QTest::newRow("from the scene of the last tile") << 3 << -1;
+        QTest::newRow("sent into a cross-fade") << -1 << 113;
+        QTest::newRow("sent into the text scene") << -1 << 170;
+    }
+    void previewPlaysTheRendersFrames()
+    {
+        QFETCH(int, slide);
+        QFETCH(int, seekTo);
+        Window window;
+        window.resize(1000, 680);
+        window.show();
+        window.TmplSelected(2);
+        window.audioDone();
+        const QStringList pictures = photos(3);
+        window.slidesPage()->addImages(pictures.mid(0, 1));
+        window.slidesPage()->on_TextSceneAdded("Hello there");
+        window.slidesPage()->addImages(pictures.mid(1));
+        QPointer<PreviewDialog> player = window.openPreview(slide);
+        QVERIFY(player);
+        QCOMPARE(player->request().size, QSize(800, 450));
+        const std::vector<int64_t> starts = sceneStarts(player->request());
+        QCOMPARE(int(starts.size()), 3); // picture, text, pair
+        const int64_t from = slide < 0 ? 0 : starts.at(2);
+        QTRY_VERIFY_WITH_TIMEOUT(player->shownFrame() >= 0, 10000);
+        QVERIFY2(player->shownFrame() >= from && player->shownFrame() < from + 30,
+                 qPrintable(QString::number(player->shownFrame())));
+        QVERIFY(player->isPlaying());
+        if (seekTo < 0) {
+            player->close(); // in the middle, drawing ahead
+            QTRY_VERIFY(!player);
+            return;
+        }
+        player->pause();
+        player->seek(seekTo);
+        QTRY_COMPARE_WITH_TIMEOUT(player->shownFrame(), int64_t(seekTo), 10000);
+        player->grab().save(QDir::tempPath() + QString("/preview-%1.png").arg(seekTo));
+        const QImage shown = player->shownImage().convertToFormat(QImage::Format_RGB32);
+        const RenderRequest request = player->request();
+        player->close(); // one drawing of the theme at a time, as renders are
+        QTRY_VERIFY(!player);
+        QTemporaryDir dir;
+        QString why;
+        const QStringList still = writeStills(request, {(seekTo + 0.5) / 30.0}, dir.path(),
+                                              false, [] { return true; }, &why);
+        QVERIFY2(still.size() == 1, qPrintable(why));
+        const QImage expected = QImage(still.first()).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), expected.size());
+        int worst = 0;
+        for (int y = 0; y < shown.height(); y += 3)
+            for (int x = 0; x < shown.width(); x += 3)
+                worst = std::max(worst, qAbs(qGray(shown.pixel(x, y)) - qGray(expected.pixel(x, y))));
+        QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
+    }
+
     void removingTracksByTheirButtons_data()
     {
         QTest::addColumn<int>("tracks");
@@ -695,7 +758,7 @@ private slots:
                            "Back to Themes", "Done");
         forward(window);
         window.slidesPage()->addImages(photos(3));
-        COMPARE_TABS(window, "Add Images", "Add Folder with Images", "Add Text Scene",
+        COMPARE_TABS(window, "Add Images", "Add Folder with Images", "Add Text Scene", "Preview",
                            "generated-01.jpg", "generated-02.jpg", "generated-03.jpg",
                            "Add music", "Back to Music", "Done");
         forward(window);

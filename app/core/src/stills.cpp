@@ -67,15 +67,40 @@ double videoSeconds(const RenderRequest& request)
     return total / framesPerSecond;
 }
 
+std::vector<int64_t> sceneStarts(const RenderRequest& request)
+{
+    std::vector<int64_t> starts;
+    int64_t start = 0;
+    for (long n : sceneFrames(request)) {
+        starts.push_back(start);
+        start += n - request.theme->GetSceneOverflow();
+    }
+    return starts;
+}
+
 QList<double> sceneMiddles(const RenderRequest& request)
 {
     QList<double> middles;
-    double start = 0;
-    for (long n : sceneFrames(request)) {
-        middles << (start + double(n / 2)) / framesPerSecond;
-        start += double(n - request.theme->GetSceneOverflow());
-    }
+    const std::vector<long> frames = sceneFrames(request);
+    const std::vector<int64_t> starts = sceneStarts(request);
+    for (size_t i = 0; i < frames.size(); ++i)
+        middles << double(starts[i] + frames[i] / 2) / framesPerSecond;
     return middles;
+}
+
+int sceneOfPlacedSlide(const RenderRequest& request, int placed)
+{
+    if (!request.project)
+        return 0;
+    int scene = 0;
+    int slides = 0;
+    for (const SceneMediaPair* entry : *request.project->GetMedia()) {
+        slides += int(entry->second.size());
+        if (placed < slides)
+            return scene;
+        ++scene;
+    }
+    return std::max(0, scene - 1);
 }
 
 QString stillName(int index, double seconds)

@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>Mehrmals in diesem Ordner, daher weggelassen: %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>Die Videos des Themas werden noch heruntergeladen; die Vorschau kann abspielen, sobald sie da sind.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>Noch gibt es nichts für die Vorschau: Fügen Sie Fotos oder Textszenen hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>Vorschau der Diashow</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>Bilddateien importieren</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>

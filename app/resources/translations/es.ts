@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>Más de una vez en esa carpeta, así que se omiten: %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>Los vídeos del tema aún se están descargando; la vista previa podrá reproducirse cuando lleguen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>Aún no hay nada que previsualizar: añada fotos o escenas de texto.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>Vista previa de la presentación</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>Importar archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>

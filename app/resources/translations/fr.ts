@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>Plusieurs fois dans ce dossier, donc omises : %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>Les vidéos du thème sont encore en cours de téléchargement ; l’aperçu pourra être lu dès qu’elles seront là.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>Rien à prévisualiser pour l’instant : ajoutez des photos ou des scènes de texte.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>Aperçu du diaporama</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>Importer des fichiers image</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>

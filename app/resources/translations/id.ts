@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>Ada lebih dari sekali di folder itu, jadi dilewati: %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>Video tema masih diunduh; pratinjau dapat diputar setelah video tersedia.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>Belum ada yang bisa dipratinjau: tambahkan foto atau adegan teks.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>Pratinjau tayangan slide</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posisi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>Impor Berkas Gambar</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
     </message>
 </context>
 <context>

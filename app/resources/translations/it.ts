@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>Più di una volta in quella cartella, quindi escluse: %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>I video del tema sono ancora in download; l’anteprima potrà essere riprodotta appena arrivano.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>Non c’è ancora nulla da vedere in anteprima: aggiungi foto o scene di testo.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>Anteprima della presentazione</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>Importa file immagine</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,14 @@
         <source>In that folder more than once, so left out: %1</source>
         <translation>그 폴더에 둘 이상 있어 제외됨: %1</translation>
     </message>
+    <message>
+        <source>The theme&apos;s videos are still being downloaded; the preview can play once they are here.</source>
+        <translation>테마 동영상을 아직 내려받는 중입니다. 도착하면 미리보기를 재생할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>There is nothing to preview yet: add photos or text scenes.</source>
+        <translation>아직 미리 볼 것이 없습니다. 사진이나 텍스트 장면을 추가하세요.</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>
@@ -339,6 +347,33 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리보기</translation>
+    </message>
+    <message>
+        <source>Preview of the slideshow</source>
+        <translation>슬라이드쇼 미리보기</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
     </message>
 </context>
 <context>
@@ -546,6 +581,10 @@
     <message>
         <source>Import Image Files</source>
         <translation>이미지 파일 가져오기</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리보기</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "ui/dialogs/basedialog.h"
 #include "ui/dialogs/filedialogs.h"
 #include "ui/dialogs/messagedialog.h"
+#include "ui/dialogs/previewdialog.h"
 #include "ui/pages/renderprogressform.h"
 #include "ui/widgets/resources.h"
 #include "ui/pages/selectaudioform.h"
@@ -20,11 +21,14 @@
 #include "core/prjmanager.h"
 #include "core/rendercontroller.h"
 #include "core/slideinput.h"
+#include "core/stills.h"
 #include "core/tmpldownloadmanager.h"
 #include "vidweave/audiotools.h"
 #include "vidweave/vidweave.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <cmath>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -227,6 +231,7 @@ SelectImagesForm* MainWindow::slidesPage()
         connect(imagesPage, &SelectImagesForm::slidesCountChanged, this, &MainWindow::slidesCountChanged);
         connect(imagesPage, &SelectImagesForm::slidesUpdated, this, &MainWindow::slidesUpdated);
         connect(imagesPage, &SelectImagesForm::addAudio, this, &MainWindow::onAddAudio);
+        connect(imagesPage, &SelectImagesForm::previewRequested, this, &MainWindow::openPreview);
     }
     return imagesPage;
 }
@@ -379,6 +384,40 @@ void MainWindow::slidesDone()
     slideshow.build(slidesPage()->playableSlides());
     saveProject();
     showSettings();
+}
+
+QSize MainWindow::previewSize() const
+{
+    // At most 960x540, and room around it on the window.
+    const int width = std::min(960, int(this->width() * 0.8)) & ~1;
+    return QSize(width, (width * 9 / 16) & ~1);
+}
+
+PreviewDialog* MainWindow::openPreview(int slide)
+{
+    if (!slideshow.themeComplete()) {
+        tell(tr("The theme's videos are still being downloaded; the preview can play once they are here."));
+        return nullptr;
+    }
+    const PlacementResult placed = slideshow.build(slidesPage()->playableSlides());
+    if (placed.placedCount == 0) {
+        tell(tr("There is nothing to preview yet: add photos or text scenes."));
+        return nullptr;
+    }
+    previewRequest = slideshow.renderRequest(settings, QString());
+    previewRequest.size = previewSize();
+    const std::vector<int64_t> starts = sceneStarts(previewRequest);
+    int64_t from = 0;
+    if (slide >= 0 && slide < int(placed.included.size()) && placed.included[slide]) {
+        const int placedIndex = int(std::count(placed.included.begin(), placed.included.begin() + slide, true));
+        from = starts.at(sceneOfPlacedSlide(previewRequest, placedIndex));
+    }
+    const auto frames = int64_t(std::lround(videoSeconds(previewRequest) * 30));
+    auto* player = new PreviewDialog(this, previewRequest, starts, frames, from);
+    player->setAttribute(Qt::WA_DeleteOnClose);
+    player->setWindowModality(Qt::ApplicationModal);
+    player->show();
+    return player;
 }
 
 void MainWindow::slidesBack()

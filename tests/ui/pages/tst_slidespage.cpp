@@ -160,7 +160,7 @@ private slots:
         // after a tile was moved.
         area->flowLayout()->moveItem(0, 3);
         page.slidesOrderCahangedSlot();
-        QWidget* focus = page.findChild<QWidget*>("AddTextSceneBtn");
+        QWidget* focus = page.findChild<QWidget*>("PreviewBtn");
         for (QWidget* tile : area->slides()) {
             focus = focus->nextInFocusChain();
             while (focus->focusPolicy() == Qt::NoFocus || !focus->isVisibleTo(&page))

@@ -6,13 +6,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 /// The length of \a request's video in seconds.
 double videoSeconds(const RenderRequest& request);
 
 /// The middle of every scene of \a request's video, in seconds.
 QList<double> sceneMiddles(const RenderRequest& request);
+
+/// The first frame of every scene of \a request's video.
+std::vector<int64_t> sceneStarts(const RenderRequest& request);
+
+/// Which scene of \a request's video the \a placed-th placed slide plays in.
+int sceneOfPlacedSlide(const RenderRequest& request, int placed);
 
 /// How a still is named: its place in the list and its moment, such as
 /// "still_02_0m12.5s.png".

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class PreviewDialog;
+
 class DoneBackBtnsForm;
 class DoneForm;
 class DownloadingThemeForm;
@@ -59,6 +61,9 @@ public slots:
     void renderFinished(QString path);
     void renderFailed(QString reason);
     void backToImages();
+    /// The player over the window, from the scene of the playable slide at
+    /// \a slide (-1: the start); null when there is nothing to play yet.
+    PreviewDialog* openPreview(int slide);
 
 protected:
     /// A message the user must read; tests answer it without a window.
@@ -72,6 +77,7 @@ protected:
 private:
     bool loadTemplate(int id);
     void findMissingPictures(ResumedProject& found);
+    QSize previewSize() const;
     void showPage(int step, QWidget* newPage, const QString& doneText, const QString& backText);
     void showThemes();
     void showMusic();
@@ -88,6 +94,8 @@ private:
 
     Slideshow slideshow;
     VideoSettings settings;
+    /// What the open preview plays; it reads the theme, like a render.
+    RenderRequest previewRequest;
     /// The slides of a resumed project, for the slides page when it shows.
     ProjectSlides pendingSlides;
     bool resumePending = false;

@@ -1,6 +1,8 @@
 #include "ui/pages/selectimagesform.h"
 #include "ui_selectimagesform.h"
 
+#include <QApplication>
+
 #include "ui/widgets/elidedlabel.h"
 #include "ui/dialogs/filedialogs.h"
 #include "ui/tiles/imageslideform.h"
@@ -67,6 +69,11 @@ SelectImagesForm::SelectImagesForm(QWidget* parent)
     connect(&relayout, &QTimer::timeout, this, [this] { layoutSlides(nullptr, collectSlides()); });
     showMusic({});
     updateTimeline(0);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QWidget* w = now; w && w != this; w = w->parentWidget())
+            if (auto* tile = qobject_cast<SlideForm*>(w))
+                lastTile = tile;
+    });
 }
 
 SelectImagesForm::~SelectImagesForm()
@@ -225,7 +232,7 @@ void SelectImagesForm::layoutSlides(SceneMediaList* out, std::list<SlideEntry> s
 // Tab walks the tiles in the order they play, also after a drag moved one.
 void SelectImagesForm::chainTabOrder()
 {
-    QWidget* previous = ui->AddTextSceneBtn;
+    QWidget* previous = ui->PreviewBtn;
     for (QWidget* tile : ui->Slides->slides()) {
         setTabOrder(previous, tile);
         previous = tile;
@@ -341,6 +348,21 @@ void SelectImagesForm::on_ImportFolderBtn_clicked()
         return;
     addImages(paths);
     emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::on_PreviewBtn_clicked()
+{
+    // The tile the user last worked on: focus has moved to the button by now.
+    int slide = -1;
+    int playable = 0;
+    for (const SlideEntry& entry : collectSlides()) {
+        if (entry.widget && entry.widget->isBroken())
+            continue;
+        if (entry.widget && entry.widget == lastTile)
+            slide = playable;
+        ++playable;
+    }
+    emit previewRequested(slide);
 }
 
 void SelectImagesForm::on_AddTextSceneBtn_clicked()

@@ -1,6 +1,7 @@
 #include "ui/tour/tour.h"
 
 #include "ui/mainwindow.h"
+#include "ui/dialogs/previewdialog.h"
 #include "ui/pages/selectimagesform.h"
 #include "ui/pages/settingsform.h"
 #include "ui/dialogs/themedownloaderrordialog.h"
@@ -96,6 +97,28 @@ public:
         return save("slides");
     }
 
+    /// The player at a cross-fade, and in the text scene started from its tile.
+    bool preview()
+    {
+        return previewAt(-1, 112, "preview-fade") && previewAt(6, 45, "preview-text");
+    }
+    bool previewAt(int tile, int64_t later, const char* name)
+    {
+        PreviewDialog* player = window.openPreview(tile);
+        if (!player)
+            return fail("the preview did not open");
+        if (!waitFor([player] { return player->shownFrame() >= 0; }, 20000))
+            return fail("the preview showed no frame");
+        player->pause();
+        const int64_t frame = (player->shownFrame() / 30) * 30 + later;
+        player->seek(frame);
+        if (!waitFor([player, frame] { return player->shownFrame() == frame; }, 20000))
+            return fail("the preview showed no frame");
+        const bool saved = save(name);
+        player->close();
+        return saved;
+    }
+
     bool settingsAndRender()
     {
         window.slidesDone();
@@ -155,7 +178,7 @@ bool runTour(MainWindow& window, const QString& folder, QString* error)
     window.show();
     Tour tour(window, folder);
     const bool ok = tour.save("gallery-empty") && tour.music() && tour.slides()
-                    && tour.settingsAndRender() && tour.gallery() && tour.downloadError();
+                    && tour.preview() && tour.settingsAndRender() && tour.gallery() && tour.downloadError();
     if (!ok && error)
         *error = tour.error;
     return ok;

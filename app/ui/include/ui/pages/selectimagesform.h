@@ -9,6 +9,7 @@
 #include <QSharedPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include <list>
@@ -78,6 +79,9 @@ signals:
     void slidesCountChanged(int slides_count);
     void slidesUpdated();
     void addAudio();
+    /// "Preview": from the scene of the playable slide at \a slide, or the
+    /// start when it is -1.
+    void previewRequested(int slide);
 
 public slots:
     void slidesCountChangedSlot(int slides_count);
@@ -85,6 +89,7 @@ public slots:
     void on_ImportFilesBtn_clicked();
     void on_ImportFolderBtn_clicked();
     void on_AddTextSceneBtn_clicked();
+    void on_PreviewBtn_clicked();
     void on_TextSceneAdded(QString text);
     void on_AddAudioBtnClicked(bool);
 
@@ -111,4 +116,6 @@ private:
     float musicLength = 0;
     float total = 0;
     QTimer relayout;
+    /// The tile that last had the focus, where a preview starts.
+    QPointer<SlideForm> lastTile;
 };
