@@ -13,6 +13,9 @@
 // <build>/bench-render.
 //
 // bench_render --quick leaves out the 100- and 500-photo renders.
+// bench_render --preview plays the reference project as the window's preview
+// does, in real time at 640x360 and 960x540, and prints the frames shown, late
+// and dropped, the time to the first frame and the peak memory.
 // bench_render --frames <folder> <width> <height> <n> keeps every n-th
 // finished frame of the reference render as PNG (after one normal run has
 // made the photos), to compare the pictures of two builds.
@@ -26,6 +29,7 @@
 #include "common/endlogobase.h"
 #include "common/release.h"
 #include "core/placement.h"
+#include "core/previewfeed.h"
 #include "docloom/tmplxmlparser.h"
 #include "vidweave/vidweave.h"
 #include "vidweave/vidweavefactory.h"
@@ -42,6 +46,7 @@ extern "C" {
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -271,6 +276,68 @@ int renderChild(const QStringList& args)
     return 0;
 }
 
+// The child's side of a preview: plays the reference project on the clock
+// for as long as it lasts, as the player does, and prints what it saw.
+int previewChild(const QStringList& args)
+{
+    const int width = args.value(0).toInt();
+    const int height = args.value(1).toInt();
+    BasePrjFactory factory;
+    BenchPaths paths;
+    BaseTmplFactory tmplFactory;
+    std::unique_ptr<ITmpl, TmplDeleter> tmpl(
+        TmplXmlParser().ParseTmpl(paths.GetTmplPath(themeId), &tmplFactory));
+    if (!tmpl)
+        return 1;
+    std::vector<PlacementSlide> slides;
+    for (int i = 0; i < photosMade; ++i)
+        slides.push_back({photoPath(i), SceneImg, 0});
+    SceneMediaList media;
+    const PlacementResult placed = placeSlides(slides, *tmpl, float(musicSeconds), &factory, &media);
+    RenderRequest request;
+    request.themeId = themeId;
+    request.theme = tmpl.get();
+    request.project = QSharedPointer<IPrj>(factory.GetPrj(themeId, &media, {musicPath()}));
+    request.size = QSize(width, height);
+    request.paths = &paths;
+    request.closing = QSharedPointer<IEndLogo>(new EndLogoBase(logoPath, 30, 60));
+    const int64_t frames = int64_t(placed.totalDuration * 30 + 0.5f);
+
+    PreviewFeed feed(request);
+    QElapsedTimer clock;
+    clock.start();
+    feed.start(0);
+    int64_t shown = -1, seen = 0, late = 0, lastDue = -1;
+    double firstMs = -1;
+    qint64 startedAt = 0;
+    while (shown < frames - 1) {
+        // The clock starts with the first frame, as the player's does.
+        const int64_t due = firstMs < 0 ? 0 : (clock.elapsed() - startedAt) * 30 / 1000;
+        QImage image;
+        int64_t got = -1;
+        if (feed.take(due, &image, &got)) {
+            if (firstMs < 0) {
+                firstMs = double(clock.nsecsElapsed()) / 1e6;
+                startedAt = clock.elapsed();
+            }
+            shown = got;
+            ++seen;
+        } else if (firstMs >= 0 && due != lastDue && shown < due) {
+            ++late;
+        }
+        lastDue = due;
+        QThread::msleep(2);
+        if (clock.elapsed() > 600000)
+            break;
+    }
+    feed.stop();
+    std::printf("result frames=%lld shown=%lld late=%lld dropped=%lld first=%.0f peak=%ld\n",
+                (long long)frames, (long long)seen, (long long)late, (long long)feed.dropped(),
+                firstMs, peakKb());
+    ClearSceneMedia(media);
+    return 0;
+}
+
 // Keeps every n-th finished frame of the reference render as PNG, to compare
 // the pictures of two builds of the engine.
 int framesChild(const QStringList& args)
@@ -480,6 +547,25 @@ void printStages(const Measured& m)
                 m.cpuMs);
 }
 
+int previewBench()
+{
+    for (const QSize size : {QSize(640, 360), QSize(960, 540)}) {
+        Values v = valuesAfter(runChild({"--preview-child", QString::number(size.width()),
+                                               QString::number(size.height())}),
+                                     "result ");
+        if (v["frames"] <= 0)
+            return 1;
+        const double missed = v["late"] + v["dropped"];
+        std::printf("preview %dx%d: %.0f of %.0f frames shown, %.0f late, %.0f dropped (%.1f %%), "
+                    "first frame after %.0f ms, peak %.0f MB; load %s\n",
+                    size.width(), size.height(), v["shown"], v["frames"],
+                    v["late"], v["dropped"], 100.0 * missed / v["frames"],
+                    v["first"], v["peak"] / 1024.0, qPrintable(loadAverage()));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -495,11 +581,15 @@ int main(int argc, char** argv)
         return limitChild(args.mid(1));
     if (args.value(0) == "--frames")
         return framesChild(args.mid(1));
+    if (args.value(0) == "--preview-child")
+        return previewChild(args.mid(1));
 
     if (!makeWorkload()) {
         std::printf("the workload could not be made in %s\n", qPrintable(cacheDir));
         return 1;
     }
+    if (args.contains("--preview"))
+        return previewBench();
     std::printf("reference: %d photos 4000x3000, %.0f s of music, theme %d, closing picture; "
                 "load %s\n",
                 photosMade, musicSeconds, themeId, qPrintable(loadAverage()));
