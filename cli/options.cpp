@@ -1,10 +1,10 @@
 #include "options.h"
 
+#include "core/photoformats.h"
 #include "core/slideinput.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 const char* usageText = R"(Usage:
   pictavio-render --list-themes
@@ -61,12 +61,6 @@ in the command line, 130 after Ctrl-C.
 )";
 
 namespace {
-
-bool isPicture(const QFileInfo& file)
-{
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-    return formats.contains(file.suffix().toLower().toLatin1());
-}
 
 const char* modeName(Options::Mode mode)
 {
@@ -267,7 +261,7 @@ QStringList picturesIn(const QString& dir)
     const QFileInfoList entries =
         QDir(dir).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries) {
-        if (isPicture(entry))
+        if (isPhotoFile(entry.fileName()))
             pictures << entry.absoluteFilePath();
     }
     return pictures;

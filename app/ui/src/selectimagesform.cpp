@@ -12,6 +12,7 @@
 #include "ui/thumbform.h"
 
 #include "common/baseprjfactory.h"
+#include "core/photoformats.h"
 #include "core/slideinput.h"
 #include "core/thumbgenerator.h"
 #include "core/timing.h"
@@ -21,12 +22,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QShowEvent>
-
-namespace {
-
-const QStringList picturePatterns{"*.jpg", "*jpeg", "*.png", "*.gif"};
-
-} // namespace
 
 QString timelineText(float total, float music, int* percent)
 {
@@ -43,7 +38,7 @@ QStringList picturesInFolder(const QString& folder)
 {
     // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
     QStringList paths;
-    const QFileInfoList files = QDir(folder).entryInfoList(picturePatterns, QDir::Files,
+    const QFileInfoList files = QDir(folder).entryInfoList(photoNamePatterns(), QDir::Files,
                                                            QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& file : files)
         paths << file.absoluteFilePath();
@@ -314,7 +309,7 @@ void SelectImagesForm::slidesOrderCahangedSlot()
 QStringList SelectImagesForm::askForPictures()
 {
     return askForFiles(this, FileKind::Pictures, tr("Import Image Files"),
-                       "(" + picturePatterns.join(' ') + ")");
+                       "(" + photoNamePatterns().join(' ') + ")");
 }
 
 QString SelectImagesForm::askForFolder()
