@@ -473,7 +473,16 @@ QByteArray QExifImageHeader::cameraPreview(const QString& fileName, int* orienta
     const uchar* mapped = file.map(0, file.size());
     if (!mapped)
         return {};
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size()));
+    // Only the directories and the preview are read from the mapped file.
+    return cameraPreview(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size())),
+                         orientation);
+}
+
+QByteArray QExifImageHeader::cameraPreview(const QByteArray& data, int* orientation)
+{
+    *orientation = 0;
+    if (data.size() < 16)
+        return {};
     const QByteArray order = data.left(2);
     const BlockReader r(data, order == "II");
     // TIFF's 42, or the marks Olympus ("RO") and Panasonic (0x55) put there.

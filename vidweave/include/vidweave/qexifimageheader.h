@@ -62,6 +62,8 @@ public:
     /// none; \a orientation gets the file's orientation (0 for none), which
     /// turns the preview as it turns the sensor's picture.
     static QByteArray cameraPreview(const QString& fileName, int* orientation);
+    /// As above, for a camera file's bytes \a data.
+    static QByteArray cameraPreview(const QByteArray& data, int* orientation);
     /// \a image turned and mirrored upright for \a orientation (1 to 8).
     static QImage orient(const QImage& image, int orientation);
     /// Whether \a orientation swaps width and height.
