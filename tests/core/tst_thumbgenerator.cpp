@@ -473,6 +473,33 @@ private slots:
         QVERIFY(image->isNull());
     }
 
+    // Pictures decoded whole to be scaled take two of the six workers at
+    // most, and JPEGs waiting behind them go first.
+    void wholeDecodesTakeTwoAtATime()
+    {
+        QTemporaryDir dir;
+        ThumbGenerator generator;
+        QSignalSpy completed(&generator, &ThumbGenerator::completed);
+        int mostRunning = 0;
+        connect(&generator, &ThumbGenerator::generated, this,
+                [&] { mostRunning = qMax(mostRunning, generator.runningWorkers()); });
+        generator.pauseFullStage();
+        for (int i = 0; i < 6; ++i) {
+            const QString tiff = dir.filePath(QString("w%1.tif").arg(i));
+            QVERIFY(markedPicture(300, 200).save(tiff));
+            generator.addTask(ThumbGeneratorTask(tiff, 64, 64));
+        }
+        for (int i = 0; i < 2; ++i)
+            generator.addTask(ThumbGeneratorTask(cameraJpeg(dir, QString("j%1.jpg").arg(i), markedPicture(300, 200),
+                                                            {}, {}), 64, 64));
+        QTRY_COMPARE(generator.runningWorkers(), 0); // no stored previews to show
+        generator.resumeFullStage();
+        QCOMPARE(generator.runningWorkers(), ThumbGenerator::maxWholeDecodes + 2);
+        QTRY_COMPARE_WITH_TIMEOUT(completed.count(), 8, 20000);
+        QVERIFY(mostRunning <= ThumbGenerator::maxWholeDecodes + 2);
+        QTRY_COMPARE(generator.runningWorkers(), 0);
+    }
+
     void service()
     {
         QTemporaryDir dir;

@@ -57,3 +57,9 @@ bool isCameraRawFile(const QString& path)
 {
     return cameraRawSuffixes().contains(suffixOf(path));
 }
+
+bool decodesAtReducedSize(const QString& path)
+{
+    const QString suffix = suffixOf(path);
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+}

@@ -231,12 +231,39 @@ void ThumbGenerator::doTask()
         if (!exifQueue.isEmpty()) {
             worker = new ExifThumbWorker(exifQueue.takeFirst().task);
             exifStage = true;
-        } else if (fullStageEnabled && !fullQueue.isEmpty()) {
-            worker = new ThumbWorker(fullQueue.takeFirst().task);
+        } else if (fullStageEnabled) {
+            worker = nextFullWorker();
         }
     }
     if (worker)
         startWorker(worker, exifStage);
+}
+
+namespace {
+
+/// A camera file's tile comes from its stored JPEG, decoded small as well.
+bool decodesWhole(const QString& path)
+{
+    return !decodesAtReducedSize(path) && !isCameraRawFile(path);
+}
+
+} // namespace
+
+ThumbWorkerBase* ThumbGenerator::nextFullWorker()
+{
+    for (int i = 0; i < fullQueue.size(); ++i) {
+        const ThumbGeneratorTask task = fullQueue.at(i).task;
+        if (!decodesWhole(task.path)) {
+            fullQueue.removeAt(i);
+            return new ThumbWorker(task);
+        }
+        if (wholeDecodes < maxWholeDecodes) {
+            fullQueue.removeAt(i);
+            ++wholeDecodes;
+            return new ThumbWorker(task);
+        }
+    }
+    return nullptr;
 }
 
 void ThumbGenerator::startWorker(ThumbWorkerBase* worker, bool exifStage)
@@ -277,6 +304,10 @@ void ThumbGenerator::exifWorkerDone(ThumbGeneratorTask task, QSharedPointer<QIma
 void ThumbGenerator::workerDone(ThumbGeneratorTask task, QSharedPointer<QImage> img)
 {
     --running;
+    if (decodesWhole(task.path)) {
+        QMutexLocker locker(&lock);
+        --wholeDecodes;
+    }
     if (img)
         emit generated(task, img);
     emit completed(task);

@@ -16,3 +16,7 @@ bool isPhotoFile(const QString& path);
 
 /// Whether \a path ends in a camera RAW suffix (DNG, CR2, NEF …), in any case.
 bool isCameraRawFile(const QString& path);
+
+/// Whether Qt's reader of \a path decodes it straight at a reduced size
+/// (JPEG); every other format is decoded whole, then scaled.
+bool decodesAtReducedSize(const QString& path);
