@@ -1,9 +1,9 @@
 // pictavio: the window program.
-#include "ui/backdropoverlay.h"
-#include "ui/focusstyle.h"
+#include "ui/dialogs/backdropoverlay.h"
+#include "ui/widgets/focusstyle.h"
 #include "ui/mainwindow.h"
-#include "ui/resources.h"
-#include "ui/tour.h"
+#include "ui/widgets/resources.h"
+#include "ui/tour/tour.h"
 
 #include "core/rendercontroller.h"
 

@@ -10,8 +10,8 @@
 // longest stall and the process's peak memory.
 #include "benchphotos.h"
 
-#include "ui/mediaform.h"
-#include "ui/selectimagesform.h"
+#include "ui/tiles/mediaform.h"
+#include "ui/pages/selectimagesform.h"
 
 #include "common/basetmplfactory.h"
 #include "common/release.h"

@@ -2,10 +2,12 @@
 // camera-sized photos (4000x3000 with detail and noise), 60 s of music and
 // theme 1, placed as the program places them, with the closing picture.
 // Prints for 720p and 1080p the render's frames per second, the limit (the
-// project's writer encoding the same frames, decoded from the render's own
-// output into memory beforehand), their ratio, the render's peak memory and
-// where the CPU time goes per frame; then the 1080p render with 100 and 500
-// photos, stopped after twice as many frames as the reference project has.
+// project's writer encoding every picture the render gave its encoder, kept
+// raw by a second render and read back into memory, a part at a time, untimed),
+// their ratio, the CPU per frame beside the encoder (the render's less the
+// limit's), the render's peak memory and where the CPU time goes per frame;
+// then the 1080p render with 100 and 500 photos, stopped after twice as many
+// frames as the reference project has.
 // Every render and every limit runs in a child process of its own, so that
 // one peak does not hide in another. Photos, music and outputs are cached in
 // <build>/bench-render.
@@ -17,6 +19,7 @@
 
 #include "avoutput_p.h"
 #include "avptr_p.h"
+#include "renderstats_p.h"
 
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
@@ -57,8 +60,7 @@ const QString logoPath = QStringLiteral(PICTAVIO_SOURCE_DIR "/app/resources/imag
 const int themeId = 1;
 const int photosMade = 20;
 const double musicSeconds = 60;
-// Frames the limit encodes from memory: enough for several scenes, at most
-// 1.6 GB of 1080p pictures.
+// Pictures the limit holds in memory at a time: at most 1.6 GB at 1080p.
 const int limitFrames = 500;
 
 // The machine's load averages over 1, 5 and 15 minutes.
@@ -286,75 +288,80 @@ int framesChild(const QStringList& args)
     return r.frames > 0 ? 0 : 1;
 }
 
-// Decodes up to \a count pictures of the video at \a path as they are stored.
-std::vector<AVFrameUPtr> decodeVideo(const QString& path, int count)
+// Up to \a count raw YUV 4:2:0 pictures of \a width x \a height from \a file.
+std::vector<AVFrameUPtr> readPictures(QFile& file, int width, int height, int count)
 {
     std::vector<AVFrameUPtr> frames;
-    AVFormatContext* opened = nullptr;
-    if (avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
-        return frames;
-    const AVInputContextUPtr owner(opened);
-    AVFormatContext* format = owner.get();
-    avformat_find_stream_info(format, nullptr);
-    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    const AVCodec* codec =
-        index >= 0 ? avcodec_find_decoder(format->streams[index]->codecpar->codec_id) : nullptr;
-    const AVCodecContextUPtr decoderOwner(codec ? avcodec_alloc_context3(codec) : nullptr);
-    AVCodecContext* decoder = decoderOwner.get();
-    const AVPacketUPtr packetOwner(av_packet_alloc());
-    AVPacket* packet = packetOwner.get();
-    if (decoder && packet
-        && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0
-        && avcodec_open2(decoder, codec, nullptr) >= 0) {
-        bool draining = false;
-        while (int(frames.size()) < count) {
-            AVFrameUPtr frame(av_frame_alloc());
-            const int rc = avcodec_receive_frame(decoder, frame.get());
-            if (rc >= 0) {
-                frames.push_back(std::move(frame));
-                continue;
-            }
-            if (rc != AVERROR(EAGAIN) || draining)
-                break;
-            if (av_read_frame(format, packet) < 0) {
-                draining = true;
-                avcodec_send_packet(decoder, nullptr);
-                continue;
-            }
-            if (packet->stream_index == index)
-                avcodec_send_packet(decoder, packet);
-            av_packet_unref(packet);
+    while (int(frames.size()) < count && !file.atEnd()) {
+        AVFrameUPtr frame(av_frame_alloc());
+        frame->format = AV_PIX_FMT_YUV420P;
+        frame->width = width;
+        frame->height = height;
+        if (av_frame_get_buffer(frame.get(), 0) < 0)
+            break;
+        bool whole = true;
+        for (int plane = 0; plane < 3 && whole; ++plane) {
+            const int w = plane ? (width + 1) / 2 : width;
+            const int h = plane ? (height + 1) / 2 : height;
+            for (int row = 0; row < h && whole; ++row)
+                whole = file.read(reinterpret_cast<char*>(frame->data[plane])
+                                      + std::ptrdiff_t(row) * frame->linesize[plane],
+                                  w)
+                        == w;
         }
+        if (!whole)
+            break;
+        frames.push_back(std::move(frame));
     }
     return frames;
 }
 
-// The child's side of a limit: the writer on pictures already in memory.
+// The child's side of a limit: the writer on the very pictures the render gave
+// its encoder, kept raw in a file. They are read into memory a part at a time;
+// only the encoding is timed, and the reading's own CPU is left out.
 int limitChild(const QStringList& args)
 {
-    const std::vector<AVFrameUPtr> frames = decodeVideo(args.value(0), limitFrames);
+    QFile file(args.value(0));
+    const int width = args.value(1).toInt();
+    const int height = args.value(2).toInt();
+    if (!file.open(QIODevice::ReadOnly) || width <= 0 || height <= 0)
+        return 1;
+    std::vector<AVFrameUPtr> frames = readPictures(file, width, height, limitFrames);
     if (frames.empty())
         return 1;
-    const int width = frames.front()->width;
-    const int height = frames.front()->height;
     const long peakBefore = peakKb();
+    AVOutput output(args.value(3), av_guess_format("mp4", nullptr, nullptr), height, width, 1, 30,
+                    0, false);
+    const double cpuBefore = cpuSeconds();
+    double readingCpu = 0;
+    qint64 readingNs = 0;
     QElapsedTimer clock;
     clock.start();
-    const double cpuBefore = cpuSeconds();
-    AVOutput output(args.value(1), av_guess_format("mp4", nullptr, nullptr), height, width, 1, 30,
-                    0, false);
     int64_t pts = 0;
-    for (const AVFrameUPtr& frame : frames) {
-        frame->pts = pts++;
-        if (!output.WriteVideoFrame(frame.get(), 1, 30))
-            return 1;
+    long writerKb = -1;
+    while (!frames.empty()) {
+        for (const AVFrameUPtr& frame : frames) {
+            frame->pts = pts++;
+            if (!output.WriteVideoFrame(frame.get(), 1, 30))
+                return 1;
+        }
+        // Pictures still queued while the next part is read would count too.
+        if (writerKb < 0)
+            writerKb = peakKb() - peakBefore;
+        frames.clear();
+        const qint64 readStart = clock.nsecsElapsed();
+        const int64_t readCpuStart = renderstats::now();
+        frames = readPictures(file, width, height, limitFrames);
+        readingCpu += double(renderstats::now() - readCpuStart) / 1e9;
+        readingNs += clock.nsecsElapsed() - readStart;
     }
     if (!output.Close())
         return 1;
-    // The pictures were all in memory before the writer started: what the
-    // peak gained since is the writer's (the encoder's) own.
-    std::printf("result frames=%d seconds=%.3f cpu=%.3f writer=%ld\n", int(frames.size()),
-                clock.nsecsElapsed() / 1e9, cpuSeconds() - cpuBefore, peakKb() - peakBefore);
+    // The first part was in memory before the writer started: what the peak
+    // gained while encoding it is the writer's (the encoder's) own.
+    std::printf("result frames=%lld seconds=%.3f cpu=%.3f writer=%ld\n",
+                static_cast<long long>(pts), double(clock.nsecsElapsed() - readingNs) / 1e9,
+                cpuSeconds() - cpuBefore - readingCpu, writerKb);
     return 0;
 }
 
@@ -376,11 +383,17 @@ Values valuesAfter(const QString& text, const QString& prefix)
     return values;
 }
 
-// Runs this program as a child; its output, or empty when it failed.
-QString runChild(const QStringList& args)
+// Runs this program as a child, with \a keptFrames (when given) receiving
+// the pictures its render encodes; its output, or empty when it failed.
+QString runChild(const QStringList& args, const QString& keptFrames = {})
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
+    if (!keptFrames.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PICTAVIO_RENDER_FRAMES", keptFrames);
+        child.setProcessEnvironment(environment);
+    }
     child.start(QCoreApplication::applicationFilePath(), args);
     if (!child.waitForFinished(-1) || child.exitCode() != 0) {
         std::printf("child %s failed:\n%s\n", qPrintable(args.join(' ')),
@@ -422,15 +435,30 @@ struct Limit
     double fps = 0;
     double cpuMs = 0;
     double writerMb = 0; // the encoder's own memory
+    int frames = 0;
 };
 
-Limit measureLimit(const QString& rendered, const QString& output)
+// Renders once more, keeping the pictures the encoder gets (not timed), and
+// times the writer alone on them.
+Limit measureLimit(int width, int height, const QString& output)
 {
-    const Values result = valuesAfter(runChild({"--limit", rendered, output}), "result ");
+    const QString kept = QDir(cacheDir).filePath("kept-frames.yuv");
+    const bool made = !runChild({"--render", QString::number(width), QString::number(height),
+                                 QString::number(photosMade), "0", output},
+                                kept)
+                           .isEmpty();
+    const Values result =
+        made ? valuesAfter(runChild({"--limit", kept, QString::number(width),
+                                     QString::number(height),
+                                     QDir(cacheDir).filePath("limit.mp4")}),
+                           "result ")
+             : Values();
+    QFile::remove(kept);
     if (result.empty())
         return {};
     return {result.at("frames") / result.at("seconds"),
-            1000.0 * result.at("cpu") / result.at("frames"), result.at("writer") / 1024.0};
+            1000.0 * result.at("cpu") / result.at("frames"), result.at("writer") / 1024.0,
+            int(result.at("frames"))};
 }
 
 void printStages(const Measured& m)
@@ -499,10 +527,11 @@ int main(int argc, char** argv)
                                    reference ? 0 : 2 * rows[1].render.frames, output);
         if (row.render.frames == 0)
             return 1;
-        row.limit = reference ? measureLimit(output, QDir(cacheDir).filePath("limit.mp4"))
-                              : rows[1].limit;
-        if (row.limit.fps <= 0)
+        row.limit = reference ? measureLimit(row.width, row.height, output) : rows[1].limit;
+        if (row.limit.fps <= 0 || (reference && row.limit.frames != row.render.frames)) {
+            std::printf("the limit failed or encoded another number of frames\n");
             return 1;
+        }
         std::printf("%s: render %.1f fps, limit %.1f fps, ratio %.2f, peak %.0f MB",
                     qPrintable(row.name), row.render.fps, row.limit.fps,
                     row.render.fps / row.limit.fps, row.render.peakMb);
@@ -510,18 +539,19 @@ int main(int argc, char** argv)
             std::printf(" (first %d of %d frames)", row.render.frames, row.render.total);
         else
             std::printf(" (%d frames)", row.render.frames);
-        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: CPU ratio %.2f; the writer alone "
-                    "takes %.0f MB\n",
-                    row.render.cpuMs, row.limit.cpuMs, row.limit.cpuMs / row.render.cpuMs,
-                    row.limit.writerMb);
+        std::printf("\n  CPU per frame %.1f ms, limit %.1f ms: %.1f ms beside the encoder, CPU "
+                    "ratio %.2f; the writer alone takes %.0f MB\n",
+                    row.render.cpuMs, row.limit.cpuMs, row.render.cpuMs - row.limit.cpuMs,
+                    row.limit.cpuMs / row.render.cpuMs, row.limit.writerMb);
         printStages(row.render);
         std::fflush(stdout);
     }
-    std::printf("summary: ratio %.2f at 720p, %.2f at 1080p (CPU ratio %.2f, %.2f); 1080p peak "
-                "%.0f MB",
+    std::printf("summary: ratio %.2f at 720p, %.2f at 1080p; beside the encoder %.1f ms, %.1f ms "
+                "per frame; peak %.0f MB, %.0f MB",
                 rows[0].render.fps / rows[0].limit.fps, rows[1].render.fps / rows[1].limit.fps,
-                rows[0].limit.cpuMs / rows[0].render.cpuMs,
-                rows[1].limit.cpuMs / rows[1].render.cpuMs, rows[1].render.peakMb);
+                rows[0].render.cpuMs - rows[0].limit.cpuMs,
+                rows[1].render.cpuMs - rows[1].limit.cpuMs, rows[0].render.peakMb,
+                rows[1].render.peakMb);
     if (rows.size() == 4) {
         double low = rows[1].render.peakMb, high = low;
         for (size_t i = 2; i < rows.size(); ++i) {

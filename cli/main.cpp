@@ -9,6 +9,7 @@
 #include "core/rendercontroller.h"
 #include "core/slideinput.h"
 #include "core/slideshow.h"
+#include "core/stills.h"
 #include "core/textlength.h"
 #include "core/timing.h"
 #include "core/tmplpathmanager.h"
@@ -165,14 +166,34 @@ int renderVideo(const Slideshow& show, const Options& options, const QString& ou
     return 0;
 }
 
-/// Everything before the render; the output path, or empty with a reason.
-QString prepare(Slideshow& show, const Job& job, const Options& options, QString* reason)
+int makeStills(const Slideshow& show, const Options& options)
+{
+    VideoSettings video;
+    video.quality = options.fullHd ? VideoQuality::FullHD : VideoQuality::HD;
+    video.endLogo = options.logo;
+    const RenderRequest request = show.renderRequest(video, QString());
+    const QList<double> moments = options.stillsAt.isEmpty() ? sceneMiddles(request)
+                                                             : options.stillsAt;
+    QString reason;
+    const QStringList written = writeStills(request, moments, options.stills, options.overwrite,
+                                              [] { return !interrupted(); }, &reason);
+    if (interrupted())
+        return stoppedByUser();
+    if (written.isEmpty())
+        return failWith("the stills cannot be written: " + reason);
+    for (const QString& path : written)
+        std::printf("Wrote %s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return 0;
+}
+
+/// The slides placed and the backgrounds checked; false with a reason.
+bool place(Slideshow& show, const Job& job, QString* reason)
 {
     const PlacementResult placed = show.build(job.slides);
     describePlacement(job.slides, placed, !show.music().empty());
     if (placed.placedCount == 0) {
         *reason = nothingPlaced(job.themeId, *show.theme(), job.slides.front());
-        return {};
+        return false;
     }
     const QStringList damaged = show.dropUnusableBackgrounds();
     if (!damaged.isEmpty()) {
@@ -181,8 +202,16 @@ QString prepare(Slideshow& show, const Job& job, const Options& options, QString
                           "downloads it again.")
                       .arg(job.themeId)
                       .arg(damaged.first());
-        return {};
+        return false;
     }
+    return true;
+}
+
+/// Everything before the render; the output path, or empty with a reason.
+QString prepare(Slideshow& show, const Job& job, const Options& options, QString* reason)
+{
+    if (!place(show, job, reason))
+        return {};
     const QString output = chooseOutput(options, reason);
     if (output.isEmpty())
         return {};
@@ -211,6 +240,8 @@ int run(Slideshow& show, const Job& asked, const Options& options)
     job.slides = usableSlides(asked.slides, *show.theme());
     if (job.slides.empty())
         return failWith("no usable slides");
+    if (!options.stills.isEmpty())
+        return place(show, job, &reason) ? makeStills(show, options) : failWith(reason);
     const QString output = prepare(show, job, options, &reason);
     if (output.isEmpty())
         return failWith(reason);
@@ -268,7 +299,7 @@ int dispatch(const Options& options)
         job = demoJob();
         break;
     case Options::Project:
-        if (!jobFromProject(show, options.project, job, &error))
+        if (!jobFromProject(show, options.project, options.findPictures, job, &error))
             return failWith(error);
         break;
     default:

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 const char* usageText = R"(Usage:
   pictavio-render --list-themes
@@ -40,6 +41,15 @@ Options:
                       number of slides
   --project ID|DIR    render a saved project (its id, with or without the
                       braces, or its folder)
+  --stills DIR        write PNG pictures of the slideshow into DIR instead
+                      of a video, one from the middle of every scene, at
+                      the chosen size; nothing is encoded
+  --at TIMES          with --stills: the moments instead, such as
+                      0:05,0:12.5 or 75 (seconds)
+  --find-pictures DIR with --project: look in DIR and its subfolders for
+                      the project's pictures that are no longer where they
+                      were (by file name; a name found twice is not
+                      guessed), and save the project with their new places
   --demo              render the bundled demo: photos, texts and music
   --themes DIR        look for themes only in DIR/templates/ (and the demo
                       in DIR/demo/); by default ./templates/ is searched
@@ -59,6 +69,19 @@ Ctrl-C, SIGTERM and a closed terminal stop cleanly and leave no file. Exit statu
 made, 1 when it was not (the reason is on standard error), 2 for a mistake
 in the command line, 130 after Ctrl-C.
 )";
+
+bool parseMoment(const QString& text, double* seconds)
+{
+    static const QRegularExpression moment(R"(^(?:(\d+):(?=\d\d))?(\d+(?:\.\d+)?)$)");
+    const QRegularExpressionMatch match = moment.match(text);
+    if (!match.hasMatch())
+        return false;
+    const double within = match.captured(2).toDouble();
+    if (match.capturedLength(1) > 0 && within >= 60)
+        return false;
+    *seconds = match.captured(1).toDouble() * 60 + within;
+    return true;
+}
 
 namespace {
 
@@ -138,6 +161,15 @@ private:
         } else if (arg == "--project") {
             if (value(options.project, "--project needs a project id or folder"))
                 setMode(Options::Project);
+        } else if (arg == "--stills") {
+            if (value(text, "--stills needs a folder"))
+                options.stills = QFileInfo(text).absoluteFilePath();
+        } else if (arg == "--at") {
+            if (value(text, "--at needs moments such as 0:05,0:12.5"))
+                takeMoments(text);
+        } else if (arg == "--find-pictures") {
+            if (value(text, "--find-pictures needs a folder"))
+                options.findPictures = QFileInfo(text).absoluteFilePath();
         } else if (arg == "--music") {
             if (value(text, "--music needs a file"))
                 options.music << QFileInfo(text).absoluteFilePath();
@@ -172,6 +204,16 @@ private:
         else
             return false;
         return true;
+    }
+
+    void takeMoments(const QString& text)
+    {
+        for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
+            double seconds = 0;
+            if (!parseMoment(part.trimmed(), &seconds))
+                return fail(ParseStatus::Usage, "--at takes moments such as 0:05,0:12.5, not \"" + part + "\"");
+            options.stillsAt << seconds;
+        }
     }
 
     void takeTheme()
@@ -243,6 +285,14 @@ private:
         else if (!render && !options.music.isEmpty())
             fail(ParseStatus::Usage,
                  QString("--music is taken only with --theme, not with %1").arg(modeName(options.mode)));
+        else if (!options.stillsAt.isEmpty() && options.stills.isEmpty())
+            fail(ParseStatus::Usage, "--at is taken only with --stills");
+        else if (!options.stills.isEmpty() && !options.output.isEmpty())
+            fail(ParseStatus::Usage, "--stills cannot be used with --output");
+        else if (!options.findPictures.isEmpty() && options.mode != Options::Project)
+            fail(ParseStatus::Usage, "--find-pictures is taken only with --project");
+        else if (!options.findPictures.isEmpty() && !QFileInfo(options.findPictures).isDir())
+            fail(ParseStatus::Invalid, "--find-pictures " + options.findPictures + " is not a folder");
     }
 
     const QStringList& args;

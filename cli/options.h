@@ -3,6 +3,7 @@
 #include "core/placement.h"
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include <vector>
@@ -26,6 +27,12 @@ struct Options
     bool verbose = false;
     std::vector<PlacementSlide> slides;
     QString project;
+    /// Write PNG stills into this folder instead of a video.
+    QString stills;
+    /// The moments of the stills in seconds; empty for the middle of every scene.
+    QList<double> stillsAt;
+    /// Where to look, in depth, for the project's pictures that moved.
+    QString findPictures;
     /// The folder holding "templates/" (and "demo/"); searched alone when given.
     QString themesDir;
 };
@@ -37,6 +44,9 @@ enum class ParseStatus { Ok, Usage, Invalid };
 /// Reads the arguments (without the program name). Paths become absolute
 /// against the current folder. On a mistake, sets a one-line reason.
 ParseStatus parseOptions(const QStringList& args, Options& options, QString* error);
+
+/// Seconds from "75", "1:15" or "1:15.5"; false when \a text is none of them.
+bool parseMoment(const QString& text, double* seconds);
 
 /// The pictures of \a dir, sorted by name ignoring case, without recursion.
 QStringList picturesIn(const QString& dir);

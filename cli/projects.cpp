@@ -5,6 +5,7 @@
 #include "core/prjmanager.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -23,7 +24,31 @@ int listProjects()
     return 0;
 }
 
-bool jobFromProject(Slideshow& show, const QString& ref, Job& job, QString* error)
+namespace {
+
+bool findPictures(Slideshow& show, const QString& folder, ResumedProject& found, QString* error)
+{
+    MovedPictures moved;
+    if (!show.findPictures(folder, &found, &moved, error)) {
+        *error = "the project could not be saved with the pictures found: " + *error;
+        return false;
+    }
+    for (auto it = moved.found.cbegin(); it != moved.found.cend(); ++it)
+        std::printf("Found %s at %s\n", qPrintable(QDir::toNativeSeparators(it.key())),
+                    qPrintable(QDir::toNativeSeparators(it.value())));
+    for (const QString& path : moved.ambiguous)
+        warn(QFileInfo(path).fileName() + " is in " + folder +
+             " more than once; which one was meant cannot be told.");
+    std::printf("%d of %d missing pictures found in %s\n", int(moved.found.size()),
+                int(moved.found.size() + moved.notFound.size() + moved.ambiguous.size()),
+                qPrintable(QDir::toNativeSeparators(folder)));
+    return true;
+}
+
+} // namespace
+
+bool jobFromProject(Slideshow& show, const QString& ref, const QString& findIn, Job& job,
+                    QString* error)
 {
     QString why;
     if (PrjManager::projectFile(ref, &why).isEmpty()) {
@@ -37,8 +62,13 @@ bool jobFromProject(Slideshow& show, const QString& ref, Job& job, QString* erro
     }
     if (!found.notice.isEmpty())
         warn(found.notice);
+    if (!findIn.isEmpty() && !found.slides.missing.isEmpty()
+        && !findPictures(show, findIn, found, error))
+        return false;
     for (const QString& path : found.slides.missing)
         warn(path + " is missing; it is left out.");
+    if (findIn.isEmpty() && !found.slides.missing.isEmpty())
+        warn("--find-pictures DIR looks for pictures that moved.");
     for (const QString& path : found.slides.notFiles)
         warn(path + " is not a file (a pipe or a device is no picture); it is left out.");
     for (int index : found.slides.shortened)

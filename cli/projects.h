@@ -22,8 +22,10 @@ struct Job
 int listProjects();
 
 /// Resumes the project \a ref (its folder, or its id with or without braces)
-/// into \a show and \a job; false with a reason.
-bool jobFromProject(Slideshow& show, const QString& ref, Job& job, QString* error);
+/// into \a show and \a job, first looking in \a findIn (when given) for
+/// pictures that moved; false with a reason.
+bool jobFromProject(Slideshow& show, const QString& ref, const QString& findIn, Job& job,
+                    QString* error);
 
 /// Saves the slides as a new project and prints its id; false with a reason.
 bool saveProject(Slideshow& show, const Job& job, QString* error);

@@ -1,7 +1,6 @@
 #include "common/basetmplfactory.h"
 #include "common/imgmediabase.h"
 #include "common/imgscenebase.h"
-#include "common/mocktmplpathmanager.h"
 #include "common/textmediabase.h"
 #include "common/tmplbase.h"
 #include "textscenebase_p.h"
@@ -58,14 +57,4 @@ ITextMedia* BaseTmplFactory::GetTextMedia(const IMedia::Transforms& transforms, 
 {
     return new TextMediaBase(transforms, aspect, slideBg, fontSpec, maxWidth, maxHeight, shadow,
                              vPosition, hPosition, texture);
-}
-
-std::wstring MockTmplPathManager::GetTmplPath(int) const
-{
-    return L"../../data/theme.xml";
-}
-
-std::wstring MockTmplPathManager::GetSceneVideoPath(int, int) const
-{
-    return L"../../data/1.mp4";
 }

@@ -1,6 +1,7 @@
 #include "fifofeeder.h"
 #include "httptestserver.h"
 
+#include <QImage>
 #include <QtTest>
 
 #include <csignal>
@@ -178,6 +179,16 @@ private slots:
             << "theme 42 is not installed (searched " + themes + "/templates;";
         QTest::newRow("not a project") << QStringList{"--project", "nonsense"} << 1
                                        << "neither a project id nor a project folder";
+        QTest::newRow("find pictures without a project")
+            << QStringList{"--theme", "1", "--find-pictures", "/tmp", "--text", "hi"} << 2
+            << "--find-pictures is taken only with --project";
+        QTest::newRow("moments without stills")
+            << QStringList{"--theme", "1", "--at", "0:05", "--text", "hi"} << 2 << "--at is taken only with --stills";
+        QTest::newRow("a moment that is none") << QStringList{"--theme", "1", "--stills", "/tmp", "--at", "1:5"}
+                                               << 2 << "--at takes moments such as 0:05,0:12.5, not \"1:5\"";
+        QTest::newRow("find pictures in no folder")
+            << QStringList{"--project", "x", "--find-pictures", "/no/such/folder"} << 1
+            << "--find-pictures /no/such/folder is not a folder";
     }
 
     QString notAudio() const { return home.filePath("not-audio.mp3"); }
@@ -406,6 +417,117 @@ private slots:
         const Outcome o2 = run({"--themes", themes, "--project", bare, "--no-logo", "--output", again}, env);
         QVERIFY2(o2.status == 0, qPrintable(o2.err));
         QCOMPARE(frameCount(again), frameCount(video));
+    }
+
+    // Pictures moved into nested folders are found by name and the project is
+    // saved with their new places; a name found twice is not guessed.
+    void movedPicturesAreFound()
+    {
+        QTemporaryDir place;
+        const QStringList sources = photos(2);
+        const QString now = place.filePath("now");
+        const QStringList places{now + "/2024/a.jpg", now + "/2024/trip/b.jpg", now + "/x/c.jpg",
+                                 now + "/y/c.jpg"};
+        for (int i = 0; i < places.size(); ++i) {
+            QVERIFY(QDir().mkpath(QFileInfo(places.at(i)).path()));
+            QVERIFY(QFile::copy(sources.at(i % 2), places.at(i)));
+        }
+        const QString was = place.filePath("was/");
+        const QString id = "{00000000-0000-0000-0000-00000000000a}";
+        const QString folder = projectsFolder() + "/" + id;
+        QVERIFY(QDir().mkpath(folder));
+        writeFile(folder + "/prj.xml",
+                  "<userdata template='2'><slides><object type='1' src='" + was.toUtf8()
+                      + "a.jpg' rotation='1'/><object type='2' text='Between'/><object type='1' src='"
+                      + was.toUtf8() + "b.jpg'/><object type='1' src='" + was.toUtf8()
+                      + "c.jpg'/></slides></userdata>");
+        const Outcome o = run({"--themes", themes, "--project", id, "--find-pictures", now,
+                               "--no-logo", "--output", place.filePath("v.mp4")},
+                              env);
+        const QByteArray saved = readFile(folder + "/prj.xml");
+        QDir(folder).removeRecursively(); // the project lists stay as the other tests expect
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QVERIFY2(o.out.contains("Found " + was + "a.jpg at " + places.at(0) + "\n")
+                     && o.out.contains("Found " + was + "b.jpg at " + places.at(1) + "\n")
+                     && o.out.contains("2 of 3 missing pictures found in " + now),
+                 qPrintable(o.out));
+        QVERIFY2(o.err.contains("c.jpg is in " + now + " more than once")
+                     && o.err.contains(was + "c.jpg is missing; it is left out."),
+                 qPrintable(o.err));
+        QVERIFY2(o.out.contains("Using 3 of 3 slides"), qPrintable(o.out));
+        const int a = saved.indexOf("src=\"" + places.at(0).toUtf8() + "\" rotation=\"1\"");
+        const int text = saved.indexOf("text=\"Between\"");
+        const int b = saved.indexOf("src=\"" + places.at(1).toUtf8() + "\"");
+        const int c = saved.indexOf("src=\"" + was.toUtf8() + "c.jpg\"");
+        QVERIFY2(a >= 0 && a < text && text < b && b < c, saved.constData());
+    }
+
+    // Stills are the render's own frames, taken before encoding.
+    void stillsAreTheVideosFrames_data()
+    {
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("says");
+        // Paper Album: picture scene 1 (120 frames), text 7 (120), pair scene 2 (120), 12 overlap.
+        QTest::newRow("the middle of every scene")
+            << QStringList{} << QStringList{"still_01_0m02.0s.png", "still_02_0m05.6s.png", "still_03_0m09.2s.png"}
+            << QString();
+        QTest::newRow("at moments, a fade among them")
+            << QStringList{"--at", "0:03.8,1"} << QStringList{"still_01_0m03.8s.png", "still_02_0m01.0s.png"}
+            << QString();
+        QTest::newRow("past the end") << QStringList{"--at", "0:12"} << QStringList{}
+                                      << "12.0 s is not within the video, which lasts 11.2 s.";
+        QTest::newRow("a folder that cannot be made")
+            << QStringList{"--stills", "/proc/version/stills"} << QStringList{} << "/proc/version/stills cannot be created.";
+    }
+    void stillsAreTheVideosFrames()
+    {
+        QFETCH(QStringList, asked);
+        QFETCH(QStringList, names);
+        QFETCH(QString, says);
+        QTemporaryDir out;
+        const QStringList pictures = photos(3);
+        const QStringList slides{"--themes", themes, "--theme", "2", "--no-logo", pictures.at(0), "--text",
+                                 "Hello there", pictures.at(1), pictures.at(2)};
+        const QString folder = out.filePath("stills");
+        const QStringList args = asked.contains("--stills") ? asked : QStringList{"--stills", folder} + asked;
+        const Outcome o = run(slides + args, env);
+        if (!says.isEmpty()) {
+            QCOMPARE(o.status, 1);
+            QVERIFY2(o.err.contains("the stills cannot be written: " + says), qPrintable(o.err));
+            return;
+        }
+        QVERIFY2(o.status == 0, qPrintable(o.err));
+        QStringList sorted = names;
+        sorted.sort();
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), sorted);
+        QVERIFY2(!o.out.contains("Rendering"), qPrintable(o.out)); // nothing encoded
+
+        const QString video = out.filePath("v.mp4");
+        const Outcome made = run(slides + QStringList{"--output", video}, env);
+        QVERIFY2(made.status == 0, qPrintable(made.err));
+        for (const QString& name : names) {
+            const QImage still(QDir(folder).filePath(name));
+            const double seconds = name.section('_', 2).section('m', 0, 0).toInt() * 60
+                                   + name.section('m', 1).section('s', 0, 0).toDouble();
+            const QString decoded = out.filePath("decoded.png");
+            QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-i", video, "-vf",
+                                                   QString("select=eq(n\\,%1)").arg(int(seconds * 30)),
+                                                   "-frames:v", "1", decoded}),
+                     0);
+            const QImage frame = QImage(decoded).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(still.size(), QSize(1280, 720));
+            QCOMPARE(frame.size(), still.size());
+            double difference = 0;
+            const QImage rgb = still.convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < rgb.height(); y += 4)
+                for (int x = 0; x < rgb.width(); x += 4)
+                    difference += qAbs(qGray(rgb.pixel(x, y)) - qGray(frame.pixel(x, y)));
+            difference /= double(rgb.width() / 4) * double(rgb.height() / 4);
+            // The encoder's own loss only; a frame off by one in a fade or a
+            // move differs by far more.
+            QVERIFY2(difference < 2.5, qPrintable(QString("%1: %2").arg(name).arg(difference)));
+        }
     }
 
     void specialFilesAreRefused_data()

@@ -1,7 +1,7 @@
 #include "common/basetmplfactory.h"
 #include "common/imgmediabase.h"
 #include "common/imgscenebase.h"
-#include "common/mocktmplpathmanager.h"
+#include "mocktmplpathmanager.h"
 #include "common/release.h"
 #include "common/textmediabase.h"
 #include "common/tmplbase.h"

@@ -14,7 +14,17 @@
 namespace {
 
 /// Writes a file and reports as many frames as asked, or fails on purpose.
-class FakeRender : public IPrjRender
+/// The controller only makes videos: the frame drawing is not its business.
+class VideoRender : public IPrjRender
+{
+public:
+    void RenderFrames(int, ITmpl*, IPrj*, ITmplPathManager*, int, int, QSharedPointer<IWatermark>,
+                      QSharedPointer<IEndLogo>, const FrameSink&) override
+    {
+    }
+};
+
+class FakeRender : public VideoRender
 {
 public:
     FakeRender(int frames, QString failure, std::atomic_int* made)
@@ -77,7 +87,7 @@ struct Gate
 };
 
 /// Writes a video of its own bytes in two halves, the second after the gate.
-class GatedRender : public IPrjRender
+class GatedRender : public VideoRender
 {
 public:
     GatedRender(QByteArray content, Gate* gate) : content(std::move(content)), gate(gate) {}

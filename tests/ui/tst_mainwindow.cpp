@@ -1,12 +1,12 @@
-#include "ui/donebackbtnsform.h"
-#include "ui/flowlayout.h"
-#include "ui/mediaform.h"
-#include "ui/mediaverticalseparator.h"
+#include "ui/widgets/donebackbtnsform.h"
+#include "ui/widgets/flowlayout.h"
+#include "ui/tiles/mediaform.h"
+#include "ui/tiles/mediaverticalseparator.h"
 #include "ui/mainwindow.h"
-#include "ui/selectimagesform.h"
-#include "ui/settingsform.h"
-#include "ui/slideform.h"
-#include "ui/thumbform.h"
+#include "ui/pages/selectimagesform.h"
+#include "ui/pages/settingsform.h"
+#include "ui/tiles/slideform.h"
+#include "ui/tiles/thumbform.h"
 
 #include "core/thumbgenerator.h"
 
@@ -495,6 +495,77 @@ private slots:
     }
 
     // The row's own button: the page is shown anew while the row's handler runs.
+    // Pictures moved into nested folders are found by name and keep their
+    // places and rotation; a name found twice is not guessed.
+    void movedPicturesAreLookedFor_data()
+    {
+        QTest::addColumn<bool>("look");
+        QTest::newRow("looked for") << true;
+        QTest::newRow("skipped") << false;
+    }
+    void movedPicturesAreLookedFor()
+    {
+        QFETCH(bool, look);
+        QTemporaryDir dir;
+        const QStringList sources = photos(2);
+        const QString now = dir.filePath("now");
+        const QStringList places{now + "/2024/a.jpg", now + "/2024/trip/b.jpg", now + "/x/c.jpg",
+                                 now + "/y/c.jpg"};
+        for (int i = 0; i < places.size(); ++i) {
+            QVERIFY(QDir().mkpath(QFileInfo(places.at(i)).path()));
+            QVERIFY(QFile::copy(sources.at(i % 2), places.at(i)));
+        }
+        const QString was = dir.filePath("was/");
+        const QString id = QUuid::createUuid().toString();
+        const QString folder = PrjManager::projectsFolder() + id;
+        QVERIFY(QDir().mkpath(folder));
+        QFile project(folder + "/prj.xml");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("<userdata template='2'><slides><object type='1' src='" + was.toUtf8()
+                      + "a.jpg' rotation='1'/><object type='2' text='Between'/><object type='1' src='"
+                      + was.toUtf8() + "b.jpg'/><object type='1' src='" + was.toUtf8()
+                      + "c.jpg'/></slides></userdata>");
+        project.close();
+
+        struct Asked : Window
+        {
+            QString answer;
+            QList<int> counts;
+            QString askWhereMissingPicturesAre(int count) override
+            {
+                counts << count;
+                return answer;
+            }
+        } window;
+        window.answer = look ? now : QString();
+        ModalCloser closer; // the slides page says what is left out
+        window.onProjectSelected(id);
+        QCOMPARE(window.step(), int(MainWindow::SlidesStep));
+        QCOMPARE(window.counts, QList<int>{3});
+        QCOMPARE(window.projectId(), id); // saved under its own id, not as a copy
+        QStringList shown;
+        for (const PlacementSlide& slide : window.slidesPage()->slideValues())
+            shown << QString("%1 %2").arg(slide.value).arg(slide.rotation);
+        QFile savedFile(folder + "/prj.xml");
+        QVERIFY(savedFile.open(QIODevice::ReadOnly));
+        const QByteArray saved = savedFile.readAll();
+        if (look) {
+            QCOMPARE(shown, (QStringList{places.at(0) + " 1", "Between 0", places.at(1) + " 0"}));
+            QCOMPARE(window.told, QStringList{"2 of 3 missing pictures were found.\n"
+                                              "In that folder more than once, so left out: c.jpg"});
+            QVERIFY2(saved.contains(places.at(0).toUtf8()) && saved.contains(places.at(1).toUtf8())
+                         && saved.contains((was + "c.jpg").toUtf8()),
+                     saved.constData());
+            QCOMPARE(closer.closed, 0);
+        } else {
+            QCOMPARE(shown, QStringList{"Between 0"});
+            QVERIFY(window.told.isEmpty());
+            QVERIFY(saved.contains((was + "a.jpg").toUtf8()));
+            QCOMPARE(closer.closed, 1);
+        }
+        QDir(folder).removeRecursively();
+    }
+
     void removingTracksByTheirButtons_data()
     {
         QTest::addColumn<int>("tracks");

@@ -1,5 +1,5 @@
 // Every text of the window program has a finished translation in every language.
-#include "ui/resources.h"
+#include "ui/widgets/resources.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,7 @@
 #include "avinput_p.h"
 
 #include "avptr_p.h"
+#include "backgroundscaler_p.h"
 #include "filmgrain_p.h"
 #include "safeopen_p.h"
 #include "renderstats_p.h"
@@ -177,6 +178,7 @@ struct VideoInput::Conversion
     AVFrameUPtr grainy{av_frame_alloc()};    // the decoded frame's luma with grain
     SwsContextUPtr stretcher;
     SwsContextUPtr converter;
+    BackgroundScaler scaler;
     FilmGrain grain;
     int64_t index = 0;
 
@@ -257,6 +259,8 @@ bool VideoInput::Conversion::addGrain(const AVFrame* source, const uint8_t* plan
 
 bool VideoInput::Conversion::convert(AVFrame* out)
 {
+    if (BackgroundScaler::Handles(decoded.get(), out))
+        return scaler.Scale(decoded.get(), out, grain, index++);
     const AVFrame* source = stretch(out);
     const uint8_t* planes[4];
     int strides[4];

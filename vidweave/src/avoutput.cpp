@@ -66,6 +66,24 @@ void scaleFloat(T* samples, int count, int gain)
 
 } // namespace
 
+void renderstats::keepFrame(const AVFrame* yuv)
+{
+    static std::FILE* const file = [] {
+        const QByteArray path = qgetenv("PICTAVIO_RENDER_FRAMES");
+        return path.isEmpty() ? nullptr : std::fopen(path.constData(), "wb");
+    }();
+    if (!file || yuv->format != AV_PIX_FMT_YUV420P)
+        return;
+    for (int plane = 0; plane < 3; ++plane) {
+        const int width = plane ? (yuv->width + 1) / 2 : yuv->width;
+        const int height = plane ? (yuv->height + 1) / 2 : yuv->height;
+        for (int row = 0; row < height; ++row)
+            std::fwrite(yuv->data[plane] + std::ptrdiff_t(row) * yuv->linesize[plane], 1,
+                        size_t(width), file);
+    }
+    std::fflush(file);
+}
+
 void ScaleAudioSamples(AVFrame* frame, int gain)
 {
     if (!frame || gain == 256)
@@ -387,6 +405,8 @@ void AVOutput::Private::post(Encoder& encoder, AVFrameUPtr frame, bool reuse)
     writer.post([this, &encoder, reuse, raw = frame.release()] {
         AVFrameUPtr owned(raw);
         if (!failed()) {
+            if (&encoder == &video)
+                renderstats::keepFrame(owned.get());
             const renderstats::Timer timer(renderstats::Encode);
             encode(encoder, owned.get());
         }

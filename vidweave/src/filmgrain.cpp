@@ -119,24 +119,27 @@ bool FilmGrain::IsActive() const
 void FilmGrain::Apply(const uint8_t* in, int inStride, uint8_t* out, int outStride, int width,
                       int height, int64_t index) const
 {
+    for (int row = 0; row < height; ++row)
+        ApplyRow(in + std::ptrdiff_t(row) * inStride, out + std::ptrdiff_t(row) * outStride,
+                 width, row, index);
+}
+
+void FilmGrain::ApplyRow(const uint8_t* in, uint8_t* out, int width, int row,
+                         int64_t index) const
+{
     if (!tile) {
-        for (int row = 0; in != out && row < height; ++row)
-            std::copy_n(in + std::ptrdiff_t(row) * inStride, width,
-                        out + std::ptrdiff_t(row) * outStride);
+        if (in != out)
+            std::copy_n(in, width, out);
         return;
     }
     const uint64_t frame = uint64_t(index) << 32;
-    for (int row = 0; row < height; ++row) {
-        const uint8_t* source = in + std::ptrdiff_t(row) * inStride;
-        uint8_t* target = out + std::ptrdiff_t(row) * outStride;
-        for (int x = 0; x < width; x += tileWidth) {
-            const uint32_t place = mix(frame | uint64_t(row) << 12 | uint64_t(x / tileWidth));
-            const uint8_t* codes = tile->data() + size_t(place % tileHeight) * rowBytes
-                                   + (place >> 8) % tileWidth;
-            const int count = std::min(tileWidth, width - x);
-            int done = runSimd(source + x, codes, target + x, count);
-            for (; done < count; ++done)
-                target[x + done] = speck(source[x + done], codes[done]);
-        }
+    for (int x = 0; x < width; x += tileWidth) {
+        const uint32_t place = mix(frame | uint64_t(row) << 12 | uint64_t(x / tileWidth));
+        const uint8_t* codes = tile->data() + size_t(place % tileHeight) * rowBytes
+                               + (place >> 8) % tileWidth;
+        const int count = std::min(tileWidth, width - x);
+        int done = runSimd(in + x, codes, out + x, count);
+        for (; done < count; ++done)
+            out[x + done] = speck(in[x + done], codes[done]);
     }
 }

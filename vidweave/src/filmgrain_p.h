@@ -25,6 +25,8 @@ public:
     /// gets the same grain.
     void Apply(const uint8_t* in, int inStride, uint8_t* out, int outStride, int width,
                int height, int64_t index) const;
+    /// The same for line \a row of the frame alone.
+    void ApplyRow(const uint8_t* in, uint8_t* out, int width, int row, int64_t index) const;
 
 private:
     std::shared_ptr<const std::vector<uint8_t>> tile;

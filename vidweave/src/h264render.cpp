@@ -9,7 +9,6 @@
 #include "scenereaders_p.h"
 #include "staticimginput_p.h"
 #include "avinput_p.h"
-#include "vidweave/vidweavefactory.h"
 
 #include <QFile>
 #include <QPainter>
@@ -75,16 +74,11 @@ struct H264Render::Job
     int endLogoFadeIn = 0;
     int64_t endLogoStart = 0;
     int64_t framesEmitted = 0;
+    /// Takes the frames instead of the encoder; null for a video.
+    const FrameSink* sink = nullptr;
     float progressStep = 0;
     double frameSeconds = 1.0 / 30;
 };
-
-VidweaveFactory::VidweaveFactory() = default;
-
-IPrjRender* VidweaveFactory::GetH264PrjRender()
-{
-    return new H264Render;
-}
 
 H264Render::H264Render() : outputFormat(av_guess_format("mp4", nullptr, nullptr)) {}
 
@@ -115,28 +109,31 @@ bool H264Render::fail(const QString& reason)
     return false;
 }
 
-void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
-                        QString outputPath, int height, int width,
-                        QSharedPointer<IWatermark> watermark, QSharedPointer<IEndLogo> endLogo)
+bool H264Render::begin(Job& job, int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
+                       int height, int width)
 {
     stopRequested = false;
     failed = false;
     error.clear();
-
-    Job job;
     job.tmplId = tmplId;
     job.tmpl = tmpl;
     job.paths = paths;
     job.media = prj ? prj->GetMedia() : nullptr;
     job.width = width;
     job.height = height;
-    if (!tmpl || !job.media || !paths || width <= 0 || height <= 0) {
-        fail(tr("There is nothing to render."));
-        return;
-    }
+    if (!tmpl || !job.media || !paths || width <= 0 || height <= 0)
+        return fail(tr("There is nothing to render."));
     job.musicPaths = prj->GetAudio();
     job.scenes = tmpl->GetScenes();
-    if (!checkScenes(job))
+    return checkScenes(job);
+}
+
+void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
+                        QString outputPath, int height, int width,
+                        QSharedPointer<IWatermark> watermark, QSharedPointer<IEndLogo> endLogo)
+{
+    Job job;
+    if (!begin(job, tmplId, tmpl, prj, paths, height, width))
         return; // refused before any file exists
 
     const bool ok = prepare(job, outputPath, watermark, endLogo) && renderScenes(job);
@@ -149,6 +146,20 @@ void H264Render::Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* pa
     if (stopRequested || failed)
         QFile::remove(outputPath);
     renderstats::report(job.framesEmitted);
+}
+
+void H264Render::RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
+                              int height, int width, QSharedPointer<IWatermark> watermark,
+                              QSharedPointer<IEndLogo> endLogo, const FrameSink& sink)
+{
+    Job job;
+    if (!begin(job, tmplId, tmpl, prj, paths, height, width))
+        return;
+    job.sink = &sink;
+    job.musicPaths.clear();
+    if (prepare(job, QString(), watermark, endLogo))
+        renderScenes(job);
+    job.previous.reset();
 }
 
 bool H264Render::checkScenes(Job& job)
@@ -173,11 +184,13 @@ bool H264Render::checkScenes(Job& job)
 bool H264Render::prepare(Job& job, const QString& outputPath,
                          QSharedPointer<IWatermark> watermark, QSharedPointer<IEndLogo> endLogo)
 {
-    job.output = std::make_unique<AVOutput>(outputPath, outputFormat, job.height, job.width,
-                                            timeBaseNum, timeBaseDen, pixelFormat,
-                                            !job.musicPaths.isEmpty());
-    if (!job.output->IsValid())
-        return fail(job.output->ErrorString());
+    if (!job.sink) {
+        job.output = std::make_unique<AVOutput>(outputPath, outputFormat, job.height, job.width,
+                                                timeBaseNum, timeBaseDen, pixelFormat,
+                                                !job.musicPaths.isEmpty());
+        if (!job.output->IsValid())
+            return fail(job.output->ErrorString());
+    }
 
     int64_t total = 0;
     for (const SceneMediaPair* entry : *job.media)
@@ -261,7 +274,8 @@ bool H264Render::renderScenes(Job& job)
         if (!last && overflow != 0 && n > 0)
             duration = int64_t((1.0f - float(overflow) / float(n)) * float(duration));
         const auto timeBase = scene.input->GetTimeBase();
-        job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
+        if (job.output)
+            job.output->AddTimeOffset(duration, timeBase.first, timeBase.second);
     }
     return true;
 }
@@ -336,8 +350,13 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
         emit progress(&image, float(job.framesEmitted) * job.progressStep);
         if (stopRequested)
             return true;
-        if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first, timeBase.second))
+        if (job.sink) {
+            if (!(*job.sink)(job.framesEmitted - 1, image))
+                stopRequested = true; // the sink has what it wanted
+        } else if (!job.output->WriteVideoFrame(reader->GetFrame(), timeBase.first,
+                                                timeBase.second)) {
             return fail(job.output->ErrorString());
+        }
         if (handOver && n - idx - 1 == overflow) {
             job.previous = std::move(reader);
             return true;

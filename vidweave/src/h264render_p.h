@@ -35,6 +35,9 @@ public:
     void Render(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths, QString outputPath,
                 int height, int width, QSharedPointer<IWatermark> watermark,
                 QSharedPointer<IEndLogo> endLogo) override;
+    void RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths, int height,
+                      int width, QSharedPointer<IWatermark> watermark,
+                      QSharedPointer<IEndLogo> endLogo, const FrameSink& sink) override;
     void Stop() override;
     bool Failed() const override;
     QString ErrorString() const override;
@@ -50,6 +53,8 @@ private:
     };
     class SceneOpener;
 
+    bool begin(Job& job, int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths, int height,
+               int width);
     bool checkScenes(Job& job);
     bool prepare(Job& job, const QString& outputPath, QSharedPointer<IWatermark> watermark,
                  QSharedPointer<IEndLogo> endLogo);

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <ctime>
 
+struct AVFrame;
+
 namespace renderstats {
 
 enum Stage {
@@ -32,6 +34,11 @@ struct Totals
 Totals* totals();
 /// Prints the totals on stderr and sets them back to zero.
 void report(int64_t frames);
+
+/// With PICTAVIO_RENDER_FRAMES=<file>, appends \a yuv (planar 4:2:0) to that
+/// file as raw pictures, so that bench_render's limit encodes the very
+/// pictures the render gave the encoder. Called on one thread only.
+void keepFrame(const AVFrame* yuv);
 
 /// CPU time of the calling thread: on a busy machine wall time would count
 /// the waits for a core too.

@@ -3,6 +3,7 @@
 #include "common/baseprjfactory.h"
 #include "common/basetmplfactory.h"
 #include "common/endlogobase.h"
+#include "common/iscenemedia.h"
 #include "core/prjmanager.h"
 #include "core/tmpldownloadmanager.h"
 #include "docloom/tmplxmlparser.h"
@@ -99,26 +100,52 @@ bool Slideshow::resume(const QString& ref, ResumedProject* found, QString* reaso
     for (auto it = data->GetSlidesBegin(); it != data->GetSlidesEnd(); ++it)
         values.push_back(*it);
     found->slides = slidesOfProject(values, tmpl.get());
+    resumedValues = std::move(values);
     tracks = readAvailableMusic(data->GetAudio(), &found->missingMusic);
     // Saved again under its id when it lives in the store; a folder elsewhere
     // is read, never written.
-    const QFileInfo folder(QFileInfo(file).absolutePath());
-    const bool stored = QDir(folder.absolutePath() + QStringLiteral("/..")).canonicalPath()
-                        == QDir(PrjManager::projectsFolder()).canonicalPath();
-    prjId = stored ? folder.fileName() : QString();
+    const QDir folder = QFileInfo(file).absoluteDir();
+    QDir store = folder;
+    const bool stored = store.cdUp()
+                        && store.canonicalPath() == QDir(PrjManager::projectsFolder()).canonicalPath();
+    prjId = stored ? folder.dirName() : QString();
     return true;
 }
 
 QString Slideshow::save(const std::vector<PlacementSlide>& slides, QString* reason)
 {
+    return saveValues(valuesOfSlides(slides), int(slides.size()), reason);
+}
+
+QString Slideshow::saveValues(SlideList values, int slideCount, QString* reason)
+{
     BasePrjFactory factory;
-    SlideList values = valuesOfSlides(slides);
     std::unique_ptr<IUsrData> data(factory.GetUsrData(tmplId, musicPaths(tracks), values));
-    const PrjInfo info{record.name, audioSummary(tracks), int(slides.size())};
+    const PrjInfo info{record.name, audioSummary(tracks), slideCount};
     const QString id = PrjManager::instance()->save(prjId, data.get(), info, tmpl.get(), reason);
     if (!id.isEmpty())
         prjId = id;
     return id;
+}
+
+bool Slideshow::findPictures(const QString& folder, ResumedProject* found, MovedPictures* moved,
+                             QString* reason)
+{
+    *moved = findMovedPictures(found->slides.missing, folder);
+    if (moved->found.isEmpty())
+        return true;
+    BasePrjFactory factory;
+    for (QSharedPointer<ISceneMedia>& value : resumedValues) {
+        if (!value || value->GetType() != SceneImg)
+            continue;
+        const auto* picture = static_cast<const IImgMediaVal*>(value.data());
+        const auto place = moved->found.constFind(QString::fromStdWString(picture->GetSrc()));
+        if (place != moved->found.constEnd())
+            value.reset(factory.GetImgMediaVal(place->toStdWString(), picture->GetRotation()));
+    }
+    found->slides = slidesOfProject(resumedValues, tmpl.get());
+    // Pictures still missing stay in the file, so that another folder may be tried later.
+    return !saveValues(resumedValues, int(found->slides.slides.size()), reason).isEmpty();
 }
 
 PlacementResult Slideshow::build(const std::vector<PlacementSlide>& slides)

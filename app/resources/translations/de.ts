@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>Das Thema „%1“ kann nicht gelesen werden (%2). Bitte wählen Sie ein anderes Thema.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Fehlende Bilder</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Bilder dieses Projekts, die nicht mehr dort sind, wo sie waren: %1. In einem Ordner und seinen Unterordnern danach suchen?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>Wo sind die Bilder jetzt?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>Das Projekt konnte mit den gefundenen Bildern nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>%1 von %2 fehlenden Bildern wurden gefunden.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>Nicht gefunden, daher weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Mehrmals in diesem Ordner, daher weggelassen: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

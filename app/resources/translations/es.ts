@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>No se puede leer el tema «%1» (%2). Elija otro tema.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Omitirlas</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Buscarlas</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imágenes que faltan</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Imágenes de este proyecto que ya no están donde estaban: %1. ¿Buscarlas en una carpeta y sus subcarpetas?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>¿Dónde están ahora las imágenes?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>No se pudo guardar el proyecto con las imágenes encontradas.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>Se encontraron %1 de %2 imágenes que faltaban.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>No encontradas, así que se omiten: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Más de una vez en esa carpeta, así que se omiten: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

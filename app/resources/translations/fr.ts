@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>Le thème « %1 » ne peut pas être lu (%2). Veuillez choisir un autre thème.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Les ignorer</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Les chercher</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Images manquantes</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Images de ce projet qui ne sont plus là où elles étaient : %1. Les chercher dans un dossier et ses sous-dossiers ?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>Où sont les images maintenant ?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>Le projet n’a pas pu être enregistré avec les images trouvées.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>%1 des %2 images manquantes ont été trouvées.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>Introuvables, donc omises : %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Plusieurs fois dans ce dossier, donc omises : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

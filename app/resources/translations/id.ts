@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>Tema &quot;%1&quot; tidak dapat dibaca (%2). Silakan pilih tema lain.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Lewati</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Gambar yang hilang</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Gambar proyek ini yang tidak lagi berada di tempatnya: %1. Cari di sebuah folder dan subfoldernya?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>Di mana gambar-gambar itu sekarang?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>Proyek tidak dapat disimpan dengan gambar yang ditemukan.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>%1 dari %2 gambar yang hilang ditemukan.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>Tidak ditemukan, jadi dilewati: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Ada lebih dari sekali di folder itu, jadi dilewati: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

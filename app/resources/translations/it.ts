@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>Il tema &quot;%1&quot; non può essere letto (%2). Scegli un altro tema.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Saltale</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Cercale</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Immagini mancanti</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Immagini di questo progetto che non sono più dov’erano: %1. Cercarle in una cartella e nelle sue sottocartelle?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>Dove sono ora le immagini?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>Non è stato possibile salvare il progetto con le immagini trovate.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>Trovate %1 di %2 immagini mancanti.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>Non trovate, quindi escluse: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Più di una volta in quella cartella, quindi escluse: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>テーマ「%1」を読み込めません（%2）。別のテーマを選んでください。</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>探す</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>見つからない画像</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>元の場所にないこのプロジェクトの画像: %1。フォルダーとそのサブフォルダーから探しますか？</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>画像は今どこにありますか？</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>見つかった画像でプロジェクトを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>見つからなかった画像 %2 枚のうち %1 枚が見つかりました。</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>見つからないため除外: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>そのフォルダーに複数あるため除外: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>테마 &quot;%1&quot;을(를) 읽을 수 없습니다(%2). 다른 테마를 선택하세요.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>없는 사진</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>원래 위치에 없는 이 프로젝트의 사진: %1개. 폴더와 그 하위 폴더에서 찾을까요?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>사진은 지금 어디에 있나요?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>찾은 사진으로 프로젝트를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>없던 사진 %2개 중 %1개를 찾았습니다.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>찾지 못해 제외됨: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>그 폴더에 둘 이상 있어 제외됨: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

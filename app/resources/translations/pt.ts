@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>Não é possível ler o tema &quot;%1&quot; (%2). Escolha outro tema.</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imagens ausentes</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>Imagens deste projeto que não estão mais onde estavam: %1. Procurá-las em uma pasta e em suas subpastas?</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>Onde estão as imagens agora?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>Não foi possível salvar o projeto com as imagens encontradas.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>%1 de %2 imagens ausentes foram encontradas.</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>Não encontradas, por isso deixadas de fora: %1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>Mais de uma vez nessa pasta, por isso deixadas de fora: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

@@ -286,6 +286,42 @@
         <source>The theme &quot;%1&quot; cannot be read (%2). Please choose another theme.</source>
         <translation>无法读取主题“%1”（%2）。请选择其他主题。</translation>
     </message>
+    <message>
+        <source>Skip them</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>Look for them</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>缺失的图片</translation>
+    </message>
+    <message>
+        <source>Pictures of this project that are no longer where they were: %1. Look for them in a folder and its subfolders?</source>
+        <translation>此项目中不在原位置的图片：%1 张。要在某个文件夹及其子文件夹中查找吗？</translation>
+    </message>
+    <message>
+        <source>Where are the pictures now?</source>
+        <translation>图片现在在哪里？</translation>
+    </message>
+    <message>
+        <source>The project could not be saved with the pictures found.</source>
+        <translation>无法用找到的图片保存项目。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing pictures were found.</source>
+        <translation>已找到 %2 张缺失图片中的 %1 张。</translation>
+    </message>
+    <message>
+        <source>Not found, so left out: %1</source>
+        <translation>未找到，因此略去：%1</translation>
+    </message>
+    <message>
+        <source>In that folder more than once, so left out: %1</source>
+        <translation>在该文件夹中出现多次，因此略去：%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaVerticalSeparator</name>

@@ -1,17 +1,19 @@
 #include "ui/mainwindow.h"
 
-#include "ui/donebackbtnsform.h"
-#include "ui/keyboard.h"
-#include "ui/doneform.h"
-#include "ui/downloadingthemeform.h"
-#include "ui/messagedialog.h"
-#include "ui/renderprogressform.h"
-#include "ui/resources.h"
-#include "ui/selectaudioform.h"
-#include "ui/selectimagesform.h"
-#include "ui/selectthemeform.h"
-#include "ui/settingsform.h"
-#include "ui/themedownloaderrordialog.h"
+#include "ui/widgets/donebackbtnsform.h"
+#include "ui/widgets/keyboard.h"
+#include "ui/pages/doneform.h"
+#include "ui/pages/downloadingthemeform.h"
+#include "ui/dialogs/basedialog.h"
+#include "ui/dialogs/filedialogs.h"
+#include "ui/dialogs/messagedialog.h"
+#include "ui/pages/renderprogressform.h"
+#include "ui/widgets/resources.h"
+#include "ui/pages/selectaudioform.h"
+#include "ui/pages/selectimagesform.h"
+#include "ui/pages/selectthemeform.h"
+#include "ui/pages/settingsform.h"
+#include "ui/dialogs/themedownloaderrordialog.h"
 
 #include "common/endlogobase.h"
 #include "common/release.h"
@@ -24,6 +26,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,6 +101,63 @@ MainWindow::~MainWindow()
 void MainWindow::tell(const QString& message)
 {
     (new MessageDialog(this, message, QString()))->exec();
+}
+
+namespace {
+
+QString fileNames(const QStringList& paths)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString MainWindow::askWhereMissingPicturesAre(int count)
+{
+    BaseDialog question(this, tr("Skip them"), tr("Look for them"), tr("Missing pictures"));
+    auto* text = new QLabel(tr("Pictures of this project that are no longer where they were: %1. "
+                               "Look for them in a folder and its subfolders?")
+                                .arg(count));
+    text->setObjectName("MissingPicturesLabel");
+    text->setStyleSheet("color: white; font-size: 16pt;");
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    question.setContent(text);
+    bool look = false;
+    connect(&question, &BaseDialog::done, &question, [&] {
+        look = true;
+        question.accept();
+    });
+    connect(&question, &BaseDialog::cancel, &question, &QDialog::reject);
+    question.exec();
+    if (!look)
+        return QString();
+    return askForFolder(this, FileKind::PictureFolder, tr("Where are the pictures now?"));
+}
+
+void MainWindow::findMissingPictures(ResumedProject& found)
+{
+    const QString folder = askWhereMissingPicturesAre(found.slides.missing.size());
+    if (folder.isEmpty())
+        return; // the slides page says they are left out
+    const int missing = found.slides.missing.size();
+    MovedPictures moved;
+    QString why;
+    if (!slideshow.findPictures(folder, &found, &moved, &why))
+        tell(tr("The project could not be saved with the pictures found.") + QLatin1Char('\n') + why);
+    QString text = tr("%1 of %2 missing pictures were found.").arg(moved.found.size()).arg(missing);
+    const QString notFound = fileNames(moved.notFound);
+    if (!notFound.isEmpty())
+        text += QLatin1Char('\n') + tr("Not found, so left out: %1").arg(notFound);
+    const QString twice = fileNames(moved.ambiguous);
+    if (!twice.isEmpty())
+        text += QLatin1Char('\n') + tr("In that folder more than once, so left out: %1").arg(twice);
+    tell(text);
+    // Told already: the slides page need not say it again.
+    found.slides.missing.clear();
 }
 
 void MainWindow::showPage(int newStep, QWidget* newPage, const QString& doneText,
@@ -233,6 +294,8 @@ void MainWindow::onProjectSelected(QString id)
     }
     if (!found.notice.isEmpty())
         tell(found.notice);
+    if (!found.slides.missing.isEmpty())
+        findMissingPictures(found);
     slidesUpdates = 0;
     if (!slideshow.themeComplete())
         slideshow.fetchTheme();

@@ -13,6 +13,9 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+
 /// Renders a project into an MP4 file. Created by a factory, used for one
 /// Render() call and deleted by the caller.
 class VIDWEAVE_EXPORT IPrjRender : public QObject
@@ -31,6 +34,15 @@ public:
                         QString outputPath, int height, int width,
                         QSharedPointer<IWatermark> watermark,
                         QSharedPointer<IEndLogo> endLogo) = 0;
+    /// Called with every frame of a RenderFrames() run, numbered from 0;
+    /// \a frame is overwritten by the next one. False ends the run.
+    using FrameSink = std::function<bool(int64_t number, const QImage& frame)>;
+    /// Draws the frames Render() would encode, at the same size and in the
+    /// same order, and hands each to \a sink instead; nothing is encoded or
+    /// written and the music is not read. Failed() and Stop() as for Render().
+    virtual void RenderFrames(int tmplId, ITmpl* tmpl, IPrj* prj, ITmplPathManager* paths,
+                              int height, int width, QSharedPointer<IWatermark> watermark,
+                              QSharedPointer<IEndLogo> endLogo, const FrameSink& sink) = 0;
     /// Asks a running Render() to end at its next check; callable from
     /// another thread.
     virtual void Stop() = 0;

@@ -3,6 +3,7 @@
 #include "common/iprj.h"
 #include "common/iendlogo.h"
 #include "common/release.h"
+#include "core/movedpictures.h"
 #include "core/music.h"
 #include "core/placement.h"
 #include "core/rendercontroller.h"
@@ -71,6 +72,12 @@ public:
     /// Saves \a slides under the current project id, a new one the first
     /// time; empty with a reason when a file could not be written.
     QString save(const std::vector<PlacementSlide>& slides, QString* reason);
+    /// Looks under \a folder, in depth, for the pictures \a found names as
+    /// missing. Those found go back in their places, with their rotation, in
+    /// \a found and in the saved project; false with a reason when it could not
+    /// be saved.
+    bool findPictures(const QString& folder, ResumedProject* found, MovedPictures* moved,
+                      QString* reason);
     QString projectId() const { return prjId; }
     /// The next save makes a new project.
     void startNewProject() { prjId.clear(); }
@@ -87,6 +94,7 @@ public:
 
 private:
     void releaseProject();
+    QString saveValues(SlideList values, int slideCount, QString* reason);
 
     int tmplId = -1;
     TmplPtr tmpl{nullptr};
@@ -95,6 +103,8 @@ private:
     SceneMediaList sceneMedia;
     QSharedPointer<IPrj> prj;
     QString prjId;
+    /// The resumed project's slides as saved, missing pictures included.
+    SlideList resumedValues;
 };
 
 /// The Pictavio picture laid over the last seconds of a video.

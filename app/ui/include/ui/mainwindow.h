@@ -63,11 +63,15 @@ public slots:
 protected:
     /// A message the user must read; tests answer it without a window.
     virtual void tell(const QString& message);
+    /// Where to look for the pictures of a resumed project that are no
+    /// longer where they were; empty to go on without them.
+    virtual QString askWhereMissingPicturesAre(int count);
     /// Tab goes through the page in reading order, then the button bar.
     bool focusNextPrevChild(bool next) override;
 
 private:
     bool loadTemplate(int id);
+    void findMissingPictures(ResumedProject& found);
     void showPage(int step, QWidget* newPage, const QString& doneText, const QString& backText);
     void showThemes();
     void showMusic();

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class FlowLayout;
+class ImageSlideForm;
+class MediaVerticalSeparator;
+class QScrollArea;
+class TextSlideForm;
+
+/// The scrollable area of the slides page: tiles flow and wrap like words,
+/// are reordered by drag and drop with a white insertion mark, and a
+/// full-width warning row shows where the music ends.
+class MediaForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// The MIME type of a tile being dragged; the payload is empty.
+    static const char* const dragMimeType;
+
+    explicit MediaForm(QWidget* parent = nullptr);
+
+    /// Appends \a tile (made a child of the tile container); a tile with a
+    /// remove(QWidget*) signal is removed through removeSlide().
+    void addSlide(QWidget* tile);
+    /// A new picture tile at the end; owned by the area.
+    ImageSlideForm* addImageSlide(const QString& path, int rotation);
+    /// A new text tile at the end; owned by the area.
+    TextSlideForm* addTextSlide(const QString& text, int maxLength);
+    /// Layout items, less the separator while it is shown.
+    int slidesCount() const;
+    /// The tiles in order, without the separator.
+    QList<QWidget*> slides() const;
+    void showSeparatorAt(int index);
+    void hideSeparator();
+    bool separatorShown() const;
+    MediaVerticalSeparator* separator() const { return warningRow; }
+    void scrollToBottom();
+    void setAutoScroll(bool on);
+    void clearSlides();
+
+    /// Where a drop would go: a layout index, or -1 for the end.
+    int dropIndex() const { return dropAt; }
+    QWidget* tileContainer() const { return container; }
+    FlowLayout* flowLayout() const { return flow; }
+
+signals:
+    void slidesCountChanged(int slides_count);
+    void slidesOrderCahanged();
+
+public slots:
+    /// The tile a drag started from, for drops whose source is not known
+    /// to Qt (a tile's dragStarted signal reaches it before the drag runs).
+    void beginDrag(QWidget* tile);
+    void removeSlide(QWidget* slide_form);
+    /// Moves \a tile one place towards the start (-1) or the end (+1).
+    void moveSlide(QWidget* tile, int step);
+
+private slots:
+    void moveScrollBarToBottom(int min, int max);
+    void doDragScroll();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    enum ScrollDirection { NoScroll = 0, ScrollUp = 1, ScrollDown = 2 };
+
+    QWidget* tileAt(const QPoint& inContainer) const;
+    void updateDropTarget(const QPoint& inContainer);
+    void markTile(QWidget* tile, const QString& left, const QString& right);
+    void clearMarks();
+    void updateAutoScroll(int y);
+    void broadcastHover();
+
+    QScrollArea* scrollArea;
+    QWidget* container;
+    FlowLayout* flow;
+    MediaVerticalSeparator* warningRow;
+    bool autoScroll = false;
+    QPointer<QWidget> marked;
+    QPointer<QWidget> neighbour;
+    QPointer<QWidget> dragged;
+    int dropAt = -1;
+    ScrollDirection direction = NoScroll;
+    float scrollSpeed = 0;
+    QTimer scrollTimer;
+};
