@@ -3,6 +3,11 @@
 // Prints when every tile exists, when every tile shows its stored preview,
 // when every full thumbnail arrived, the longest stall of the event loop,
 // and the time of a layout run over 1,000 existing tiles.
+//
+// With --mixed [COUNT]: COUNT (100) 12-megapixel photos of each of HEIC,
+// AVIF, WebP, TIFF and JPEG, made by ImageMagick, imported one format after
+// the other; per format the time until every tile shows its thumbnail, the
+// longest stall and the process's peak memory.
 #include "benchphotos.h"
 
 #include "ui/tiles/mediaform.h"
@@ -16,10 +21,13 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +72,91 @@ void waitUntil(const std::function<bool()>& done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
+/// The process's peak resident memory in MiB, from /proc.
+long peakMiB()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong() / 1024;
+    return -1;
+}
+
+/// \a count names for one 4000x3000 photo of \a suffix made by ImageMagick
+/// (a smooth plasma: about 2 MB as HEIC, as a phone's photo):
+/// hard links, so that each is decoded as a file of its own without the disk
+/// holding \a count copies.
+QStringList mixedPhotos(const QString& dir, const QString& suffix, int count)
+{
+    const QString first = QDir(dir).filePath("photo0." + suffix);
+    const QString source = QDir(dir).filePath("source.png");
+    if (!QFile::exists(source)
+        && QProcess::execute("convert", {"-seed", "1", "-size", "1000x750", "plasma:fractal", "-resize",
+                                         "4000x3000", "-depth", "8", source}) != 0)
+        return {};
+    if (QProcess::execute("convert", {source, "-quality", "75", "-define", "heic:speed=8", first}) != 0)
+        return {};
+    QStringList files{first};
+    for (int i = 1; i < count; ++i) {
+        const QString name = QDir(dir).filePath(QString("photo%1.%2").arg(i).arg(suffix));
+        if (::link(QFile::encodeName(first).constData(), QFile::encodeName(name).constData()) != 0)
+            return {};
+        files << name;
+    }
+    return files;
+}
+
+/// Imports \a files into a fresh \a page and prints when every tile showed
+/// its thumbnail, the longest stall and the peak memory so far.
+void importOneFormat(SelectImagesForm& page, const QString& suffix, const QStringList& files)
+{
+    page.setSlides(ProjectSlides{});
+    QHash<QString, int> answers;
+    const QMetaObject::Connection counting =
+        QObject::connect(ThumbGenerator::instance(), &ThumbGenerator::generated,
+                         [&](ThumbGeneratorTask task, QSharedPointer<QImage>) { ++answers[task.path]; });
+    StallMeter stalls;
+    QElapsedTimer clock;
+    clock.start();
+    page.addImages(files);
+    const qint64 tilesAt = clock.elapsed();
+    waitUntil([&] { return answers.size() == files.size(); });
+    const qint64 shownAt = clock.elapsed();
+    waitUntil([&] { return ThumbGenerator::instance()->runningWorkers() == 0
+                           && ThumbGenerator::instance()->queuedFullTasks().isEmpty(); });
+    QObject::disconnect(counting);
+    std::printf("%-5s %d photos: tiles %lld ms, every thumbnail %lld ms (goal 30000), all done %lld ms, "
+                "longest stall %lld ms (goal 100), peak %ld MiB (goal 400)\n",
+                qPrintable(suffix), int(files.size()), tilesAt, shownAt, clock.elapsed(), stalls.longest,
+                peakMiB());
+    std::fflush(stdout);
+}
+
+int mixedFormats(int count)
+{
+    QTemporaryDir scratch;
+    TmplPtr tmpl(makeTemplate());
+    SelectImagesForm page;
+    page.setTemplate(1, tmpl.get());
+    page.resize(1280, 800);
+    page.show();
+    std::printf("before importing: peak %ld MiB\n", peakMiB());
+    // HEIC first, so that the peak it prints is its own.
+    for (const QString suffix : {"heic", "avif", "webp", "tif", "jpg"}) {
+        QElapsedTimer making;
+        making.start();
+        const QStringList files = mixedPhotos(scratch.path(), suffix, count);
+        if (files.isEmpty()) {
+            std::printf("%-5s could not be made by ImageMagick\n", qPrintable(suffix));
+            continue;
+        }
+        std::printf("%-5s made in %.1f s\n", qPrintable(suffix), making.elapsed() / 1000.0);
+        importOneFormat(page, suffix, files);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,6 +164,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--mixed")
+        return mixedFormats(argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
     QTemporaryDir scratch;
     QStringList files;
     if (argc > 1) {

@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <cstdio>
 #include <unistd.h>

@@ -1,11 +1,11 @@
 #include "options.h"
 
+#include "core/photoformats.h"
 #include "core/slideinput.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QImageReader>
 
 const char* usageText = R"(Usage:
   pictavio-render --list-themes
@@ -84,12 +84,6 @@ bool parseMoment(const QString& text, double* seconds)
 }
 
 namespace {
-
-bool isPicture(const QFileInfo& file)
-{
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-    return formats.contains(file.suffix().toLower().toLatin1());
-}
 
 const char* modeName(Options::Mode mode)
 {
@@ -317,7 +311,7 @@ QStringList picturesIn(const QString& dir)
     const QFileInfoList entries =
         QDir(dir).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries) {
-        if (isPicture(entry))
+        if (isPhotoFile(entry.fileName()))
             pictures << entry.absoluteFilePath();
     }
     return pictures;

@@ -28,5 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     header.exifValue(0xA002).toInteger();
     header.imageValue(0x112).toInteger();
     header.thumbnailImage();
+    buffer.seek(0);
+    header.parseWebp(&buffer);
+    header.imageValue(0x112).toInteger();
+    int orientation = 0;
+    QExifImageHeader::cameraPreview(QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size)),
+                                    &orientation);
     return 0;
 }

@@ -82,7 +82,7 @@ private slots:
     void folderGivesItsPicturesByName()
     {
         QTemporaryDir dir;
-        for (const char* name : {"B.png", "a.jpg", "notes.txt"}) {
+        for (const char* name : {"B.png", "a.jpg", "notes.txt", "c.HEIC", "d.ico", "e.xcf", "f.NEF", "g.webp"}) {
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -92,7 +92,7 @@ private slots:
         QStringList values;
         for (const PlacementSlide& slide : options.slides)
             values << QFileInfo(slide.value).fileName();
-        QCOMPARE(values, (QStringList{"a.jpg", "B.png"}));
+        QCOMPARE(values, (QStringList{"a.jpg", "B.png", "c.HEIC", "f.NEF", "g.webp"}));
     }
 };
 

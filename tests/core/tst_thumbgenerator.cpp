@@ -1,5 +1,6 @@
 #include "exifbuilder.h"
 
+#include "core/photoformats.h"
 #include "core/thumbgenerator.h"
 
 #include "common/imgmediavalbase.h"
@@ -8,6 +9,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <sys/resource.h>
 
@@ -73,6 +75,104 @@ QString framesFile(const QTemporaryDir& dir, const QString& format, bool opaque)
                                  "-filter_complex", "split[a][b];[a]palettegen=reserve_transparent=1[p];[b][p]paletteuse",
                                  gif});
     return gif;
+}
+
+
+/// The offset of the first box of \a type in \a data between \a from and
+/// \a to, or -1; boxes are 32-bit big-endian size, then the type.
+int findBox(const QByteArray& data, const char* type, int from, int to)
+{
+    while (from + 8 <= to) {
+        const int size = int(qFromBigEndian<quint32>(data.constData() + from));
+        if (data.mid(from + 4, 4) == type)
+            return from;
+        if (size < 8)
+            return -1;
+        from += size;
+    }
+    return -1;
+}
+
+void growBox(QByteArray& data, int box, int by)
+{
+    qToBigEndian(quint32(qFromBigEndian<quint32>(data.constData() + box) + quint32(by)), data.data() + box);
+}
+
+/// \a heif with an "irot" property turning its primary picture by
+/// \a turns quarters anticlockwise, as phones store a turned photo. Only the
+/// layout ImageMagick writes (one item, version 0 boxes, 4-byte offsets) is
+/// handled; empty otherwise.
+QByteArray withContainerTurn(QByteArray heif, int turns)
+{
+    const int meta = findBox(heif, "meta", 0, heif.size());
+    if (meta < 0)
+        return {};
+    const int metaEnd = meta + int(qFromBigEndian<quint32>(heif.constData() + meta));
+    const int iloc = findBox(heif, "iloc", meta + 12, metaEnd);
+    const int iprp = findBox(heif, "iprp", meta + 12, metaEnd);
+    const int iprpEnd = iprp + int(qFromBigEndian<quint32>(heif.constData() + iprp));
+    const int ipco = findBox(heif, "ipco", iprp + 8, iprpEnd);
+    const int ipma = findBox(heif, "ipma", iprp + 8, iprpEnd);
+    if (iloc < 0 || ipco < 0 || ipma < 0 || ipma < ipco || heif.at(iloc + 8) != 0
+        || heif.at(iloc + 12) != 0x44 || heif.at(iloc + 13) != 0x40
+        || qFromBigEndian<quint16>(heif.constData() + iloc + 14) != 1 || heif.at(ipma + 8) != 0)
+        return {};
+    int properties = 0;
+    const int ipcoEnd = ipco + int(qFromBigEndian<quint32>(heif.constData() + ipco));
+    for (int at = ipco + 8; at < ipcoEnd; at += int(qFromBigEndian<quint32>(heif.constData() + at)))
+        ++properties;
+    // The first item's associations: ID (2 bytes), count, one byte each.
+    const int count = ipma + 16 + 2;
+    const int added = 9 + 1;
+    heif.insert(count + 1 + heif.at(count), char(0x80 | (properties + 1))); // essential
+    ++heif.data()[count];
+    growBox(heif, ipma, 1);
+    heif.insert(ipcoEnd, QByteArray("\0\0\0\x09irot", 8) + char(turns & 3));
+    growBox(heif, ipco, 9);
+    growBox(heif, iprp, added);
+    growBox(heif, meta, added);
+    // The picture's bytes in "mdat" moved by what was added.
+    growBox(heif, iloc + 20, added); // base offset of the one item
+    return heif;
+}
+
+/// A program's path, or empty when it is not installed.
+QString tool(const QStringList& names)
+{
+    for (const QString& name : names)
+        if (!QStandardPaths::findExecutable(name).isEmpty())
+            return name;
+    return {};
+}
+
+/// \a picture written as \a suffix into \a dir: by ImageMagick, or for
+/// JPEG XL by Qt's own writer; then turned by the container when \a turns
+/// is not 0 and tagged with EXIF \a exif by exiftool.
+QString photoFile(const QTemporaryDir& dir, const QImage& picture, const QString& suffix, int exif,
+                  int turns)
+{
+    const QString png = dir.filePath("source.png");
+    const QString path = dir.filePath("photo." + suffix);
+    picture.save(png);
+    if (suffix == "jxl" || suffix == "dng") {
+        if (suffix == "jxl" && !picture.save(path, "jxl", 95))
+            return {};
+    } else if (QProcess::execute(tool({"magick", "convert"}), {png, "-quality", "95", path}) != 0) {
+        return {};
+    }
+    if (turns) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray turned = withContainerTurn(file.readAll(), turns);
+        file.close();
+        if (turned.isEmpty())
+            return {};
+        write(dir, "photo." + suffix, turned);
+    }
+    if (exif && QProcess::execute("exiftool", {"-q", "-n", "-overwrite_original",
+                                               QString("-Orientation=%1").arg(exif), path}) != 0)
+        return {};
+    return path;
 }
 
 } // namespace
@@ -149,6 +249,95 @@ private slots:
                 QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(expected.pixel(p))) < 40,
                          qPrintable(QString("at %1,%2").arg(p.x()).arg(p.y())));
         }
+    }
+
+    // The tile and the video of every offered format stand as Qt turns a
+    // JPEG tagged with orientation "expected". HEIC and AVIF are turned by
+    // their container alone: EXIF there describes the same turn again.
+    void everyFormatStandsUpright_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("exif");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<int>("expected");
+        for (const char* suffix : {"jpg", "tif", "webp", "dng"})
+            for (int orientation = 1; orientation <= 8; ++orientation)
+                QTest::addRow("%s, EXIF %d", suffix, orientation) << suffix << orientation << 0 << orientation;
+        for (const char* suffix : {"png", "gif", "jxl"})
+            QTest::addRow("%s", suffix) << suffix << 0 << 0 << 1;
+        for (const char* suffix : {"heic", "avif"}) {
+            QTest::addRow("%s", suffix) << suffix << 0 << 0 << 1;
+            QTest::addRow("%s, EXIF 6 alone", suffix) << suffix << 6 << 0 << 1;
+            QTest::addRow("%s, turned a quarter clockwise", suffix) << suffix << 0 << 3 << 6;
+            QTest::addRow("%s, turned and EXIF 6", suffix) << suffix << 6 << 3 << 6;
+            QTest::addRow("%s, turned a half", suffix) << suffix << 0 << 2 << 3;
+            QTest::addRow("%s, turned a quarter anticlockwise", suffix) << suffix << 0 << 1 << 8;
+        }
+    }
+    void everyFormatStandsUpright()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(int, exif);
+        QFETCH(int, turns);
+        QFETCH(int, expected);
+        if (!QImageReader::supportedImageFormats().contains(suffix.toLatin1()))
+            QSKIP("no reader for this format is installed");
+        QVERIFY(isPhotoFile("photo." + suffix.toUpper()));
+        QTemporaryDir dir;
+        const QImage picture = markedPicture(96, 64);
+        const QString path = suffix == "dng"
+                                 ? write(dir, "photo.dng", linearDng(picture, exif, previewJpeg(96, 64)))
+                                 : photoFile(dir, picture, suffix, exif, turns);
+        QVERIFY2(!path.isEmpty(), "the test picture could not be made");
+        ExifBuilder b(true);
+        const QString reference = write(
+            dir, "reference.jpg", jpegWith(picture, app1(b.tiff({b.shorts(0x112, {quint16(expected)})}, {}, {}, {}, false)), 100));
+        QImageReader qtReader(reference);
+        qtReader.setAutoTransform(true);
+        const QImage want = qtReader.read().convertToFormat(QImage::Format_RGB32);
+
+        const ThumbGeneratorTask task(path, 64, 64); // covers at the picture's own size
+        const QSharedPointer<QImage> tile = ThumbWorker(task).generateThumb(task);
+        const ImgMediaValBase value(path.toStdWString(), 0);
+        const QImage frame = QtImageRender::LoadPicture(nullptr, &value, 1280, 720);
+        QVERIFY(tile);
+        for (const QImage& image : {*tile, frame}) {
+            QCOMPARE(image.size(), want.size());
+            const QImage got = image.convertToFormat(QImage::Format_RGB32);
+            for (QPoint p : {QPoint(4, 4), QPoint(want.width() - 5, 4), QPoint(4, want.height() - 5),
+                             QPoint(want.width() - 5, want.height() - 5)})
+                QVERIFY2(qAbs(qRed(got.pixel(p)) - qRed(want.pixel(p))) < 60
+                             && qAbs(qBlue(got.pixel(p)) - qBlue(want.pixel(p))) < 60,
+                         qPrintable(QString("%1 at %2,%3").arg(QColor(got.pixel(p)).name()).arg(p.x()).arg(p.y())));
+        }
+    }
+
+    // A camera RAW file's tile comes from the JPEG stored in it, not from
+    // developing the sensor's picture: here the two differ in colour.
+    void cameraFileTileIsItsStoredPreview()
+    {
+        if (!QImageReader::supportedImageFormats().contains("dng"))
+            QSKIP("no reader for camera RAW files is installed");
+        QTemporaryDir dir;
+        QImage green(96, 64, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        QByteArray preview;
+        QBuffer buffer(&preview);
+        buffer.open(QIODevice::WriteOnly);
+        green.save(&buffer, "JPG", 95);
+        const QString path = write(dir, "camera.DNG", linearDng(markedPicture(96, 64), 6, preview));
+        const ThumbGeneratorTask task(path, 64, 64);
+        const QSharedPointer<QImage> tile = ThumbWorker(task).generateThumb(task);
+        QVERIFY(tile && !tile->isNull());
+        QCOMPARE(tile->size(), QSize(64, 96));
+        const QColor middle = tile->pixelColor(32, 48);
+        QVERIFY2(middle.green() > 200 && middle.red() < 60, qPrintable(middle.name()));
+        // Too small a preview for the box: the sensor's picture is developed.
+        const ThumbGeneratorTask large(path, 300, 300);
+        const QSharedPointer<QImage> developed = ThumbWorker(large).generateThumb(large);
+        QVERIFY(developed && !developed->isNull());
+        QVERIFY2(developed->pixelColor(developed->width() / 2, developed->height() / 2).green() < 100,
+                 qPrintable(developed->pixelColor(developed->width() / 2, developed->height() / 2).name()));
     }
 
     // An animation shows its first frame, and transparent parts lie on the
@@ -282,6 +471,33 @@ private slots:
         const QSharedPointer<QImage> image = ThumbWorker(task).generateThumb(task);
         QVERIFY(image);
         QVERIFY(image->isNull());
+    }
+
+    // Pictures decoded whole to be scaled take two of the six workers at
+    // most, and JPEGs waiting behind them go first.
+    void wholeDecodesTakeTwoAtATime()
+    {
+        QTemporaryDir dir;
+        ThumbGenerator generator;
+        QSignalSpy completed(&generator, &ThumbGenerator::completed);
+        int mostRunning = 0;
+        connect(&generator, &ThumbGenerator::generated, this,
+                [&] { mostRunning = qMax(mostRunning, generator.runningWorkers()); });
+        generator.pauseFullStage();
+        for (int i = 0; i < 6; ++i) {
+            const QString tiff = dir.filePath(QString("w%1.tif").arg(i));
+            QVERIFY(markedPicture(300, 200).save(tiff));
+            generator.addTask(ThumbGeneratorTask(tiff, 64, 64));
+        }
+        for (int i = 0; i < 2; ++i)
+            generator.addTask(ThumbGeneratorTask(cameraJpeg(dir, QString("j%1.jpg").arg(i), markedPicture(300, 200),
+                                                            {}, {}), 64, 64));
+        QTRY_COMPARE(generator.runningWorkers(), 0); // no stored previews to show
+        generator.resumeFullStage();
+        QCOMPARE(generator.runningWorkers(), ThumbGenerator::maxWholeDecodes + 2);
+        QTRY_COMPARE_WITH_TIMEOUT(completed.count(), 8, 20000);
+        QVERIFY(mostRunning <= ThumbGenerator::maxWholeDecodes + 2);
+        QTRY_COMPARE(generator.runningWorkers(), 0);
     }
 
     void service()

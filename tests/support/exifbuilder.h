@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QtEndian>
 
+#include <cmath>
+
 struct ExifEntry
 {
     quint16 tag;
@@ -145,4 +147,45 @@ inline QImage markedPicture(int w, int h)
         for (int x = 0; x < w / 2; ++x)
             image.setPixel(x, y, qRgb(255, 0, 0));
     return image;
+}
+
+/// A small linear DNG of \a picture: 16-bit RGB in IFD 0 with the
+/// \a orientation tag (none when 0) and colour matrices that make the camera's
+/// colours sRGB, and \a preview as the JPEG in IFD 1, as cameras store theirs.
+inline QByteArray linearDng(const QImage& picture, int orientation, const QByteArray& preview)
+{
+    ExifBuilder b(true);
+    const auto srationals = [&](quint16 tag, const QVector<int>& values, int denominator) {
+        QByteArray bytes;
+        for (int v : values)
+            bytes += b.u32(quint32(v)) + b.u32(quint32(denominator));
+        return ExifEntry{tag, 10, quint32(values.size()), bytes};
+    };
+    const auto ifd0 = [&](quint32 pixelsAt) {
+        const quint32 w = quint32(picture.width()), h = quint32(picture.height());
+        QVector<ExifEntry> e{b.longs(0xFE, {0}), b.longs(0x100, {w}), b.longs(0x101, {h}),
+                             b.shorts(0x102, {16, 16, 16}), b.shorts(0x103, {1}), b.shorts(0x106, {34892}),
+                             b.longs(0x111, {pixelsAt})};
+        if (orientation)
+            e << b.shorts(0x112, {quint16(orientation)});
+        e << b.shorts(0x115, {3}) << b.longs(0x116, {h}) << b.longs(0x117, {w * h * 6}) << b.shorts(0x11C, {1})
+          << ExifEntry{0xC612, 1, 4, QByteArray("\x01\x04\x00\x00", 4)}
+          << ExifEntry{0xC614, 2, 5, QByteArray("Test", 5)}
+          << srationals(0xC621, {32406, -15372, -4986, -9689, 18758, 415, 557, -2040, 10570}, 10000)
+          << ExifEntry{0xC628, 5, 3, b.u32(1) + b.u32(1) + b.u32(1) + b.u32(1) + b.u32(1) + b.u32(1)}
+          << b.shorts(0xC65A, {21});
+        return e;
+    };
+    // Where the pixels go is known once the rest is laid out.
+    const int before = b.tiff(ifd0(0), {}, {}, preview, true).size();
+    QByteArray dng = b.tiff(ifd0(quint32(before)), {}, {}, preview, true);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = rgb.pixel(x, y);
+            // Linear light: the display's gamma undone, roughly.
+            for (int c : {qRed(p), qGreen(p), qBlue(p)})
+                dng += b.u16(quint16(65535.0 * std::pow(c / 255.0, 2.2)));
+        }
+    return dng;
 }

@@ -8,6 +8,9 @@
 #include <QtEndian>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 using Directory = QMap<quint16, QExifValue>;
@@ -29,6 +32,8 @@ enum Tag : quint16 {
 };
 
 const int maxPreviewSide = 4096;
+// An EXIF block outside JPEG has no 64 KiB limit; more than this is no metadata.
+const quint32 maxBlock = 4 * 1024 * 1024;
 
 /// Bounds-checked reads from the EXIF block in its byte order.
 class BlockReader
@@ -212,6 +217,73 @@ QByteArray readExact(QIODevice* device, qint64 size)
     return data.size() == size ? data : QByteArray();
 }
 
+
+/// The numbers of a SHORT, LONG or IFD entry (at most \a most of them).
+QVector<quint32> entryNumbers(const BlockReader& r, const ExifIfdHeader& h, quint32 most)
+{
+    QVector<quint32> numbers;
+    const bool shorts = h.type == QExifValue::Short;
+    if (!shorts && h.type != QExifValue::Long && h.type != 13) // 13: an IFD offset
+        return numbers;
+    const quint32 count = std::min(h.count, most);
+    const quint64 total = quint64(h.count) * (shorts ? 2 : 4);
+    const BlockReader inlineSource(h.inlineBytes, r.little);
+    const BlockReader& source = total <= 4 ? inlineSource : r;
+    const quint32 start = total <= 4 ? 0 : h.offset;
+    if (!source.fits(start, quint64(count) * (shorts ? 2 : 4)))
+        return numbers;
+    for (quint32 i = 0; i < count; ++i)
+        numbers << (shorts ? source.u16(start + 2 * i) : source.u32(start + 4 * i));
+    return numbers;
+}
+
+/// What a directory of a camera file says about a JPEG stored in it.
+struct CameraDirectory
+{
+    QMap<quint16, QVector<quint32>> numbers;
+    quint32 first(quint16 tag) const { return numbers.value(tag).value(0); }
+};
+
+CameraDirectory readCameraDirectory(const BlockReader& r, quint32 offset, quint32* next)
+{
+    CameraDirectory dir;
+    for (const ExifIfdHeader& h : readEntries(r, offset, next))
+        if (h.tag == 0x103 || h.tag == 0x111 || h.tag == 0x117 || h.tag == 0x14A || h.tag == Orientation
+            || h.tag == PreviewStart || h.tag == PreviewLength)
+            dir.numbers[h.tag] = entryNumbers(r, h, 8);
+    return dir;
+}
+
+/// The JPEG streams a directory points at: a JPEG preview, or a single
+/// strip compressed as JPEG (a camera's full-size preview).
+QVector<QPair<quint32, quint32>> storedJpegs(const CameraDirectory& dir)
+{
+    QVector<QPair<quint32, quint32>> found;
+    if (dir.first(PreviewStart) && dir.first(PreviewLength))
+        found << qMakePair(dir.first(PreviewStart), dir.first(PreviewLength));
+    const quint32 compression = dir.first(0x103);
+    if ((compression == 6 || compression == 7) && dir.numbers.value(0x111).size() == 1
+        && dir.numbers.value(0x117).size() == 1)
+        found << qMakePair(dir.first(0x111), dir.first(0x117));
+    return found;
+}
+
+/// Whether \a jpeg is one Qt's reader decodes (not the lossless kind that
+/// holds a camera's sensor data) and small enough to be a preview.
+QSize previewSize(const QByteArray& jpeg)
+{
+    if (!jpeg.startsWith("\xFF\xD8"))
+        return {};
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    const QSize size = QImageReader(&buffer, "JPG").size();
+    return size.width() > 0 && size.height() > 0 && size.width() <= 3 * maxPreviewSide
+                   && size.height() <= 3 * maxPreviewSide
+               ? size
+               : QSize();
+}
+
 } // namespace
 
 struct QExifImageHeader::Private
@@ -232,7 +304,12 @@ QExifImageHeader::QExifImageHeader() : d(new Private) {}
 QExifImageHeader::QExifImageHeader(const QString& fileName) : d(new Private)
 {
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray magic = file.peek(12);
+    if (magic.startsWith("RIFF") && magic.mid(8, 4) == "WEBP")
+        parseWebp(&file);
+    else
         parseJpeg(&file);
 }
 
@@ -270,6 +347,32 @@ bool QExifImageHeader::parseJpeg(QIODevice* device)
             && readExact(device, 6).startsWith("Exif")) // then two bytes, zero by rule
             return parseTiff(device->read(size - 8));
         if (!device->seek(next) || device->atEnd())
+            return false;
+    }
+}
+
+bool QExifImageHeader::parseWebp(QIODevice* device)
+{
+    clear();
+    const QByteArray head = readExact(device, 12);
+    if (!head.startsWith("RIFF") || head.mid(8, 4) != "WEBP")
+        return false;
+    // Chunks follow one another, each padded to an even length.
+    for (;;) {
+        const QByteArray chunk = readExact(device, 8);
+        if (chunk.size() != 8)
+            return false;
+        const quint32 size = qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(chunk.constData()) + 4);
+        if (chunk.startsWith("EXIF")) {
+            if (size > maxBlock)
+                return false;
+            QByteArray block = readExact(device, size);
+            // Some writers keep the "Exif" heading of the JPEG segment.
+            if (block.startsWith(QByteArray("Exif\0\0", 6)))
+                block.remove(0, 6);
+            return parseTiff(block);
+        }
+        if (!device->seek(device->pos() + size + (size & 1)) || device->atEnd())
             return false;
     }
 }
@@ -359,6 +462,59 @@ int QExifImageHeader::orientation() const
 int QExifImageHeader::fileOrientation(const QString& fileName)
 {
     return QExifImageHeader(fileName).orientation();
+}
+
+QByteArray QExifImageHeader::cameraPreview(const QString& fileName, int* orientation)
+{
+    *orientation = 0;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16 || file.size() > INT_MAX)
+        return {};
+    const uchar* mapped = file.map(0, file.size());
+    if (!mapped)
+        return {};
+    // Only the directories and the preview are read from the mapped file.
+    return cameraPreview(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size())),
+                         orientation);
+}
+
+QByteArray QExifImageHeader::cameraPreview(const QByteArray& data, int* orientation)
+{
+    *orientation = 0;
+    if (data.size() < 16)
+        return {};
+    const QByteArray order = data.left(2);
+    const BlockReader r(data, order == "II");
+    // TIFF's 42, or the marks Olympus ("RO") and Panasonic (0x55) put there.
+    const quint16 mark = (order == "II" || order == "MM") ? r.u16(2) : 0;
+    if (mark != 42 && mark != 0x4F52 && mark != 0x5352 && mark != 0x55)
+        return {};
+    QVector<quint32> directories{r.u32(4)};
+    QSet<quint32> visited;
+    QPair<quint32, quint32> best;
+    QSize bestSize;
+    // The chain of directories and their sub-directories, each read once.
+    for (int i = 0; i < directories.size() && i < 32; ++i) {
+        const quint32 offset = directories.at(i);
+        if (offset == 0 || visited.contains(offset))
+            continue;
+        visited.insert(offset);
+        quint32 next = 0;
+        const CameraDirectory dir = readCameraDirectory(r, offset, &next);
+        if (i == 0)
+            *orientation = dir.first(Orientation) >= 1 && dir.first(Orientation) <= 8 ? int(dir.first(Orientation)) : 0;
+        directories << next << dir.numbers.value(0x14A);
+        for (const auto& stream : storedJpegs(dir)) {
+            if (!r.fits(stream.first, stream.second))
+                continue;
+            const QSize size = previewSize(r.bytes(stream.first, stream.second));
+            if (size.isValid() && qint64(size.width()) * size.height() > qint64(bestSize.width()) * bestSize.height()) {
+                best = stream;
+                bestSize = size;
+            }
+        }
+    }
+    return bestSize.isValid() ? QByteArray(data.constData() + best.first, int(best.second)) : QByteArray();
 }
 
 QImage QExifImageHeader::orient(const QImage& image, int orientation)

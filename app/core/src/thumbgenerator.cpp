@@ -1,10 +1,12 @@
 #include "core/thumbgenerator.h"
 
 #include "core/metatypes.h"
+#include "core/photoformats.h"
 
 #include "vidweave/qexifimageheader.h"
 #include "vidweave/qtimagerender.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QMutexLocker>
 #include <QThread>
@@ -83,14 +85,10 @@ QRect centred(QSize part, QSize whole)
                  part);
 }
 
-} // namespace
-
-QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task)
+/// \a reader's picture covering \a task's box, upright by \a orientation
+/// (the reader's own handling when 0); only the scaled result is kept.
+QSharedPointer<QImage> scaledThumb(QImageReader& reader, int orientation, const ThumbGeneratorTask& task)
 {
-    QImageReader reader(task.path);
-    // Our own EXIF reader knows every type the orientation tag comes in, so
-    // the tile stands as the picture does in the video.
-    const int orientation = QExifImageHeader::fileOrientation(task.path);
     reader.setAutoTransform(orientation == 0);
     const QSize stored = reader.size();
     // Turned a quarter by its orientation tag: the upright size is transposed.
@@ -121,6 +119,36 @@ QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task
     // As the video lays it on the slot's paper (white unless a theme says otherwise).
     return QSharedPointer<QImage>::create(
         QtImageRender::OnGround(QExifImageHeader::orient(image, orientation), Qt::white));
+}
+
+/// The tile of a camera RAW file from the JPEG the camera stored in it:
+/// developing the sensor's picture takes seconds. Null when the stored
+/// preview is missing or smaller than the box.
+QSharedPointer<QImage> cameraThumb(const ThumbGeneratorTask& task)
+{
+    int orientation = 0;
+    QByteArray jpeg = QExifImageHeader::cameraPreview(task.path, &orientation);
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "JPG");
+    const QSize size = reader.size();
+    if (jpeg.isEmpty() || std::max(size.width(), size.height()) < std::max(task.width, task.height))
+        return {};
+    const QSharedPointer<QImage> thumb = scaledThumb(reader, orientation, task);
+    return thumb->isNull() ? QSharedPointer<QImage>() : thumb;
+}
+
+} // namespace
+
+QSharedPointer<QImage> ThumbWorker::generateThumb(const ThumbGeneratorTask& task)
+{
+    if (isCameraRawFile(task.path))
+        if (const QSharedPointer<QImage> thumb = cameraThumb(task))
+            return thumb;
+    QImageReader reader(task.path);
+    // Our own EXIF reader knows every type the orientation tag comes in, so
+    // the tile stands as the picture does in the video.
+    return scaledThumb(reader, QExifImageHeader::fileOrientation(task.path), task);
 }
 
 ThumbGenerator* ThumbGenerator::instance()
@@ -203,12 +231,39 @@ void ThumbGenerator::doTask()
         if (!exifQueue.isEmpty()) {
             worker = new ExifThumbWorker(exifQueue.takeFirst().task);
             exifStage = true;
-        } else if (fullStageEnabled && !fullQueue.isEmpty()) {
-            worker = new ThumbWorker(fullQueue.takeFirst().task);
+        } else if (fullStageEnabled) {
+            worker = nextFullWorker();
         }
     }
     if (worker)
         startWorker(worker, exifStage);
+}
+
+namespace {
+
+/// A camera file's tile comes from its stored JPEG, decoded small as well.
+bool decodesWhole(const QString& path)
+{
+    return !decodesAtReducedSize(path) && !isCameraRawFile(path);
+}
+
+} // namespace
+
+ThumbWorkerBase* ThumbGenerator::nextFullWorker()
+{
+    for (int i = 0; i < fullQueue.size(); ++i) {
+        const ThumbGeneratorTask task = fullQueue.at(i).task;
+        if (!decodesWhole(task.path)) {
+            fullQueue.removeAt(i);
+            return new ThumbWorker(task);
+        }
+        if (wholeDecodes < maxWholeDecodes) {
+            fullQueue.removeAt(i);
+            ++wholeDecodes;
+            return new ThumbWorker(task);
+        }
+    }
+    return nullptr;
 }
 
 void ThumbGenerator::startWorker(ThumbWorkerBase* worker, bool exifStage)
@@ -249,6 +304,10 @@ void ThumbGenerator::exifWorkerDone(ThumbGeneratorTask task, QSharedPointer<QIma
 void ThumbGenerator::workerDone(ThumbGeneratorTask task, QSharedPointer<QImage> img)
 {
     --running;
+    if (decodesWhole(task.path)) {
+        QMutexLocker locker(&lock);
+        --wholeDecodes;
+    }
     if (img)
         emit generated(task, img);
     emit completed(task);

@@ -21,7 +21,7 @@ struct ExifIfdHeader
     QByteArray inlineBytes; // the same four bytes in file order
 };
 
-/// Reads the EXIF block of a JPEG file: tags of the image, EXIF and GPS
+/// Reads the EXIF block of a JPEG or WebP file: tags of the image, EXIF and GPS
 /// directories and the embedded preview. Never reads outside the block and
 /// never trusts a count beyond the bytes it holds.
 class VIDWEAVE_EXPORT QExifImageHeader
@@ -34,6 +34,8 @@ public:
 
     /// True when an EXIF block with a valid TIFF header was found.
     bool parseJpeg(QIODevice* device);
+    /// As parseJpeg(), for the EXIF chunk of a WebP file.
+    bool parseWebp(QIODevice* device);
     void clear();
 
     /// A tag of the EXIF sub-directory, or the null value.
@@ -51,8 +53,17 @@ public:
     /// not one of those values.
     int orientation() const;
 
-    /// The orientation tag of the JPEG file \a fileName, as orientation().
+    /// The orientation tag of the JPEG or WebP file \a fileName, as
+    /// orientation(). Other formats keep their decoder's own handling: HEIC's
+    /// rotation lives in its container, and EXIF there must not turn it again.
     static int fileOrientation(const QString& fileName);
+    /// The largest JPEG preview stored in the TIFF-like camera RAW file
+    /// \a fileName (DNG, NEF, CR2, ARW, ORF, RW2, PEF …), empty when there is
+    /// none; \a orientation gets the file's orientation (0 for none), which
+    /// turns the preview as it turns the sensor's picture.
+    static QByteArray cameraPreview(const QString& fileName, int* orientation);
+    /// As above, for a camera file's bytes \a data.
+    static QByteArray cameraPreview(const QByteArray& data, int* orientation);
     /// \a image turned and mirrored upright for \a orientation (1 to 8).
     static QImage orient(const QImage& image, int orientation);
     /// Whether \a orientation swaps width and height.

@@ -77,7 +77,9 @@ public:
 };
 
 /// Thumbnails in the background: the embedded preview first, then a scaled
-/// decode, at most six at a time. Answers are broadcast by generated().
+/// decode, at most six at a time, of which at most two decode a whole
+/// picture (HEIC, AVIF, WebP, TIFF …) to scale it: a 12-megapixel one takes
+/// over 100 MB while it is decoded. Answers are broadcast by generated().
 ///
 /// A request belongs to whoever made it (\a owner): two requesters of the
 /// same picture at the same size withdraw only their own request, so a tile
@@ -103,6 +105,7 @@ public:
     QList<ThumbGeneratorTask> queuedFullTasks();
 
     static const int maxWorkers = 6;
+    static const int maxWholeDecodes = 2;
 
 signals:
     void generated(ThumbGeneratorTask task, QSharedPointer<QImage> thumb);
@@ -128,8 +131,11 @@ private:
     };
 
     void startWorker(ThumbWorkerBase* worker, bool exifStage);
+    /// The first waiting full decode that may start now; null when none.
+    ThumbWorkerBase* nextFullWorker();
 
     int running = 0;
+    int wholeDecodes = 0; // of the running, those decoding a whole picture
     QMutex lock;
     QList<Request> exifQueue;
     QList<Request> fullQueue;

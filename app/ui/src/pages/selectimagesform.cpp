@@ -14,6 +14,7 @@
 #include "ui/tiles/thumbform.h"
 
 #include "common/baseprjfactory.h"
+#include "core/photoformats.h"
 #include "core/slideinput.h"
 #include "core/thumbgenerator.h"
 #include "core/timing.h"
@@ -23,12 +24,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QShowEvent>
-
-namespace {
-
-const QStringList picturePatterns{"*.jpg", "*jpeg", "*.png", "*.gif"};
-
-} // namespace
 
 QString timelineText(float total, float music, int* percent)
 {
@@ -45,7 +40,7 @@ QStringList picturesInFolder(const QString& folder)
 {
     // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
     QStringList paths;
-    const QFileInfoList files = QDir(folder).entryInfoList(picturePatterns, QDir::Files,
+    const QFileInfoList files = QDir(folder).entryInfoList(photoNamePatterns(), QDir::Files,
                                                            QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& file : files)
         paths << file.absoluteFilePath();
@@ -321,7 +316,7 @@ void SelectImagesForm::slidesOrderCahangedSlot()
 QStringList SelectImagesForm::askForPictures()
 {
     return askForFiles(this, FileKind::Pictures, tr("Import Image Files"),
-                       "(" + picturePatterns.join(' ') + ")");
+                       "(" + photoNamePatterns().join(' ') + ")");
 }
 
 QString SelectImagesForm::askForFolder()
