@@ -6,6 +6,7 @@
 #include "terminal.h"
 #include "themes.h"
 
+#include "core/photoformats.h"
 #include "core/rendercontroller.h"
 #include "core/slideinput.h"
 #include "core/slideshow.h"
@@ -252,9 +253,9 @@ Job demoJob()
 {
     Job job;
     job.themeId = 1;
-    QStringList photos = picturesIn("/usr/share/backgrounds/mate/nature");
+    QStringList photos = picturesInFolder("/usr/share/backgrounds/mate/nature");
     if (photos.size() < 12)
-        photos = picturesIn(QDir(demoFolder()).filePath("generated"));
+        photos = picturesInFolder(QDir(demoFolder()).filePath("generated"));
     job.slides.push_back({"A summer to remember", SceneText, 0});
     for (int i = 0; i < photos.size(); ++i) {
         job.slides.push_back({photos.at(i), SceneImg, 0});

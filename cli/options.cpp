@@ -254,7 +254,7 @@ private:
         hasSlides = true;
         const QFileInfo slide(arg);
         if (slide.isDir()) {
-            const QStringList pictures = picturesIn(slide.absoluteFilePath());
+            const QStringList pictures = picturesInFolder(slide.absoluteFilePath());
             if (pictures.isEmpty())
                 return fail(ParseStatus::Invalid, "no pictures in " + arg);
             for (const QString& picture : pictures)
@@ -304,18 +304,6 @@ private:
 };
 
 } // namespace
-
-QStringList picturesIn(const QString& dir)
-{
-    QStringList pictures;
-    const QFileInfoList entries =
-        QDir(dir).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& entry : entries) {
-        if (isPhotoFile(entry.fileName()))
-            pictures << entry.absoluteFilePath();
-    }
-    return pictures;
-}
 
 ParseStatus parseOptions(const QStringList& args, Options& options, QString* error)
 {

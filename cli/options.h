@@ -48,7 +48,4 @@ ParseStatus parseOptions(const QStringList& args, Options& options, QString* err
 /// Seconds from "75", "1:15" or "1:15.5"; false when \a text is none of them.
 bool parseMoment(const QString& text, double* seconds);
 
-/// The pictures of \a dir, sorted by name ignoring case, without recursion.
-QStringList picturesIn(const QString& dir);
-
 extern const char* usageText;

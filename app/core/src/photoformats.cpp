@@ -1,5 +1,6 @@
 #include "core/photoformats.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -46,6 +47,17 @@ QStringList photoNamePatterns()
     for (const QString& suffix : photoSuffixes())
         patterns << QStringLiteral("*.") + suffix;
     return patterns;
+}
+
+QStringList picturesInFolder(const QString& folder)
+{
+    // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
+    QStringList paths;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(photoNamePatterns(), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& file : files)
+        paths << file.absoluteFilePath();
+    return paths;
 }
 
 bool isPhotoFile(const QString& path)

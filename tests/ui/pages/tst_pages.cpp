@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QMimeData>
 #include <QtTest>
 
 #include <cmath>
@@ -375,6 +376,31 @@ private slots:
             Stage stage(&form, "Skip Audio", "Back to Themes");
             stage.save("music-empty");
         }
+    }
+
+    // Music from the file manager: files as one choice, folders by name,
+    // one message naming what was left out and why.
+    void musicDroppedFromTheFileManager()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(musicPath("c"), folder.filePath("2.mp3")));
+        QVERIFY(QFile::copy(musicPath("b"), folder.filePath("1.MP3")));
+        QVERIFY(QFile::copy(music.filePath("thumb.png"), folder.filePath("cover.png")));
+        ScriptedAudioForm form;
+        QSignalSpy selected(&form, SIGNAL(selected(std::list<QSharedPointer<MediaFileInfo> >)));
+        form.show();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(musicPath("a")), QUrl::fromLocalFile(musicPath("notmusic")),
+                      QUrl::fromLocalFile(folder.path()), QUrl("https://example.org/song.mp3")});
+        QDropEvent drop(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                        Qt::NoModifier);
+        static_cast<QObject&>(form).event(&drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(rowTitles(form), (QStringList{"Track A", "Track B", "Track C"}));
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(messageShown(&form),
+                 QString("These were not added:\nhttps://example.org/song.mp3: not a file on this "
+                         "computer\nnotmusic.mp3: cannot be read as music"));
     }
 
     // Opening a pipe would wait for a writer for ever.

@@ -13,7 +13,9 @@
 #include "fifofeeder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -76,6 +78,42 @@ QSharedPointer<MediaFileInfo> track(float seconds, const QString& title = "Song"
     return QSharedPointer<MediaFileInfo>::create(seconds, artist, title, QString(), "/m.mp3");
 }
 
+
+/// The texts of the messages shown over \a owner, joined by "|".
+QString messagesOver(QWidget* owner)
+{
+    QStringList texts;
+    for (QDialog* dialog : owner->findChildren<QDialog*>())
+        if (dialog->isVisible())
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+                texts << label->text();
+    return texts.join('|');
+}
+
+/// A drag from outside carrying \a mime, moved to \a point of the slides
+/// container and dropped there, as the file manager would.
+void dropOnSlides(MediaForm* area, QMimeData* mime, QPoint point)
+{
+    const QPoint at = area->tileContainer()->mapTo(area, point);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the area: the application routes drag events only during a real drag.
+    for (QEvent* event : {static_cast<QEvent*>(&enter), static_cast<QEvent*>(&move), static_cast<QEvent*>(&drop)})
+        static_cast<QObject*>(area)->event(event);
+    // Never a move: the file manager would delete the originals.
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+}
+
+/// The point of tile \a index's left or right half; -1: below every tile.
+QPoint pointOnTile(MediaForm* area, int index, bool right)
+{
+    if (index < 0)
+        return QPoint(30, area->tileContainer()->height() - 4);
+    const QRect tile = area->slides().at(index)->geometry();
+    return QPoint(right ? tile.right() - 10 : tile.left() + 10, tile.center().y());
+}
+
 } // namespace
 
 class TestSlidesPage : public QObject
@@ -127,6 +165,99 @@ private slots:
                  (QStringList{"a.JPG", "B.png", "c.jpeg", "e.HEIC", "f.webp", "g.Tiff", "h.dng", "k.avif"}));
         QCOMPARE(count.count(), 1);
         QCOMPARE(count.at(0).at(0).toInt(), 8);
+    }
+
+    // Files and folders from the file manager go in where they are dropped,
+    // in the order given, folders by name as in folder import; what cannot
+    // be used is named in one message and changes nothing else.
+    void dropsFromTheFileManager_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<int>("onto");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("before the first") << QStringList{"x.png", "y.png"} << 0 << false
+                                          << "x.png y.png a.png b.png c.png" << QStringList{};
+        QTest::newRow("between, as given") << QStringList{"y.png", "x.png"} << 1 << true
+                                           << "a.png b.png y.png x.png c.png" << QStringList{};
+        QTest::newRow("below the tiles") << QStringList{"x.png"} << -1 << false
+                                         << "a.png b.png c.png x.png" << QStringList{};
+        QTest::newRow("a folder by name, not its folders")
+            << QStringList{"folder"} << 0 << true << "a.png A2.jpg b1.PNG b.png c.png" << QStringList{};
+        QTest::newRow("what cannot be used")
+            << QStringList{"notes.txt", "gone.png", "empty", "https://example.org/p.jpg", "x.png"} << 2
+            << true << "a.png b.png c.png x.png"
+            << QStringList{"notes.txt: ", "gone.png: not found", "empty: a folder without photos",
+                           "https://example.org/p.jpg: not a file on this computer"};
+        QTest::newRow("nothing usable") << QStringList{"notes.txt"} << 0 << false
+                                        << "a.png b.png c.png" << QStringList{"notes.txt: "};
+    }
+    void dropsFromTheFileManager()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(int, onto);
+        QFETCH(bool, right);
+        QFETCH(QString, order);
+        QFETCH(QStringList, refused);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("folder/deeper");
+        QDir(dir.path()).mkpath("empty");
+        for (const QString name : {"x.png", "y.png", "folder/b1.PNG", "folder/A2.jpg", "folder/deeper/z.png"})
+            picture(dir, name);
+        QFile notes(dir.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("words\n");
+        notes.close();
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.resize(900, 700);
+        page.show();
+        page.pictures = QStringList{picture(dir, "a.png"), picture(dir, "b.png"), picture(dir, "c.png")};
+        page.on_ImportFilesBtn_clicked();
+        MediaForm* area = page.slidesArea();
+        area->flowLayout()->activate();
+        QSignalSpy count(&page, &SelectImagesForm::slidesCountChanged);
+        QList<QUrl> urls;
+        for (const QString& name : dropped)
+            urls << (name.contains("://") ? QUrl(name) : QUrl::fromLocalFile(dir.filePath(name)));
+        QMimeData mime;
+        mime.setUrls(urls);
+        dropOnSlides(area, &mime, pointOnTile(area, onto, right));
+        QCOMPARE(names(page).join(' '), order);
+        QCOMPARE(count.count(), order.count(' ') > 2 ? 1 : 0);
+        const QString message = messagesOver(&page);
+        for (const QString& line : refused)
+            QVERIFY2(message.contains(line), qPrintable(message));
+        QCOMPARE(message.count(": "), refused.size());
+        QCOMPARE(message.isEmpty(), refused.isEmpty());
+    }
+
+    // A tile's own drag may carry URLs too; it stays a move of that tile.
+    void aTileDragIsNoFileDrop()
+    {
+        QTemporaryDir dir;
+        Page page;
+        TmplPtr tmpl = workedExample();
+        page.setTemplate(1, tmpl.get());
+        page.resize(900, 700);
+        page.show();
+        page.pictures = QStringList{picture(dir, "a.png"), picture(dir, "b.png"), picture(dir, "c.png")};
+        page.on_ImportFilesBtn_clicked();
+        MediaForm* area = page.slidesArea();
+        area->flowLayout()->activate();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(picture(dir, "x.png"))});
+        mime.setData(MediaForm::dragMimeType, QByteArray());
+        area->beginDrag(area->slides().at(0));
+        const QPoint at = area->tileContainer()->mapTo(area, pointOnTile(area, 2, true));
+        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject*>(area)->event(&move);
+        static_cast<QObject*>(area)->event(&drop);
+        QCOMPARE(names(page).join(' '), QString("b.png c.png a.png"));
+        QVERIFY(messagesOver(&page).isEmpty());
     }
 
     void layoutRunMarksAndCuts()

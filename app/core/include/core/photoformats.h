@@ -11,6 +11,9 @@ QStringList photoSuffixes();
 /// photoSuffixes() as name patterns: "*.jpg", "*.heic" …
 QStringList photoNamePatterns();
 
+/// The photos directly in \a folder, by name ignoring case.
+QStringList picturesInFolder(const QString& folder);
+
 /// Whether \a path ends in one of photoSuffixes(), in any case.
 bool isPhotoFile(const QString& path);
 

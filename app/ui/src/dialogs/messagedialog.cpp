@@ -50,3 +50,17 @@ void MessageDialog::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     roundWidget(this, 20);
 }
+
+void tellLeftOut(QWidget* window, const QStringList& lines)
+{
+    const int shown = 10;
+    QStringList list = lines.mid(0, shown);
+    if (lines.size() > shown)
+        list << MessageDialog::tr("… and %n more", nullptr, lines.size() - shown);
+    const QString message = lines.size() == 1
+                                ? MessageDialog::tr("This was not added:\n%1").arg(list.first())
+                                : MessageDialog::tr("These were not added:\n%1").arg(list.join('\n'));
+    auto* dialog = new MessageDialog(window, message, QString());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->open();
+}

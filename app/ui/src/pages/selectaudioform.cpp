@@ -1,16 +1,20 @@
 #include "ui/pages/selectaudioform.h"
 #include "ui/widgets/resources.h"
+#include "core/droppedfiles.h"
 #include "core/rendercontroller.h"
 #include "core/slideinput.h"
 #include "ui/tiles/audiofileform.h"
 #include "ui/widgets/coverpixmap.h"
 #include "ui/dialogs/filedialogs.h"
 #include "ui/dialogs/messagedialog.h"
+#include "ui/widgets/filedrop.h"
 #include "ui_selectaudioform.h"
 #include "vidweave/audiotools.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QMimeData>
 
 SelectAudioForm::SelectAudioForm(QWidget* parent)
     : QWidget(parent)
@@ -27,6 +31,7 @@ SelectAudioForm::SelectAudioForm(QWidget* parent)
         button->setCursor(Qt::PointingHandCursor);
     // Once music is chosen the empty state is gone; more can still be added.
     connect(ui->AddMoreButton, &QPushButton::clicked, this, &SelectAudioForm::chooseFiles);
+    setAcceptDrops(true);
     showListState(false);
 }
 
@@ -66,6 +71,13 @@ void SelectAudioForm::chooseFiles()
     const QStringList paths = askForFiles();
     if (paths.isEmpty())
         return;
+    const QStringList refused = addMusic(paths);
+    if (!refused.isEmpty())
+        tellRefused(refused);
+}
+
+QStringList SelectAudioForm::addMusic(const QStringList& paths)
+{
     MusicList added;
     QStringList refused;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -83,10 +95,26 @@ void SelectAudioForm::chooseFiles()
     }
     QApplication::restoreOverrideCursor();
     showListState(!m_rows.isEmpty());
-    if (!refused.isEmpty())
-        tellRefused(refused);
     if (!added.empty())
         emit selected(added);
+    return refused;
+}
+
+void SelectAudioForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptFileDrop(event);
+}
+
+void SelectAudioForm::dropEvent(QDropEvent* event)
+{
+    if (!acceptFileDrop(event))
+        return;
+    const DroppedFiles drop = droppedMusic(event->mimeData()->urls());
+    QStringList refused = drop.refused;
+    for (const QString& name : addMusic(drop.paths))
+        refused << name + QStringLiteral(": ") + tr("cannot be read as music");
+    if (!refused.isEmpty())
+        tellLeftOut(window(), refused);
 }
 
 void SelectAudioForm::addRow(QSharedPointer<MediaFileInfo> info)

@@ -4,16 +4,20 @@
 #include <QApplication>
 
 #include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/filedrop.h"
+#include "ui/widgets/flowlayout.h"
 #include "ui/dialogs/filedialogs.h"
 #include "ui/tiles/imageslideform.h"
 #include "ui/tiles/mediaform.h"
 #include "ui/dialogs/messagedialog.h"
+#include "ui/widgets/filedrop.h"
 #include "ui/tiles/slideform.h"
 #include "ui/dialogs/textscenedialog.h"
 #include "ui/tiles/textslideform.h"
 #include "ui/tiles/thumbform.h"
 
 #include "common/baseprjfactory.h"
+#include "core/droppedfiles.h"
 #include "core/photoformats.h"
 #include "core/slideinput.h"
 #include "core/thumbgenerator.h"
@@ -22,6 +26,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPointer>
 #include <QShowEvent>
 
@@ -36,17 +41,6 @@ QString timelineText(float total, float music, int* percent)
     return text + QLatin1Char(' ');
 }
 
-QStringList picturesInFolder(const QString& folder)
-{
-    // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
-    QStringList paths;
-    const QFileInfoList files = QDir(folder).entryInfoList(photoNamePatterns(), QDir::Files,
-                                                           QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files)
-        paths << file.absoluteFilePath();
-    return paths;
-}
-
 SelectImagesForm::SelectImagesForm(QWidget* parent)
     : QWidget(parent), ui(new Ui::SelectImagesForm), factory(std::make_unique<BasePrjFactory>())
 {
@@ -55,6 +49,8 @@ SelectImagesForm::SelectImagesForm(QWidget* parent)
             &SelectImagesForm::slidesCountChangedSlot);
     connect(ui->Slides, &MediaForm::slidesOrderCahanged, this,
             &SelectImagesForm::slidesOrderCahangedSlot);
+    connect(ui->Slides, &MediaForm::filesDropped, this, &SelectImagesForm::addDropped);
+    setAcceptDrops(true);
     connect(ui->AddAudioButton, &QPushButton::clicked, this,
             &SelectImagesForm::on_AddAudioBtnClicked);
     ui->TimeLine->installEventFilter(this);
@@ -144,13 +140,13 @@ std::list<SlideEntry> SelectImagesForm::collectSlides() const
     return entries;
 }
 
-SlideForm* SelectImagesForm::createTile(const SlideEntry& entry)
+SlideForm* SelectImagesForm::createTile(const SlideEntry& entry, int at)
 {
     SlideForm* tile = nullptr;
     if (entry.kind == SceneImg) {
-        tile = ui->Slides->addImageSlide(entry.value, entry.rotation);
+        tile = ui->Slides->addImageSlide(entry.value, entry.rotation, at);
     } else {
-        auto* text = ui->Slides->addTextSlide(entry.value, tmpl ? tmpl->GetTextMaxSize() : 0);
+        auto* text = ui->Slides->addTextSlide(entry.value, tmpl ? tmpl->GetTextMaxSize() : 0, at);
         connect(text, &TextSlideForm::editRequested, this, &SelectImagesForm::editText);
         tile = text;
     }
@@ -177,7 +173,10 @@ void SelectImagesForm::layoutSlides(SceneMediaList* out, std::list<SlideEntry> s
     std::vector<QPointer<SlideForm>> tiles;
     for (SlideEntry& entry : slides) {
         if (!entry.widget) {
-            entry.widget = createTile(entry);
+            // New tiles go right after the one before them in the list.
+            QWidget* previous = tiles.empty() ? nullptr : tiles.back().data();
+            const int at = tiles.empty() ? 0 : previous ? area->flowLayout()->indexOf(previous) + 1 : -1;
+            entry.widget = createTile(entry, at);
             created = true;
             QCoreApplication::processEvents();
         }
@@ -242,14 +241,15 @@ SceneMediaList SelectImagesForm::buildSceneMedia()
     return list;
 }
 
-void SelectImagesForm::addImages(const QStringList& paths)
+void SelectImagesForm::addImages(const QStringList& paths, int at)
 {
     std::list<SlideEntry> entries = collectSlides();
+    auto place = at < 0 || size_t(at) >= entries.size() ? entries.end() : std::next(entries.begin(), at);
     bool missed = false;
     for (const QString& path : paths) {
         // A pipe or a device would keep the thumbnail workers waiting for ever.
         if (isRegularFile(path))
-            entries.push_back({path, SceneImg, nullptr, 0});
+            entries.insert(place, {path, SceneImg, nullptr, 0});
         else
             missed = true;
     }
@@ -343,6 +343,30 @@ void SelectImagesForm::on_ImportFolderBtn_clicked()
         return;
     addImages(paths);
     emit slidesCountChanged(slidesCount());
+}
+
+void SelectImagesForm::addDropped(const QList<QUrl>& urls, int at)
+{
+    const DroppedFiles drop = droppedPictures(urls);
+    if (!drop.paths.isEmpty()) {
+        addImages(drop.paths, at);
+        emit slidesCountChanged(slidesCount());
+    }
+    if (!drop.refused.isEmpty())
+        tellLeftOut(window(), drop.refused);
+}
+
+// Over the tips or the buttons, a drop goes after the last slide.
+void SelectImagesForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptFileDrop(event);
+}
+
+void SelectImagesForm::dropEvent(QDropEvent* event)
+{
+    if (!acceptFileDrop(event))
+        return;
+    addDropped(event->mimeData()->urls(), -1);
 }
 
 void SelectImagesForm::on_PreviewBtn_clicked()

@@ -1,5 +1,6 @@
 #include "ui/tiles/mediaform.h"
 
+#include "ui/widgets/filedrop.h"
 #include "ui/widgets/flowlayout.h"
 #include "ui/tiles/imageslideform.h"
 #include "ui/tiles/mediahover.h"
@@ -25,6 +26,14 @@ const int scrollZone = 150;
 bool isTileDrag(const QMimeData* mime)
 {
     return mime && mime->hasFormat(QString::fromLatin1(MediaForm::dragMimeType));
+}
+
+bool acceptDrag(QDropEvent* event)
+{
+    if (!isTileDrag(event->mimeData()))
+        return acceptFileDrop(event);
+    event->acceptProposedAction();
+    return true;
 }
 
 } // namespace
@@ -57,12 +66,12 @@ MediaForm::MediaForm(QWidget* parent)
             &MediaForm::moveScrollBarToBottom);
 }
 
-void MediaForm::addSlide(QWidget* tile)
+void MediaForm::addSlide(QWidget* tile, int at)
 {
     tile->setParent(container);
     tile->setMouseTracking(true);
     tile->installEventFilter(this);
-    flow->addWidget(tile);
+    flow->insertWidget(at, tile);
     tile->show();
     if (tile->metaObject()->indexOfSignal("remove(QWidget*)") >= 0)
         connect(tile, SIGNAL(remove(QWidget*)), this, SLOT(removeSlide(QWidget*)));
@@ -72,17 +81,17 @@ void MediaForm::addSlide(QWidget* tile)
         connect(tile, SIGNAL(dragStarted(QWidget*)), this, SLOT(beginDrag(QWidget*)));
 }
 
-ImageSlideForm* MediaForm::addImageSlide(const QString& path, int rotation)
+ImageSlideForm* MediaForm::addImageSlide(const QString& path, int rotation, int at)
 {
     auto* tile = new ImageSlideForm(container, path, rotation);
-    addSlide(tile);
+    addSlide(tile, at);
     return tile;
 }
 
-TextSlideForm* MediaForm::addTextSlide(const QString& text, int maxLength)
+TextSlideForm* MediaForm::addTextSlide(const QString& text, int maxLength, int at)
 {
     auto* tile = new TextSlideForm(container, text, maxLength);
-    addSlide(tile);
+    addSlide(tile, at);
     return tile;
 }
 
@@ -226,48 +235,65 @@ QWidget* MediaForm::tileAt(const QPoint& inContainer) const
     return child;
 }
 
+int MediaForm::slideIndexAt(int layoutIndex) const
+{
+    if (layoutIndex < 0)
+        return -1;
+    int slides = 0;
+    for (int i = 0; i < layoutIndex && i < flow->count(); ++i)
+        if (flow->itemAt(i)->widget() != warningRow)
+            ++slides;
+    return slides;
+}
+
 void MediaForm::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (isTileDrag(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptDrag(event);
 }
 
 void MediaForm::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!isTileDrag(event->mimeData())) {
-        event->ignore();
+    if (!acceptDrag(event))
         return;
-    }
     updateDropTarget(container->mapFrom(this, event->pos()));
     updateAutoScroll(scrollArea->viewport()->mapFrom(this, event->pos()).y());
-    event->acceptProposedAction();
 }
 
 void MediaForm::dragLeaveEvent(QDragLeaveEvent* event)
 {
+    endDrag();
+    dropAt = -1;
+    QWidget::dragLeaveEvent(event);
+}
+
+void MediaForm::endDrag()
+{
     clearMarks();
     scrollTimer.stop();
     direction = NoScroll;
-    QWidget::dragLeaveEvent(event);
 }
 
 void MediaForm::dropEvent(QDropEvent* event)
 {
-    if (!isTileDrag(event->mimeData())) {
-        event->ignore();
+    if (!acceptDrag(event))
         return;
+    endDrag();
+    if (isTileDrag(event->mimeData())) {
+        dropTiles(event);
+    } else {
+        const int slide = slideIndexAt(dropAt);
+        dropAt = -1;
+        emit filesDropped(event->mimeData()->urls(), slide);
     }
-    clearMarks();
-    scrollTimer.stop();
-    direction = NoScroll;
+}
+
+void MediaForm::dropTiles(QDropEvent* event)
+{
     auto* source = qobject_cast<QWidget*>(event->source());
     if (!source)
         source = dragged;
     dragged = nullptr;
     const int from = source ? flow->indexOf(source) : -1;
-    event->acceptProposedAction();
     if (from < 0) {
         dropAt = -1;
         return;

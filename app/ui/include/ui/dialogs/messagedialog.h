@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 namespace Ui {
 class MessageDialog;
@@ -27,3 +28,7 @@ private:
 
     Ui::MessageDialog* ui;
 };
+
+/// Opens one message over \a window naming what a drop left out and why
+/// ("name: why" lines); a long list is cut after its first lines.
+void tellLeftOut(QWidget* window, const QStringList& lines);

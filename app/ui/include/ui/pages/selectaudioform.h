@@ -27,6 +27,9 @@ public:
     void setAudio(const MusicList& music);
     /// Asks for files and adds those that can be read as music.
     void chooseFiles();
+    /// Adds, as one choice, the files of \a paths that can be read as music;
+    /// the names of the others.
+    QStringList addMusic(const QStringList& paths);
     QList<AudioFileForm*> rows() const;
 
 signals:
@@ -45,6 +48,8 @@ protected slots:
 protected:
     /// The chosen paths; empty when the dialog was cancelled.
     virtual QStringList askForFiles();
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void addRow(QSharedPointer<MediaFileInfo> info);

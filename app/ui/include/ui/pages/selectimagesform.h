@@ -3,6 +3,7 @@
 #include "common/iprj.h"
 #include "common/itmpl.h"
 #include "core/music.h"
+#include "core/photoformats.h"
 #include "core/placement.h"
 #include "core/slideinput.h"
 
@@ -34,13 +35,9 @@ struct SlideEntry
     int rotation = 0;
 };
 
-/// "m:ss" below an hour, else "h:mm:ss", of whole seconds.
-
 /// The duration label's text for \a total seconds of video over \a music
 /// seconds of music (0: none), and the share of the music used in percent.
 QString timelineText(float total, float music, int* percent);
-/// The pictures of \a folder the page imports, by name ignoring case.
-QStringList picturesInFolder(const QString& folder);
 
 /// The slides page: pictures and text scenes in the order they play, laid
 /// out over the theme's scenes and the music after every change.
@@ -71,9 +68,10 @@ public:
     int slidesCount() const;
     float totalDuration() const { return total; }
     MediaForm* slidesArea() const;
-    /// Appends pictures and lays them out with the full decodes held back
-    /// until every tile asked for its stored preview.
-    void addImages(const QStringList& paths);
+    /// Puts pictures before the slide at \a at (-1: after the last) and lays
+    /// them out with the full decodes held back until every tile asked for
+    /// its stored preview.
+    void addImages(const QStringList& paths, int at = -1);
 
 signals:
     void slidesCountChanged(int slides_count);
@@ -92,6 +90,8 @@ public slots:
     void on_PreviewBtn_clicked();
     void on_TextSceneAdded(QString text);
     void on_AddAudioBtnClicked(bool);
+    /// Files and folders from the file manager, before the slide at \a at.
+    void addDropped(const QList<QUrl>& urls, int at);
 
 protected:
     /// The file dialogs; tests answer them without a window.
@@ -100,11 +100,13 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void updateTimeline(float seconds);
     void showMusic(const MusicList& tracks);
-    SlideForm* createTile(const SlideEntry& entry);
+    SlideForm* createTile(const SlideEntry& entry, int at = -1);
     void placeAddButton();
     void chainTabOrder();
     void editText(TextSlideForm* tile);

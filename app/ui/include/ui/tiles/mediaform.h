@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 class FlowLayout;
@@ -24,13 +25,14 @@ public:
 
     explicit MediaForm(QWidget* parent = nullptr);
 
-    /// Appends \a tile (made a child of the tile container); a tile with a
+    /// Puts \a tile (made a child of the tile container) at layout index
+    /// \a at, or at the end when that is -1; a tile with a
     /// remove(QWidget*) signal is removed through removeSlide().
-    void addSlide(QWidget* tile);
-    /// A new picture tile at the end; owned by the area.
-    ImageSlideForm* addImageSlide(const QString& path, int rotation);
-    /// A new text tile at the end; owned by the area.
-    TextSlideForm* addTextSlide(const QString& text, int maxLength);
+    void addSlide(QWidget* tile, int at = -1);
+    /// A new picture tile at layout index \a at (-1: the end); owned by the area.
+    ImageSlideForm* addImageSlide(const QString& path, int rotation, int at = -1);
+    /// A new text tile at layout index \a at (-1: the end); owned by the area.
+    TextSlideForm* addTextSlide(const QString& text, int maxLength, int at = -1);
     /// Layout items, less the separator while it is shown.
     int slidesCount() const;
     /// The tiles in order, without the separator.
@@ -49,6 +51,9 @@ public:
     FlowLayout* flowLayout() const { return flow; }
 
 signals:
+    /// Files or folders from outside dropped before the slide at \a slide
+    /// (-1: after the last).
+    void filesDropped(const QList<QUrl>& urls, int slide);
     void slidesCountChanged(int slides_count);
     void slidesOrderCahanged();
 
@@ -75,6 +80,9 @@ private:
     enum ScrollDirection { NoScroll = 0, ScrollUp = 1, ScrollDown = 2 };
 
     QWidget* tileAt(const QPoint& inContainer) const;
+    int slideIndexAt(int layoutIndex) const;
+    void dropTiles(QDropEvent* event);
+    void endDrag();
     void updateDropTarget(const QPoint& inContainer);
     void markTile(QWidget* tile, const QString& left, const QString& right);
     void clearMarks();
