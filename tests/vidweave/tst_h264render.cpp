@@ -6,6 +6,7 @@
 #include "common/endlogobase.h"
 #include "common/release.h"
 #include "vidweave/vidweave.h"
+#include "vidweave/musicsound.h"
 #include "vidweave/vidweavefactory.h"
 
 #include <QProcess>
@@ -354,6 +355,28 @@ private slots:
         QVERIFY(rms(probe.audio, rate, 13.45, 13.55) > full * 0.9);
         // And out over the video's last second.
         QVERIFY(rms(probe.audio, rate, 14.9, 15.0) < full * 0.2);
+
+        // A player's sound, from any moment, is the video's music there:
+        // in a fade in, in full, past an unreadable file, in the last fade.
+        MusicSound sound({a, f.file("not-music.txt"), b}, 15.0);
+        for (const double from : {0.0, 0.3, 4.2, 9.6, 10.5, 14.2}) {
+            sound.seek(from);
+            const QByteArray pcm = sound.read(MusicSound::sampleRate * 3 / 4);
+            QCOMPARE(sound.position(), std::min(15.0, from + 0.75));
+            std::vector<float> left;
+            for (int i = 0; i + 3 < pcm.size(); i += MusicSound::bytesPerSample)
+                left.push_back(float(*reinterpret_cast<const int16_t*>(pcm.constData() + i)) / 32768.f);
+            QCOMPARE(int(left.size()), int(std::round((std::min(15.0, from + 0.75) - from) * 44100)));
+            for (double t = 0; t + 0.05 <= double(left.size()) / 44100; t += 0.05) {
+                const double heard = rms(left, 44100, t, t + 0.05);
+                const double video = rms(probe.audio, rate, from + t, from + t + 0.05);
+                QVERIFY2(std::abs(heard - video) < full * 0.12,
+                         qPrintable(QString("at %1 s: %2 against %3").arg(from + t).arg(heard).arg(video)));
+            }
+        }
+        sound.seek(14.9);
+        QCOMPARE(sound.read(MusicSound::sampleRate).size(), 4410 * MusicSound::bytesPerSample);
+        QVERIFY(sound.read(100).isEmpty()); // nothing after the video's end
     }
 
     void hdRenderWithMusic_data()

@@ -148,6 +148,25 @@ int64_t AVInput::StartTime() const
     return d->stream && d->stream->start_time != AV_NOPTS_VALUE ? d->stream->start_time : 0;
 }
 
+bool AVInput::SeekTo(double seconds)
+{
+    if (!d->codec || !d->stream)
+        return false;
+    const int64_t at = StartTime() + int64_t(seconds / av_q2d(d->stream->time_base));
+    if (av_seek_frame(d->format.get(), d->index, at, AVSEEK_FLAG_BACKWARD) < 0)
+        return false;
+    avcodec_flush_buffers(d->codec.get());
+    d->draining = false;
+    return true;
+}
+
+double AVInput::FrameSeconds(const AVFrame* frame) const
+{
+    if (!d->stream || !frame || frame->best_effort_timestamp == AV_NOPTS_VALUE)
+        return -1;
+    return double(frame->best_effort_timestamp - StartTime()) * av_q2d(d->stream->time_base);
+}
+
 bool AVInput::DecodeNext(AVFrame* frame)
 {
     if (!d->codec)

@@ -32,6 +32,11 @@ public:
     /// The short name of the stream's codec ("h264", "aac" ...); empty when
     /// no stream was opened.
     QString CodecName() const;
+    /// Goes to the last key point at or before \a seconds from the stream's
+    /// start; the frames that follow may begin a little earlier.
+    bool SeekTo(double seconds);
+    /// Seconds of \a frame from the stream's start; negative when unknown.
+    double FrameSeconds(const AVFrame* frame) const;
 
 protected:
     /// Decodes the next frame of the selected stream into \a frame; false at

@@ -205,8 +205,11 @@ bool H264Render::prepare(Job& job, const QString& outputPath,
     // muxer picked for the stream.
     job.frameSeconds = double(timeBaseNum) / double(timeBaseDen);
     if (!job.musicPaths.isEmpty())
-        job.music = std::make_unique<MusicSchedule>(job.musicPaths, double(total) * job.frameSeconds,
-                                                    job.output.get());
+        job.music = std::make_unique<MusicSchedule>(
+            job.musicPaths, double(total) * job.frameSeconds,
+            [output = job.output.get()](AVFrame* frame, int sampleRate, int gain) {
+                return output->WriteAudioFrame(frame, sampleRate, gain);
+            });
 
     if (endLogo) {
         job.endLogo = forDrawing(QImage(endLogo->getImgPath())

@@ -2,7 +2,6 @@
 
 #include "avinput_p.h"
 #include "vidweave/audiotools.h"
-#include "avoutput_p.h"
 #include "vidweave/mediafileinfo.h"
 
 int musicGain(double trackTime, double remainingVideo, double remainingTrack)
@@ -16,8 +15,8 @@ int musicGain(double trackTime, double remainingVideo, double remainingTrack)
     return gain < 0 ? 0 : gain;
 }
 
-MusicSchedule::MusicSchedule(QStringList paths, double totalSeconds, AVOutput* output)
-    : paths(std::move(paths)), totalSeconds(totalSeconds), output(output),
+MusicSchedule::MusicSchedule(QStringList paths, double totalSeconds, Sink sink)
+    : paths(std::move(paths)), totalSeconds(totalSeconds), sink(std::move(sink)),
       frame(av_frame_alloc())
 {
 }
@@ -37,9 +36,36 @@ bool MusicSchedule::openNext()
             continue;
         input = std::move(candidate);
         trackTime = 0;
+        skipUntil = -1;
         return true;
     }
     return false;
+}
+
+bool MusicSchedule::finished() const
+{
+    return !input && next >= paths.size();
+}
+
+void MusicSchedule::seek(double seconds)
+{
+    input.reset();
+    next = 0;
+    audioTime = 0;
+    while (openNext()) {
+        const double length = double(info->getDuration());
+        if (audioTime + length > seconds) {
+            const double into = seconds - audioTime;
+            if (into > 0) {
+                input->SeekTo(into); // where it cannot, the frames before are passed over
+                skipUntil = into;
+            }
+            trackTime = into;
+            break;
+        }
+        audioTime += length;
+    }
+    audioTime = seconds;
 }
 
 bool MusicSchedule::catchUp(double seconds)
@@ -56,11 +82,18 @@ bool MusicSchedule::catchUp(double seconds)
         if (sampleRate <= 0 || frame->nb_samples <= 0)
             continue;
         const double d = double(frame->nb_samples) / sampleRate;
+        if (skipUntil >= 0) {
+            // A seek lands on a key point before the moment asked for.
+            const double at = input->FrameSeconds(frame.get());
+            if (at >= 0 && at + d <= skipUntil)
+                continue;
+            skipUntil = -1;
+        }
         audioTime += d;
         trackTime += d;
         const int gain = musicGain(trackTime, totalSeconds - audioTime,
                                    double(info->getDuration()) - trackTime);
-        if (!output->WriteAudioFrame(frame.get(), sampleRate, gain))
+        if (!sink(frame.get(), sampleRate, gain))
             return false;
     }
     return true;
