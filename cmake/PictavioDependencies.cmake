@@ -1,6 +1,6 @@
-# The translations and the "open the folder" call are the program's own; Test is
-# asked for only where tests or benchmarks are built.
-find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network LinguistTools DBus)
+# The translations, the "open the folder" call and the preview's sound are the
+# program's own; Test is asked for only where tests or benchmarks are built.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network LinguistTools DBus Multimedia)
 if(PICTAVIO_BUILD_TESTS OR PICTAVIO_BUILD_BENCH)
     find_package(Qt5 5.15 REQUIRED COMPONENTS Test)
 endif()

@@ -574,20 +574,30 @@ private slots:
     {
         QTest::addColumn<int>("slide");
         QTest::addColumn<int>("seekTo");
-        QTest::newRow("from the start") << -1 << -1;
-        QTest::newRow("from the scene of the last tile") << 3 << -1;
-        QTest::newRow("sent into a cross-fade") << -1 << 113;
-        QTest::newRow("sent into the text scene") << -1 << 170;
+        QTest::addColumn<bool>("music");
+        QTest::newRow("from the start") << -1 << -1 << false;
+        QTest::newRow("with music, by the sound or the clock") << -1 << -1 << true;
+        QTest::newRow("from the scene of the last tile") << 3 << -1 << false;
+        QTest::newRow("sent into a cross-fade") << -1 << 113 << false;
+        QTest::newRow("sent into the text scene") << -1 << 170 << false;
     }
     void previewPlaysTheRendersFrames()
     {
         QFETCH(int, slide);
         QFETCH(int, seekTo);
+        QFETCH(bool, music);
+        QTemporaryDir dir;
         Window window;
         window.resize(1000, 680);
         window.show();
         window.TmplSelected(2);
-        window.audioDone();
+        if (music) {
+            const QString song = tone(dir.filePath("song.m4a"), 20);
+            QVERIFY(!song.isEmpty());
+            window.audioSelected({QSharedPointer<MediaFileInfo>::create(20.f, QString(), "song", QString(), song)});
+        } else {
+            window.audioDone();
+        }
         const QStringList pictures = photos(3);
         window.slidesPage()->addImages(pictures.mid(0, 1));
         window.slidesPage()->on_TextSceneAdded("Hello there");
@@ -602,6 +612,10 @@ private slots:
         QVERIFY2(player->shownFrame() >= from && player->shownFrame() < from + 30,
                  qPrintable(QString::number(player->shownFrame())));
         QVERIFY(player->isPlaying());
+        // Without a sound device the pictures keep time by the clock.
+        QCOMPARE(player->followsSound(), music && PreviewSound::deviceFound());
+        const int64_t first = player->shownFrame();
+        QTRY_VERIFY_WITH_TIMEOUT(player->shownFrame() > first + 15, 10000);
         if (seekTo < 0) {
             player->close(); // in the middle, drawing ahead
             QTRY_VERIFY(!player);
@@ -615,7 +629,6 @@ private slots:
         const RenderRequest request = player->request();
         player->close(); // one drawing of the theme at a time, as renders are
         QTRY_VERIFY(!player);
-        QTemporaryDir dir;
         QString why;
         const QStringList still = writeStills(request, {(seekTo + 0.5) / 30.0}, dir.path(),
                                               false, [] { return true; }, &why);

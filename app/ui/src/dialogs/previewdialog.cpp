@@ -46,7 +46,9 @@ void SceneSlider::paintEvent(QPaintEvent* event)
 
 PreviewDialog::PreviewDialog(QWidget* parent, const RenderRequest& request,
                              std::vector<int64_t> sceneStarts, int64_t frames, int64_t from)
-    : QDialog(parent), feed(request), frames(frames), view(new QLabel), playButton(new QPushButton),
+    : QDialog(parent), feed(request), frames(frames),
+      sound(request.project ? request.project->GetAudio() : QStringList(), double(frames) / framesPerSecond),
+      view(new QLabel), playButton(new QPushButton),
       closeButton(new QPushButton(tr("Close"))), bar(new SceneSlider), time(new QLabel)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -117,6 +119,7 @@ void PreviewDialog::done(int result)
 {
     ticker.stop();
     feed.stop();
+    sound.stop();
     playing = false;
     QDialog::done(result);
 }
@@ -125,6 +128,8 @@ int64_t PreviewDialog::due() const
 {
     if (!playing)
         return playFrom;
+    if (sound.available())
+        return std::clamp<int64_t>(int64_t(sound.position() * framesPerSecond), playFrom, frames - 1);
     return std::min(frames - 1, playFrom + int64_t(double(clock.elapsed()) * framesPerSecond / 1000.0));
 }
 
@@ -135,6 +140,7 @@ void PreviewDialog::play()
     playFrom = std::max<int64_t>(shown, playFrom);
     playing = true;
     clock.start();
+    sound.play(double(playFrom) / framesPerSecond);
     playButton->setText(tr("Pause"));
     playButton->setAccessibleName(tr("Pause"));
 }
@@ -143,6 +149,7 @@ void PreviewDialog::pause()
 {
     playFrom = due();
     playing = false;
+    sound.stop();
     playButton->setText(tr("Play"));
     playButton->setAccessibleName(tr("Play"));
 }
@@ -151,6 +158,8 @@ void PreviewDialog::seek(int64_t frame)
 {
     playFrom = std::clamp<int64_t>(frame, 0, std::max<int64_t>(frames - 1, 0));
     clock.restart();
+    if (playing)
+        sound.play(double(playFrom) / framesPerSecond);
     lastDue = -1;
     shown = -1;
     feed.start(playFrom);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/previewfeed.h"
+#include "ui/dialogs/previewsound.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -29,8 +30,9 @@ private:
 };
 
 /// Plays the slideshow as it stands over the window, drawn by the render's
-/// own code at a small size, in real time. Music is not played: the pictures
-/// follow the system clock. Nothing is written; closing frees everything.
+/// own code at a small size, in real time, with its music; the pictures
+/// follow the sound, or the system clock where there is no sound device.
+/// Nothing is written; closing frees everything.
 class PreviewDialog : public QDialog
 {
     Q_OBJECT
@@ -49,6 +51,8 @@ public:
     /// Frames due while none had been drawn yet.
     int64_t lateFrames() const { return late; }
     int64_t droppedFrames() const { return feed.dropped(); }
+    /// Whether the music is heard and the pictures follow it.
+    bool followsSound() const { return playing && sound.available(); }
     const RenderRequest& request() const { return feed.drawn(); }
 
 public slots:
@@ -73,6 +77,7 @@ private:
 
     PreviewFeed feed;
     int64_t frames;
+    PreviewSound sound;
     QLabel* view;
     QPushButton* playButton;
     QPushButton* closeButton;
