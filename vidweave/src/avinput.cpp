@@ -313,6 +313,21 @@ bool VideoInput::ReadFrame(AVFrame* out)
     return converted;
 }
 
+bool VideoInput::SkipFrame(AVFrame* out)
+{
+    AVFrame* decoded = conversion->decoded.get();
+    if (!out || !decoded)
+        return false;
+    const renderstats::Timer timer(renderstats::Decode);
+    if (!DecodeNext(decoded))
+        return false;
+    ++conversion->index;
+    const int64_t pts = decoded->pts != AV_NOPTS_VALUE ? decoded->pts : decoded->best_effort_timestamp;
+    out->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pts - StartTime();
+    av_frame_unref(decoded);
+    return true;
+}
+
 AudioInput::AudioInput(QString path) : AVInput(path, Audio) {}
 
 bool AudioInput::ReadFrame(AVFrame* out)

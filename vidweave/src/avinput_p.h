@@ -61,6 +61,8 @@ public:
 
     /// out's pts is set in GetTimeBase() units, counted from the stream start.
     bool ReadFrame(AVFrame* out) override;
+    /// Decodes only: the grain moves on as if the frame had been converted.
+    bool SkipFrame(AVFrame* out) override;
 
 private:
     struct Conversion;

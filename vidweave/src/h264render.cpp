@@ -347,16 +347,20 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
     const int overflow = job.tmpl->GetSceneOverflow();
     const bool handOver = !last && overflow > 0;
     const auto timeBase = input.GetTimeBase();
-    while (reader->NextFrame()) {
+    // Frames before the first one asked for are only moved past, undrawn.
+    const auto unseen = [&job] { return job.sink && job.framesEmitted < job.firstFrame; };
+    while (unseen() ? reader->SkipFrame() : reader->NextFrame()) {
         const int idx = reader->GetFrameIndex();
         if (stopRequested)
             return true;
         QImage& image = *reader->GetImage();
+        const bool drawn = !unseen();
         if (job.previous) {
-            if (job.previous->NextFrame()) {
+            if (drawn ? job.previous->NextFrame() : job.previous->SkipFrame()) {
                 const renderstats::Timer timer(renderstats::Blend);
-                QtImageRender::Blend(&image, job.previous->GetImage().data(),
-                                     1.0 - (double(idx) + 1.0) / double(overflow));
+                if (drawn)
+                    QtImageRender::Blend(&image, job.previous->GetImage().data(),
+                                         1.0 - (double(idx) + 1.0) / double(overflow));
             } else {
                 job.previous.reset();
             }
@@ -364,7 +368,8 @@ bool H264Render::renderScene(Job& job, std::unique_ptr<ISceneReader>& reader,
         if (!job.previous)
             whenAlone();
         ++job.framesEmitted;
-        composeFrame(job, image, idx, n, first, last);
+        if (drawn)
+            composeFrame(job, image, idx, n, first, last);
         emit progress(&image, float(job.framesEmitted) * job.progressStep);
         if (stopRequested)
             return true;

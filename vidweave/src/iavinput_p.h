@@ -26,6 +26,9 @@ public:
     /// Delivers the next frame into \a out (for pictures: in out's own pixel
     /// format, size and buffer). False at the end or on failure.
     virtual bool ReadFrame(AVFrame* out) = 0;
+    /// Moves past the next frame as ReadFrame() would, where it can without
+    /// converting it into \a out.
+    virtual bool SkipFrame(AVFrame* out) { return ReadFrame(out); }
 
     /// False when the source could not be opened; ErrorString() tells why.
     virtual bool IsValid() const = 0;

@@ -21,6 +21,9 @@ public:
     virtual QSharedPointer<QImage> GetImage() = 0;
     /// Decodes the next background frame and draws every slot onto it.
     virtual bool NextFrame() = 0;
+    /// Moves on one frame as NextFrame() does, drawing no slot: for frames
+    /// that no one will see.
+    virtual bool SkipFrame() = 0;
 
     /// False when the background could not be opened; ErrorString() says why.
     virtual bool IsValid() const = 0;

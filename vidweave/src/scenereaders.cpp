@@ -9,6 +9,9 @@
 #include <QBrush>
 #include <QDir>
 #include <QPainter>
+#include <QThread>
+
+#include <vector>
 
 namespace {
 
@@ -90,6 +93,14 @@ bool SceneReaderBase::NextFrame()
     return true;
 }
 
+bool SceneReaderBase::SkipFrame()
+{
+    if (!IsValid())
+        return false;
+    ++frameIndex;
+    return input->SkipFrame(frame.get());
+}
+
 bool SceneReaderBase::IsValid() const
 {
     return error.isEmpty() && input && input->IsValid();
@@ -126,14 +137,30 @@ ImgSceneReader::ImgSceneReader(QSharedPointer<IAVInput> input, int width, int he
 {
     if (!IsValid() || !scene || !scene->GetMedia())
         return;
+    std::vector<std::pair<IImgMedia*, IImgMediaVal*>> pictures;
     for (const auto& slot : *scene->GetMedia()) {
         auto* value = dynamic_cast<IImgMediaVal*>(ValueFor(entry, slot.first));
-        if (!slot.second || !value)
-            continue;
-        auto render = QSharedPointer<QtImageRender>::create(slot.second, value, width, height);
+        if (slot.second && value)
+            pictures.emplace_back(slot.second, value);
+    }
+    // Two pictures are decoded at a time, the second half on a helper (a
+    // QThread: the drop shadow's graphics scene needs one).
+    std::vector<QSharedPointer<QtImageRender>> made(pictures.size());
+    const auto prepare = [&](size_t from) {
+        for (size_t i = from; i < pictures.size(); i += 2)
+            made[i] = QSharedPointer<QtImageRender>::create(pictures[i].first, pictures[i].second, width, height);
+    };
+    std::unique_ptr<QThread> helper;
+    if (pictures.size() > 1) {
+        helper.reset(QThread::create(prepare, size_t(1)));
+        helper->start();
+    }
+    prepare(0);
+    if (helper)
+        helper->wait();
+    for (const auto& render : made)
         if (!render->GetPixmap().isNull())
             renders.append(render);
-    }
 }
 
 TextSceneReader::TextSceneReader(QSharedPointer<IAVInput> input, int width, int height,

@@ -34,6 +34,7 @@ public:
     /// while the reader lives.
     QSharedPointer<QImage> GetImage() override;
     bool NextFrame() override;
+    bool SkipFrame() override;
     bool IsValid() const override;
     QString ErrorString() const override;
 
