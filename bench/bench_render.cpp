@@ -14,8 +14,9 @@
 //
 // bench_render --quick leaves out the 100- and 500-photo renders.
 // bench_render --preview plays the reference project as the window's preview
-// does, in real time at 640x360 and 960x540, and prints the frames shown, late
-// and dropped, the time to the first frame and the peak memory.
+// does, in real time at 640x360 and 960x540 with its music (on the sound
+// device where there is one), and prints the frames shown, late and dropped,
+// the time to the first frame, the time a seek takes and the peak memory.
 // bench_render --frames <folder> <width> <height> <n> keeps every n-th
 // finished frame of the reference render as PNG (after one normal run has
 // made the photos), to compare the pictures of two builds.
@@ -30,6 +31,7 @@
 #include "common/release.h"
 #include "core/placement.h"
 #include "core/previewfeed.h"
+#include "ui/dialogs/previewsound.h"
 #include "docloom/tmplxmlparser.h"
 #include "vidweave/vidweave.h"
 #include "vidweave/vidweavefactory.h"
@@ -304,6 +306,8 @@ int previewChild(const QStringList& args)
     const int64_t frames = int64_t(placed.totalDuration * 30 + 0.5f);
 
     PreviewFeed feed(request);
+    // The music as the player plays it: on the sound device where there is one.
+    PreviewSound sound({musicPath()}, double(frames) / 30);
     QElapsedTimer clock;
     clock.start();
     feed.start(0);
@@ -312,13 +316,16 @@ int previewChild(const QStringList& args)
     qint64 startedAt = 0;
     while (shown < frames - 1) {
         // The clock starts with the first frame, as the player's does.
-        const int64_t due = firstMs < 0 ? 0 : (clock.elapsed() - startedAt) * 30 / 1000;
+        const int64_t due = firstMs < 0                ? 0
+                            : sound.available() ? int64_t(sound.position() * 30)
+                                                       : (clock.elapsed() - startedAt) * 30 / 1000;
         QImage image;
         int64_t got = -1;
         if (feed.take(due, &image, &got)) {
             if (firstMs < 0) {
                 firstMs = double(clock.nsecsElapsed()) / 1e6;
                 startedAt = clock.elapsed();
+                sound.play(0);
             }
             shown = got;
             ++seen;
@@ -327,13 +334,33 @@ int previewChild(const QStringList& args)
         }
         lastDue = due;
         QThread::msleep(2);
+        QCoreApplication::processEvents(); // the sound device is fed from the event loop
         if (clock.elapsed() > 600000)
             break;
     }
+    sound.stop();
+    const int64_t dropped = feed.dropped();
+    // Seeks as the position bar makes them: until the frame asked for is at hand.
+    double seekSum = 0, seekMost = 0;
+    const std::vector<double> moments{5.5, 17.2, 31.0, 44.7, 58.3, 2.0};
+    for (const double at : moments) {
+        const int64_t target = std::min(frames - 1, int64_t(at * 30));
+        QElapsedTimer seek;
+        seek.start();
+        feed.start(target);
+        QImage image;
+        int64_t got = -1;
+        while (!feed.take(target, &image, &got) && seek.elapsed() < 10000)
+            QThread::msleep(1);
+        const double ms = double(seek.nsecsElapsed()) / 1e6;
+        seekSum += ms;
+        seekMost = std::max(seekMost, ms);
+    }
     feed.stop();
-    std::printf("result frames=%lld shown=%lld late=%lld dropped=%lld first=%.0f peak=%ld\n",
-                (long long)frames, (long long)seen, (long long)late, (long long)feed.dropped(),
-                firstMs, peakKb());
+    std::printf("result frames=%lld shown=%lld late=%lld dropped=%lld first=%.0f sound=%d "
+                "seek=%.0f seekmost=%.0f peak=%ld\n",
+                (long long)frames, (long long)seen, (long long)late, (long long)dropped, firstMs,
+                sound.available() ? 1 : 0, seekSum / double(moments.size()), seekMost, peakKb());
     ClearSceneMedia(media);
     return 0;
 }
@@ -556,11 +583,14 @@ int previewBench()
         if (v["frames"] <= 0)
             return 1;
         const double missed = v["late"] + v["dropped"];
-        std::printf("preview %dx%d: %.0f of %.0f frames shown, %.0f late, %.0f dropped (%.1f %%), "
-                    "first frame after %.0f ms, peak %.0f MB; load %s\n",
-                    size.width(), size.height(), v["shown"], v["frames"],
-                    v["late"], v["dropped"], 100.0 * missed / v["frames"],
-                    v["first"], v["peak"] / 1024.0, qPrintable(loadAverage()));
+        std::printf("preview %dx%d, music %s: %.0f of %.0f frames shown, %.0f late, %.0f dropped "
+                    "(%.1f %%), first frame after %.0f ms, a seek %.0f ms (at most %.0f), "
+                    "peak %.0f MB; load %s\n",
+                    size.width(), size.height(),
+                    v["sound"] > 0 ? "on the sound device" : "not played (no sound device)",
+                    v["shown"], v["frames"], v["late"], v["dropped"], 100.0 * missed / v["frames"],
+                    v["first"], v["seek"], v["seekmost"], v["peak"] / 1024.0,
+                    qPrintable(loadAverage()));
         std::fflush(stdout);
     }
     return 0;

@@ -1,7 +1,7 @@
 # The render against the encoder's own speed on the reference project.
 add_executable(bench_render ${CMAKE_CURRENT_LIST_DIR}/bench_render.cpp)
 # The writer alone is the limit, so the bench compiles the engine in.
-target_link_libraries(bench_render PRIVATE Pictavio::VidweaveInternal Pictavio::Core
+target_link_libraries(bench_render PRIVATE Pictavio::VidweaveInternal Pictavio::Ui Pictavio::Core
     Pictavio::Docloom Pictavio::Common PkgConfig::FFMPEG Qt5::Widgets)
 target_compile_definitions(bench_render PRIVATE
     PICTAVIO_THEMES_DIR="${PICTAVIO_THEMES_DIR}"

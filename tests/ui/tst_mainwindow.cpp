@@ -21,6 +21,7 @@
 #include "fifofeeder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QUuid>
@@ -642,6 +643,40 @@ private slots:
         QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
     }
 
+    // The settings page's "Preview" plays from the start with the closing
+    // picture as ticked there.
+    void previewFromTheSettingsPage_data()
+    {
+        QTest::addColumn<bool>("logo");
+        QTest::newRow("with the closing picture") << true;
+        QTest::newRow("without") << false;
+    }
+    void previewFromTheSettingsPage()
+    {
+        QFETCH(bool, logo);
+        Window window;
+        window.resize(1000, 680);
+        window.show();
+        window.TmplSelected(2);
+        window.audioDone();
+        window.slidesPage()->addImages(photos(2));
+        window.slidesDone();
+        QCOMPARE(window.step(), int(MainWindow::SettingsStep));
+        auto* page = window.findChild<SettingsForm*>();
+        QVERIFY(page && page->isVisible());
+        auto* box = page->findChild<QCheckBox*>("LogoCheckBox");
+        if (box->isChecked() != logo)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QCOMPARE(box->isChecked(), logo);
+        QTest::mouseClick(page->findChild<QPushButton*>("PreviewBtn"), Qt::LeftButton);
+        auto* player = window.findChild<PreviewDialog*>();
+        QVERIFY(player);
+        QCOMPARE(!player->request().closing.isNull(), logo);
+        QTRY_VERIFY_WITH_TIMEOUT(player->shownFrame() >= 0, 10000);
+        QVERIFY(player->shownFrame() < 30);
+        player->close();
+    }
+
     void removingTracksByTheirButtons_data()
     {
         QTest::addColumn<int>("tracks");
@@ -776,7 +811,7 @@ private slots:
                            "Add music", "Back to Music", "Done");
         forward(window);
         COMPARE_TABS(window, "HD (1280x720)", "Browse...", "Add Pictavio logo at the end of the video",
-                     "Back", "Make Video");
+                     "Preview", "Back", "Make Video");
         renderInto(window, out.path(), 0);
         forward(window);
         COMPARE_TABS(window, "Cancel");

@@ -260,6 +260,10 @@ void MainWindow::showSettings()
     if (!settingsPage) {
         settingsPage = new SettingsForm(this);
         connect(settingsPage, &SettingsForm::settingsUpdated, this, &MainWindow::onSettingsUpdated);
+        connect(settingsPage, &SettingsForm::previewRequested, this, [this] {
+            settings = settingsPage->settings(); // the closing picture as now ticked
+            openPreview(-1);
+        });
     }
     settingsPage->setSettings(settings);
     showPage(SettingsStep, settingsPage, tr("Make Video"), tr("Back"));

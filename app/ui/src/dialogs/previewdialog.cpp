@@ -126,11 +126,19 @@ void PreviewDialog::done(int result)
 
 int64_t PreviewDialog::due() const
 {
-    if (!playing)
+    if (!playing || waiting)
         return playFrom;
     if (sound.available())
         return std::clamp<int64_t>(int64_t(sound.position() * framesPerSecond), playFrom, frames - 1);
     return std::min(frames - 1, playFrom + int64_t(double(clock.elapsed()) * framesPerSecond / 1000.0));
+}
+
+// Time runs from the frame on screen, so that sound and picture start together.
+void PreviewDialog::startClock()
+{
+    waiting = false;
+    clock.restart();
+    sound.play(double(playFrom) / framesPerSecond);
 }
 
 void PreviewDialog::play()
@@ -139,8 +147,9 @@ void PreviewDialog::play()
         seek(0); // from the start again once it has ended
     playFrom = std::max<int64_t>(shown, playFrom);
     playing = true;
-    clock.start();
-    sound.play(double(playFrom) / framesPerSecond);
+    waiting = shown < 0;
+    if (!waiting)
+        startClock();
     playButton->setText(tr("Pause"));
     playButton->setAccessibleName(tr("Pause"));
 }
@@ -157,9 +166,8 @@ void PreviewDialog::pause()
 void PreviewDialog::seek(int64_t frame)
 {
     playFrom = std::clamp<int64_t>(frame, 0, std::max<int64_t>(frames - 1, 0));
-    clock.restart();
-    if (playing)
-        sound.play(double(playFrom) / framesPerSecond);
+    sound.stop();
+    waiting = playing;
     lastDue = -1;
     shown = -1;
     feed.start(playFrom);
@@ -172,10 +180,15 @@ void PreviewDialog::tick()
     const int64_t wanted = due();
     QImage image;
     int64_t got = -1;
-    if (wanted != shown && feed.take(wanted, &image, &got))
+    if (wanted != shown && feed.take(wanted, &image, &got)) {
         showFrame(image, got);
-    else if (playing && wanted != lastDue && shown < wanted)
+        if (playing && waiting) {
+            playFrom = got;
+            startClock();
+        }
+    } else if (playing && wanted != lastDue && shown < wanted) {
         ++late;
+    }
     lastDue = wanted;
     if (playing && shown >= frames - 1)
         pause();

@@ -6,6 +6,7 @@
 #include <QAudioOutput>
 #include <QIODevice>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -132,6 +133,8 @@ void PreviewSound::play(double seconds)
         return;
     stop();
     startedAt = seconds;
+    lastPosition = seconds;
+    since.invalidate();
     buffer->begin(seconds);
     output->start(buffer.get());
 }
@@ -144,12 +147,34 @@ void PreviewSound::stop()
         buffer->halt();
 }
 
-double PreviewSound::position() const
+double PreviewSound::heard() const
 {
-    if (!output)
-        return startedAt;
     // What the device took, less what still waits in its buffer.
     const qint64 queued = std::max(0, output->bufferSize() - output->bytesFree());
     const double queuedSeconds = double(queued) / (MusicSound::sampleRate * MusicSound::bytesPerSample);
     return startedAt + std::max(0.0, double(output->processedUSecs()) / 1e6 - queuedSeconds);
+}
+
+double PreviewSound::position() const
+{
+    if (!output)
+        return startedAt;
+    const double sound = heard();
+    if (!since.isValid()) {
+        if (sound <= startedAt)
+            return startedAt; // nothing heard yet
+        since.start();
+        offset = 0;
+        lastMs = 0;
+    }
+    const qint64 ms = since.elapsed();
+    const double clock = startedAt + double(ms) / 1000 + offset;
+    // Follow the sound by at most a twentieth faster or slower, so that the
+    // pictures move evenly; jump only when far apart.
+    const double error = sound - clock;
+    const double step = 0.05 * double(ms - lastMs) / 1000;
+    offset += std::abs(error) > 0.5 ? error : std::clamp(error, -step, step);
+    lastMs = ms;
+    lastPosition = std::max(lastPosition, startedAt + double(ms) / 1000 + offset);
+    return lastPosition;
 }

@@ -16,6 +16,7 @@ SettingsForm::SettingsForm(QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     ui->SettingsDirBtn->setCursor(Qt::PointingHandCursor);
+    connect(ui->PreviewBtn, &QPushButton::clicked, this, &SettingsForm::previewRequested);
     setSettings(VideoSettings());
 }
 

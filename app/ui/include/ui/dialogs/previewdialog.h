@@ -71,6 +71,7 @@ protected:
 
 private:
     void tick();
+    void startClock();
     void showFrame(const QImage& image, int64_t number);
     void updateTime();
     int64_t due() const;
@@ -90,5 +91,6 @@ private:
     int64_t late = 0;
     int64_t lastDue = -1;
     bool playing = false;
+    bool waiting = false; // playing, but no frame of this run on screen yet
     QImage picture;
 };

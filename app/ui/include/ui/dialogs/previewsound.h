@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 
@@ -26,13 +27,21 @@ public:
     void play(double seconds);
     /// Stops the sound and its decoding; play() goes on again.
     void stop();
-    /// Seconds of the video being heard now.
+    /// Seconds of the video being heard now: a steady clock that follows
+    /// the device's coarse account of what it played.
     double position() const;
 
 private:
     class Buffer;
 
+    /// What the device says it played; it moves in steps of its buffer.
+    double heard() const;
+
     std::unique_ptr<Buffer> buffer;
     std::unique_ptr<QAudioOutput> output;
     double startedAt = 0;
+    mutable QElapsedTimer since; // from the first sound of this play()
+    mutable double offset = 0;   // of the clock from the sound, in seconds
+    mutable qint64 lastMs = 0;
+    mutable double lastPosition = 0;
 };

@@ -24,6 +24,8 @@ public:
 
 signals:
     void settingsUpdated(VideoSettings settings);
+    /// "Preview": the slideshow from its start with these settings.
+    void previewRequested();
 
 private slots:
     void on_SettingsDirBtn_clicked();
