@@ -43,7 +43,8 @@ QVector<Message> readTs(const QString& path)
             messages.last().files << xml.attributes().value("filename").toString();
         } else if (xml.name() == QLatin1String("translation")) {
             messages.last().unfinished = !xml.attributes().value("type").isEmpty();
-            messages.last().translation = xml.readElementText();
+            // A text with plural forms holds them as elements of their own.
+            messages.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     return messages;

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>keine Datei auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>kein Fotoformat, das geöffnet werden kann</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>ein Ordner ohne Fotos</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>ein Ordner ohne Musik</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,25 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Dies wurde nicht hinzugefügt:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Diese wurden nicht hinzugefügt:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +593,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>kann nicht als Musik gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +713,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Pictavio-Logo am Ende des Videos einfügen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>no es un archivo de este equipo</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>no es un tipo de foto que se pueda abrir</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>una carpeta sin fotos</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>una carpeta sin música</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,25 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Esto no se añadió:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Esto no se añadió:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +593,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>no se puede leer como música</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +713,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Añadir el logotipo de Pictavio al final del vídeo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>pas un fichier de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>pas un type de photo qui peut être ouvert</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>un dossier sans photos</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>un dossier sans musique</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,25 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Ceci n’a pas été ajouté :
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Ceux-ci n’ont pas été ajoutés :
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +593,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>ne peut pas être lu comme musique</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +713,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Ajouter le logo Pictavio à la fin de la vidéo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>

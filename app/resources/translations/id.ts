@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>bukan berkas di komputer ini</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>bukan jenis foto yang dapat dibuka</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>folder tanpa foto</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>folder tanpa musik</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,24 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… dan %n lainnya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Ini tidak ditambahkan:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Ini tidak ditambahkan:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +592,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>tidak dapat dibaca sebagai musik</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +712,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Tambahkan logo Pictavio di akhir video</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>non è un file di questo computer</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>non è un tipo di foto che si può aprire</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>una cartella senza foto</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>una cartella senza musica</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,25 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e %n altro</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Questo non è stato aggiunto:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Questi non sono stati aggiunti:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +593,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>non può essere letto come musica</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +713,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Aggiungi il logo Pictavio alla fine del video</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>このコンピューター上のファイルではありません</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>開ける写真の形式ではありません</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>写真のないフォルダー</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>音楽のないフォルダー</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,24 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>次のものは追加されませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>次のものは追加されませんでした:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +592,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>音楽として読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +712,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>動画の最後に Pictavio のロゴを入れる</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
     </message>
 </context>
 <context>

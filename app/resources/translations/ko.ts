@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>이 컴퓨터의 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>열 수 있는 사진 형식이 아닙니다</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>사진이 없는 폴더</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>음악이 없는 폴더</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,24 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… 외 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>다음 항목은 추가되지 않았습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>다음 항목은 추가되지 않았습니다:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +592,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>음악으로 읽을 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +712,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>동영상 끝에 Pictavio 로고 넣기</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리보기</translation>
     </message>
 </context>
 <context>

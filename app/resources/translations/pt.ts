@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>não é um arquivo deste computador</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>não é um tipo de foto que possa ser aberto</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>uma pasta sem fotos</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>uma pasta sem músicas</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,25 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>Isto não foi adicionado:
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>Estes não foram adicionados:
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +593,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>não pode ser lido como música</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +713,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>Adicionar o logotipo do Pictavio ao final do vídeo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,33 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>not a file on this computer</source>
+        <translation>不是这台电脑上的文件</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>not a kind of photo that can be opened</source>
+        <translation>不是可以打开的照片格式</translation>
+    </message>
+    <message>
+        <source>a folder without photos</source>
+        <translation>文件夹中没有照片</translation>
+    </message>
+    <message>
+        <source>a folder without music</source>
+        <translation>文件夹中没有音乐</translation>
+    </message>
+</context>
+<context>
     <name>H264Render</name>
     <message>
         <source>The video could not be made.</source>
@@ -347,6 +374,24 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… 以及另外 %n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This was not added:
+%1</source>
+        <translation>以下内容未添加：
+%1</translation>
+    </message>
+    <message>
+        <source>These were not added:
+%1</source>
+        <translation>以下内容未添加：
+%1</translation>
     </message>
 </context>
 <context>
@@ -547,6 +592,10 @@
         <source>(*.mp3 *.m4a)</source>
         <translation>(*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>cannot be read as music</source>
+        <translation>无法作为音乐读取</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -663,6 +712,10 @@
     <message>
         <source>Add Pictavio logo at the end of the video</source>
         <translation>在视频结尾添加 Pictavio 标志</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
     </message>
 </context>
 <context>
