@@ -556,10 +556,6 @@
         <translation>Hintergrundmusik hinzufügen</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>MP3- oder M4A-Dateien laufen nacheinander unter Ihren Folien.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Musikdateien auswählen</translation>
     </message>
@@ -597,6 +593,10 @@
         <source>cannot be read as music</source>
         <translation>kann nicht als Musik gelesen werden</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>MP3- oder M4A-Dateien laufen nacheinander unter Ihren Folien. Wählen Sie sie aus oder ziehen Sie sie hierher.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -611,10 +611,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Textszene hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Fügen Sie Fotos und Textszenen hinzu: Sie laufen in der Reihenfolge, die Sie hier festlegen.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -635,6 +631,10 @@
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Fügen Sie Fotos und Textszenen hinzu oder ziehen Sie Fotos und Ordner hierher: Sie laufen in der Reihenfolge, die Sie festlegen.</translation>
     </message>
 </context>
 <context>

@@ -556,10 +556,6 @@
         <translation>Añadir música de fondo</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>Los archivos MP3 o M4A suenan uno tras otro con tus diapositivas.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Elegir archivos de música</translation>
     </message>
@@ -597,6 +593,10 @@
         <source>cannot be read as music</source>
         <translation>no se puede leer como música</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>Los archivos MP3 o M4A suenan uno tras otro con tus diapositivas. Elígelos o suéltalos aquí.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -611,10 +611,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Añade fotos y escenas de texto: se reproducen en el orden que les des aquí.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -635,6 +631,10 @@
     <message>
         <source>Preview</source>
         <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Añade fotos y escenas de texto, o suelta aquí fotos y carpetas: se reproducen en el orden que les des.</translation>
     </message>
 </context>
 <context>

@@ -556,10 +556,6 @@
         <translation>Ajouter une musique de fond</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>Les fichiers MP3 ou M4A sont joués l’un après l’autre sous vos diapositives.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Choisir des fichiers audio</translation>
     </message>
@@ -597,6 +593,10 @@
         <source>cannot be read as music</source>
         <translation>ne peut pas être lu comme musique</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>Les fichiers MP3 ou M4A sont joués l’un après l’autre sous vos diapositives. Choisissez-les ou déposez-les ici.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -611,10 +611,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Ajoutez des photos et des scènes de texte : elles défilent dans l’ordre choisi ici.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -635,6 +631,10 @@
     <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Ajoutez des photos et des scènes de texte, ou déposez ici des photos et des dossiers : elles défilent dans l’ordre choisi.</translation>
     </message>
 </context>
 <context>

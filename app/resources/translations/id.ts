@@ -555,10 +555,6 @@
         <translation>Tambah Musik Latar</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>Berkas MP3 atau M4A diputar berurutan di bawah slide Anda.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Pilih Berkas Musik</translation>
     </message>
@@ -596,6 +592,10 @@
         <source>cannot be read as music</source>
         <translation>tidak dapat dibaca sebagai musik</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>Berkas MP3 atau M4A diputar berurutan di bawah slide Anda. Pilih, atau jatuhkan di sini.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -610,10 +610,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Tambah Adegan Teks</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Tambahkan foto dan adegan teks: semuanya diputar sesuai urutan di sini.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -634,6 +630,10 @@
     <message>
         <source>Preview</source>
         <translation>Pratinjau</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Tambahkan foto dan adegan teks, atau jatuhkan foto dan folder di sini: semuanya diputar sesuai urutan Anda.</translation>
     </message>
 </context>
 <context>

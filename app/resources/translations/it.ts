@@ -556,10 +556,6 @@
         <translation>Aggiungi musica di sottofondo</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>I file MP3 o M4A vengono riprodotti uno dopo l’altro sotto le diapositive.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Scegli file musicali</translation>
     </message>
@@ -597,6 +593,10 @@
         <source>cannot be read as music</source>
         <translation>non può essere letto come musica</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>I file MP3 o M4A vengono riprodotti uno dopo l’altro sotto le diapositive. Sceglili o trascinali qui.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -611,10 +611,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Aggiungi scena di testo</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Aggiungi foto e scene di testo: verranno riprodotte nell’ordine che scegli qui.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -635,6 +631,10 @@
     <message>
         <source>Preview</source>
         <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Aggiungi foto e scene di testo, o trascina qui foto e cartelle: verranno riprodotte nell’ordine che scegli.</translation>
     </message>
 </context>
 <context>

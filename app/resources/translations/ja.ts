@@ -555,10 +555,6 @@
         <translation>BGMを追加</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>MP3 または M4A ファイルがスライドの背景で順番に流れます。</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>音楽ファイルを選択</translation>
     </message>
@@ -596,6 +592,10 @@
         <source>cannot be read as music</source>
         <translation>音楽として読み込めません</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>MP3 または M4A ファイルがスライドの背景で順番に流れます。選ぶか、ここにドロップしてください。</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -610,10 +610,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>テキストシーンを追加</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>写真とテキストシーンを追加してください。ここでの並び順どおりに再生されます。</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -634,6 +630,10 @@
     <message>
         <source>Preview</source>
         <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>写真とテキストシーンを追加するか、写真やフォルダーをここにドロップしてください。並べた順に再生されます。</translation>
     </message>
 </context>
 <context>

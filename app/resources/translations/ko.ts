@@ -555,10 +555,6 @@
         <translation>배경 음악 추가</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>MP3 또는 M4A 파일이 슬라이드와 함께 차례로 재생됩니다.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>음악 파일 선택</translation>
     </message>
@@ -596,6 +592,10 @@
         <source>cannot be read as music</source>
         <translation>음악으로 읽을 수 없습니다</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>MP3 또는 M4A 파일이 슬라이드와 함께 차례로 재생됩니다. 선택하거나 여기에 끌어다 놓으세요.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -610,10 +610,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>텍스트 장면 추가</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>사진과 텍스트 장면을 추가하세요. 여기에서 정한 순서대로 재생됩니다.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -634,6 +630,10 @@
     <message>
         <source>Preview</source>
         <translation>미리보기</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>사진과 텍스트 장면을 추가하거나 사진과 폴더를 여기에 끌어다 놓으세요. 정한 순서대로 재생됩니다.</translation>
     </message>
 </context>
 <context>

@@ -556,10 +556,6 @@
         <translation>Adicionar música de fundo</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>Arquivos MP3 ou M4A tocam um após o outro com seus slides.</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>Escolher arquivos de música</translation>
     </message>
@@ -597,6 +593,10 @@
         <source>cannot be read as music</source>
         <translation>não pode ser lido como música</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>Arquivos MP3 ou M4A tocam um após o outro com seus slides. Escolha-os ou solte-os aqui.</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -611,10 +611,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>Adicionar cena de texto</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>Adicione fotos e cenas de texto: elas tocam na ordem que você definir aqui.</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -635,6 +631,10 @@
     <message>
         <source>Preview</source>
         <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>Adicione fotos e cenas de texto, ou solte aqui fotos e pastas: elas tocam na ordem que você definir.</translation>
     </message>
 </context>
 <context>

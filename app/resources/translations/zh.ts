@@ -555,10 +555,6 @@
         <translation>添加背景音乐</translation>
     </message>
     <message>
-        <source>MP3 or M4A files play one after another under your slides.</source>
-        <translation>MP3 或 M4A 文件将在幻灯片播放时依次播放。</translation>
-    </message>
-    <message>
         <source>Choose Music Files</source>
         <translation>选择音乐文件</translation>
     </message>
@@ -596,6 +592,10 @@
         <source>cannot be read as music</source>
         <translation>无法作为音乐读取</translation>
     </message>
+    <message>
+        <source>MP3 or M4A files play one after another under your slides. Choose them, or drop them here.</source>
+        <translation>MP3 或 M4A 文件将在幻灯片播放时依次播放。选择它们，或将它们拖放到这里。</translation>
+    </message>
 </context>
 <context>
     <name>SelectImagesForm</name>
@@ -610,10 +610,6 @@
     <message>
         <source>Add Text Scene</source>
         <translation>添加文字场景</translation>
-    </message>
-    <message>
-        <source>Add photos and text scenes: they play in the order you give them here.</source>
-        <translation>添加照片和文字场景：它们将按此处的顺序播放。</translation>
     </message>
     <message>
         <source>Add music</source>
@@ -634,6 +630,10 @@
     <message>
         <source>Preview</source>
         <translation>预览</translation>
+    </message>
+    <message>
+        <source>Add photos and text scenes, or drop photos and folders here: they play in the order you give them.</source>
+        <translation>添加照片和文字场景，或将照片和文件夹拖放到这里：它们将按你给定的顺序播放。</translation>
     </message>
 </context>
 <context>
