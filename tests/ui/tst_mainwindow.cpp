@@ -22,6 +22,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QProcess>
 #include <QPushButton>
 #include <QUuid>
@@ -578,6 +580,7 @@ private slots:
         QTest::addColumn<bool>("music");
         QTest::newRow("from the start") << -1 << -1 << false;
         QTest::newRow("with music, by the sound or the clock") << -1 << -1 << true;
+        QTest::newRow("with music, a drag of the bar") << -1 << 0 << true;
         QTest::newRow("from the scene of the last tile") << 3 << -1 << false;
         QTest::newRow("sent into a cross-fade") << -1 << 113 << false;
         QTest::newRow("sent into the text scene") << -1 << 170 << false;
@@ -623,7 +626,32 @@ private slots:
             return;
         }
         player->pause();
-        player->seek(seekTo);
+        if (music) {
+            // A drag of the position bar seeks where it is let go.
+            auto* bar = player->findChild<QSlider*>("PositionBar");
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Horizontal;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = option.sliderValue = bar->value();
+            const QPoint handle = bar->style()
+                                      ->subControlRect(QStyle::CC_Slider, &option,
+                                                       QStyle::SC_SliderHandle, bar)
+                                      .center();
+            QTest::mousePress(bar, Qt::LeftButton, {}, handle);
+            QVERIFY(bar->isSliderDown());
+            for (int x = handle.x(); x < bar->width() * 3 / 4; x += 7) {
+                QMouseEvent move(QEvent::MouseMove, QPoint(x, bar->height() / 2), Qt::NoButton,
+                                 Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(bar, &move);
+            }
+            QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, bar->height() / 2));
+            seekTo = bar->value();
+            QVERIFY2(seekTo > bar->maximum() / 2, qPrintable(QString::number(seekTo)));
+        } else {
+            player->seek(seekTo);
+        }
         QTRY_COMPARE_WITH_TIMEOUT(player->shownFrame(), int64_t(seekTo), 10000);
         player->grab().save(QDir::tempPath() + QString("/preview-%1.png").arg(seekTo));
         const QImage shown = player->shownImage().convertToFormat(QImage::Format_RGB32);

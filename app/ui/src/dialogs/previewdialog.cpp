@@ -88,7 +88,16 @@ PreviewDialog::PreviewDialog(QWidget* parent, const RenderRequest& request,
 
     connect(playButton, &QPushButton::clicked, this, [this] { playing ? pause() : play(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(bar, &QSlider::sliderMoved, this, [this](int value) { seek(value); });
+    // A drag seeks when it rests a moment and where it is let go: every
+    // seek restarts the drawing, which a drag would otherwise do per pixel.
+    dragSeek.setSingleShot(true);
+    dragSeek.setInterval(120);
+    connect(&dragSeek, &QTimer::timeout, this, [this] { seek(bar->sliderPosition()); });
+    connect(bar, &QSlider::sliderMoved, this, [this] { dragSeek.start(); });
+    connect(bar, &QSlider::sliderReleased, this, [this] {
+        dragSeek.stop();
+        seek(bar->sliderPosition());
+    });
     connect(bar, &QSlider::actionTriggered, this, [this](int action) {
         // Clicks in the groove and the arrow keys; a drag is sliderMoved's.
         if (action != QAbstractSlider::SliderMove)

@@ -85,6 +85,7 @@ private:
     SceneSlider* bar;
     QLabel* time;
     QTimer ticker;
+    QTimer dragSeek;
     QElapsedTimer clock;
     int64_t playFrom = 0;
     int64_t shown = -1;
