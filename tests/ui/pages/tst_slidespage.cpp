@@ -79,6 +79,19 @@ QSharedPointer<MediaFileInfo> track(float seconds, const QString& title = "Song"
 }
 
 
+/// The page shown with a.png, b.png and c.png of \a dir over \a tmpl; its slides area.
+MediaForm* showThreePictures(Page& page, TmplPtr& tmpl, const QTemporaryDir& dir)
+{
+    tmpl = workedExample();
+    page.setTemplate(1, tmpl.get());
+    page.resize(900, 700);
+    page.show();
+    page.pictures = QStringList{picture(dir, "a.png"), picture(dir, "b.png"), picture(dir, "c.png")};
+    page.on_ImportFilesBtn_clicked();
+    page.slidesArea()->flowLayout()->activate();
+    return page.slidesArea();
+}
+
 /// The texts of the messages shown over \a owner, joined by "|".
 QString messagesOver(QWidget* owner)
 {
@@ -210,14 +223,8 @@ private slots:
         notes.write("words\n");
         notes.close();
         Page page;
-        TmplPtr tmpl = workedExample();
-        page.setTemplate(1, tmpl.get());
-        page.resize(900, 700);
-        page.show();
-        page.pictures = QStringList{picture(dir, "a.png"), picture(dir, "b.png"), picture(dir, "c.png")};
-        page.on_ImportFilesBtn_clicked();
-        MediaForm* area = page.slidesArea();
-        area->flowLayout()->activate();
+        TmplPtr tmpl;
+        MediaForm* area = showThreePictures(page, tmpl, dir);
         QSignalSpy count(&page, &SelectImagesForm::slidesCountChanged);
         QList<QUrl> urls;
         for (const QString& name : dropped)
@@ -239,14 +246,8 @@ private slots:
     {
         QTemporaryDir dir;
         Page page;
-        TmplPtr tmpl = workedExample();
-        page.setTemplate(1, tmpl.get());
-        page.resize(900, 700);
-        page.show();
-        page.pictures = QStringList{picture(dir, "a.png"), picture(dir, "b.png"), picture(dir, "c.png")};
-        page.on_ImportFilesBtn_clicked();
-        MediaForm* area = page.slidesArea();
-        area->flowLayout()->activate();
+        TmplPtr tmpl;
+        MediaForm* area = showThreePictures(page, tmpl, dir);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(picture(dir, "x.png"))});
         mime.setData(MediaForm::dragMimeType, QByteArray());
