@@ -297,6 +297,16 @@ bool VideoInput::Conversion::convert(AVFrame* out)
 
 bool VideoInput::ReadFrame(AVFrame* out)
 {
+    return nextFrame(out, true);
+}
+
+bool VideoInput::SkipFrame(AVFrame* out)
+{
+    return nextFrame(out, false);
+}
+
+bool VideoInput::nextFrame(AVFrame* out, bool convert)
+{
     AVFrame* decoded = conversion->decoded.get();
     if (!out || !decoded)
         return false;
@@ -305,27 +315,17 @@ bool VideoInput::ReadFrame(AVFrame* out)
         if (!DecodeNext(decoded))
             return false;
     }
-    const renderstats::Timer timer(renderstats::Background);
-    const bool converted = conversion->convert(out);
+    bool converted = true;
+    if (convert) {
+        const renderstats::Timer timer(renderstats::Background);
+        converted = conversion->convert(out);
+    } else {
+        ++conversion->index; // the grain moves on as if the frame had been converted
+    }
     int64_t pts = decoded->pts != AV_NOPTS_VALUE ? decoded->pts : decoded->best_effort_timestamp;
     out->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pts - StartTime();
     av_frame_unref(decoded);
     return converted;
-}
-
-bool VideoInput::SkipFrame(AVFrame* out)
-{
-    AVFrame* decoded = conversion->decoded.get();
-    if (!out || !decoded)
-        return false;
-    const renderstats::Timer timer(renderstats::Decode);
-    if (!DecodeNext(decoded))
-        return false;
-    ++conversion->index;
-    const int64_t pts = decoded->pts != AV_NOPTS_VALUE ? decoded->pts : decoded->best_effort_timestamp;
-    out->pts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pts - StartTime();
-    av_frame_unref(decoded);
-    return true;
 }
 
 AudioInput::AudioInput(QString path) : AVInput(path, Audio) {}

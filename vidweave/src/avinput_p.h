@@ -65,6 +65,8 @@ public:
     bool SkipFrame(AVFrame* out) override;
 
 private:
+    bool nextFrame(AVFrame* out, bool convert);
+
     struct Conversion;
     std::unique_ptr<Conversion> conversion;
 };
