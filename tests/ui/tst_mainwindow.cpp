@@ -581,7 +581,7 @@ private slots:
         QTest::newRow("from the start") << -1 << -1 << false;
         QTest::newRow("with music, by the sound or the clock") << -1 << -1 << true;
         QTest::newRow("with music, a drag of the bar") << -1 << 0 << true;
-        QTest::newRow("from the scene of the last tile") << 3 << -1 << false;
+        QTest::newRow("from the scene of the last tile, the window closed") << 3 << -1 << false;
         QTest::newRow("sent into a cross-fade") << -1 << 113 << false;
         QTest::newRow("sent into the text scene") << -1 << 170 << false;
     }
@@ -621,6 +621,8 @@ private slots:
         const int64_t first = player->shownFrame();
         QTRY_VERIFY_WITH_TIMEOUT(player->shownFrame() > first + 15, 10000);
         if (seekTo < 0) {
+            if (slide >= 0)
+                return; // the window goes while the player draws ahead
             player->close(); // in the middle, drawing ahead
             QTRY_VERIFY(!player);
             return;

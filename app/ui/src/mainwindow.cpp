@@ -97,6 +97,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // A preview draws from the theme and the project until it is gone;
+    // children would go only after the slideshow they read.
+    qDeleteAll(findChildren<PreviewDialog*>(QString(), Qt::FindDirectChildrenOnly));
     TmplDownloadManager::instance()->setErrorHandler(nullptr);
     delete controller; // waits for a running render, which reads the theme
     controller = nullptr;
