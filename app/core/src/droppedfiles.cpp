@@ -35,12 +35,7 @@ QStringList musicInFolder(const QString& folder)
 {
     static const QStringList patterns{"*.mp3", "*.m4a", "*.aac", "*.flac", "*.ogg", "*.oga",
                                       "*.opus", "*.wav"};
-    QStringList paths;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files)
-        paths << file.absoluteFilePath();
-    return paths;
+    return filesInFolder(folder, patterns);
 }
 
 DroppedFiles sortDrop(const QList<QUrl>& urls, const Kind& kind)

@@ -1,6 +1,7 @@
 #include "core/photoformats.h"
 
-#include <QDir>
+#include "core/slideinput.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -51,13 +52,7 @@ QStringList photoNamePatterns()
 
 QStringList picturesInFolder(const QString& folder)
 {
-    // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
-    QStringList paths;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList(photoNamePatterns(), QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files)
-        paths << file.absoluteFilePath();
-    return paths;
+    return filesInFolder(folder, photoNamePatterns());
 }
 
 bool isPhotoFile(const QString& path)

@@ -6,6 +6,7 @@
 #include "common/iscenemedia.h"
 #include "docloom/xmltext.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -18,6 +19,17 @@ const int usualTextLimit = 70;
 bool isRegularFile(const QString& path)
 {
     return QFileInfo(path).isFile();
+}
+
+QStringList filesInFolder(const QString& folder, const QStringList& patterns)
+{
+    // Cameras write "IMG_0001.JPG": name filters ignore case unless told not to.
+    QStringList paths;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& file : files)
+        paths << file.absoluteFilePath();
+    return paths;
 }
 
 int slideTextLimit(const ITmpl& tmpl)

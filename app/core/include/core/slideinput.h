@@ -14,6 +14,9 @@
 /// never end, so it is never opened as a picture, music or project file.
 bool isRegularFile(const QString& path);
 
+/// The files directly in \a folder matching \a patterns, by name ignoring case.
+QStringList filesInFolder(const QString& folder, const QStringList& patterns);
+
 /// The longest text a slide of \a tmpl may hold: the theme's text limit, or
 /// the limit a theme has when it states none.
 int slideTextLimit(const ITmpl& tmpl);

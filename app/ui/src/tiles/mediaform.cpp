@@ -23,14 +23,9 @@ const QString noLine = QStringLiteral("none");
 // How close to the top or bottom edge a drag scrolls the area.
 const int scrollZone = 150;
 
-bool isTileDrag(const QMimeData* mime)
-{
-    return mime && mime->hasFormat(QString::fromLatin1(MediaForm::dragMimeType));
-}
-
 bool acceptDrag(QDropEvent* event)
 {
-    if (!isTileDrag(event->mimeData()))
+    if (!MediaForm::isTileDrag(event->mimeData()))
         return acceptFileDrop(event);
     event->acceptProposedAction();
     return true;
@@ -39,6 +34,11 @@ bool acceptDrag(QDropEvent* event)
 } // namespace
 
 const char* const MediaForm::dragMimeType = "application/x-dndSlidedata";
+
+bool MediaForm::isTileDrag(const QMimeData* mime)
+{
+    return mime && mime->hasFormat(QString::fromLatin1(dragMimeType));
+}
 
 MediaForm::MediaForm(QWidget* parent)
     : QWidget(parent), scrollArea(new QScrollArea(this)), container(new QWidget),

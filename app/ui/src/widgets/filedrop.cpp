@@ -9,7 +9,7 @@ bool acceptFileDrop(QDropEvent* event)
 {
     const QMimeData* mime = event->mimeData();
     const Qt::DropActions offered = event->possibleActions();
-    const bool files = mime && mime->hasUrls() && !mime->hasFormat(QString::fromLatin1(MediaForm::dragMimeType));
+    const bool files = mime && mime->hasUrls() && !MediaForm::isTileDrag(mime);
     if (!files || !(offered & (Qt::CopyAction | Qt::LinkAction))) {
         event->ignore();
         return false;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class FlowLayout;
+class QMimeData;
 class ImageSlideForm;
 class MediaVerticalSeparator;
 class QScrollArea;
@@ -22,6 +23,8 @@ class MediaForm : public QWidget
 public:
     /// The MIME type of a tile being dragged; the payload is empty.
     static const char* const dragMimeType;
+    /// Whether \a mime is a tile's own drag, whatever else it carries.
+    static bool isTileDrag(const QMimeData* mime);
 
     explicit MediaForm(QWidget* parent = nullptr);
 
